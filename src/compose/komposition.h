@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "anredeformen.h"
+#include "zeugnisdaten.h"
+
+namespace velmora {
+
+// Appends the preview text of a section for a grade to `ziel`. Answers false and appends
+// nothing when the grade has no phrase (0, or outside the section's scale).
+bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
+                           const Zeugnisdaten& daten, std::string& ziel);
+
+// The preview text of one section, or nothing when the grade has no phrase.
+std::optional<std::string> vorschautext(int bereich, int note, const Anredeformen& formen,
+                                        const Zeugnisdaten& daten);
+
+// Index: section number - 1. Nothing means: keep what the preview label shows.
+using Vorschautexte = std::array<std::optional<std::string>, anzahlBereiche>;
+
+// Composes all thirteen sections from the inputs, with the gender forms of the selection.
+Vorschautexte alleVorschautexte(const Zeugnisdaten& daten);
+
+} // namespace velmora

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+inline constexpr int anzahlEingaben = 10;
+inline constexpr int anzahlBereiche = 13;
+
+// The ten input texts, in the order of the boxes txtang(0) to txtang(9).
+enum class Eingabe {
+    Vorname,
+    Name,
+    Geburtsdatum,
+    Geburtsort,
+    Taetigkeit,
+    Firma,
+    Ort,
+    Eintrittsdatum,
+    Austrittsdatum,
+    Datum,
+};
+
+// What the window shows for one input: its slot name in the phrase texts, the label beside
+// its box, the text the box starts with, and whether leaving the box normalises a date.
+struct Eingabefeld {
+    Eingabe eingabe;
+    std::string_view slot;
+    std::string_view beschriftung;
+    std::string_view anfangstext;
+    bool datum;
+};
+
+extern const std::array<Eingabefeld, anzahlEingaben> eingabefelder;
+
+// Gender selection as the combo box holds it: -1 nothing chosen, 0 "Herr", 1 "Frau".
+inline constexpr int keinGeschlecht = -1;
+inline constexpr int herr = 0;
+inline constexpr int frau = 1;
+
+struct Bereichsangaben {
+    int note = 0; // 0: no grade; 1..6 (section 12: 1..3)
+    bool anzeigen = false;
+};
+
+// The inputs of one reference as the window holds them at one moment.
+struct Zeugnisdaten {
+    std::array<std::string, anzahlEingaben> texte;
+    int geschlecht = keinGeschlecht;
+    std::array<Bereichsangaben, anzahlBereiche> bereiche; // index: section number - 1
+
+    const std::string& text(Eingabe e) const { return texte[static_cast<int>(e)]; }
+    std::string& text(Eingabe e) { return texte[static_cast<int>(e)]; }
+    Bereichsangaben& bereich(int nummer) { return bereiche[nummer - 1]; }
+    const Bereichsangaben& bereich(int nummer) const { return bereiche[nummer - 1]; }
+};
+
+// A reference with the texts the window starts with, nothing graded, nothing shown.
+Zeugnisdaten anfangsdaten();
+
+} // namespace velmora
