@@ -34,7 +34,10 @@ struct Anredeformen {
     static const Anredeformen& fuer(int geschlecht);
 };
 
-// Slot names as the phrase texts write them ("Herr", "seinen", "in", ...).
-extern const std::array<std::string_view, anzahlAnreden> anredeSlots;
+// Slot names as the phrase texts write them, in the order of Anrede.
+inline constexpr std::array<std::string_view, anzahlAnreden> anredeSlots = {
+    "Herr",  "Er",    "er",   "seinem", "seinen", "seines", "seiner",
+    "seine", "Seine", "sein", "ihm",    "r",      "e",      "in",
+};
 
 } // namespace velmora

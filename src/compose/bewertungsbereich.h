@@ -18,7 +18,7 @@ struct Rechteck {
 
 struct Notenknopf {
     std::string_view beschriftung;
-    int links;  // inside the grade frame
+    int links; // inside the grade frame
     int breite;
 };
 
@@ -33,18 +33,18 @@ struct Notenskala {
     int stufen() const { return static_cast<int>(knoepfe.size()); }
 };
 
-extern const Notenskala schulnoten;          // "1" to "6"
+extern const Notenskala schulnoten;         // "1" to "6"
 extern const Notenskala kuendigungsgruende; // "Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"
 
 // One rated section of the reference and everything its tab needs.
 struct Bewertungsbereich {
-    int nummer;                // 1..13, the order of the tabs
-    std::string_view name;     // "Fachwissen"
-    std::string_view reiter;   // tab caption, "&" before the access key
+    int nummer;              // 1..13, the order of the tabs
+    std::string_view name;   // "Fachwissen"
+    std::string_view reiter; // tab caption, "&" before the access key
     const Notenskala* skala;
-    int anzeigeIndex;          // chkAnz(i)
-    int vorschauIndex;         // lblVorschau(i)
-    int vorschauHoehe;         // twips
+    int anzeigeIndex;  // chkAnz(i)
+    int vorschauIndex; // lblVorschau(i)
+    int vorschauHoehe; // twips
 
     int stufen() const { return skala->stufen(); }
 };

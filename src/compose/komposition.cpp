@@ -1,1 +1,59 @@
-// in progress
+#include "komposition.h"
+
+#include "phrasen.h"
+
+namespace velmora {
+
+namespace {
+
+std::string_view wert(const Phrasenteil& teil, const Anredeformen& formen,
+                      const Zeugnisdaten& daten) {
+    switch (teil.art) {
+    case Phrasenteil::Art::Eingabe:
+        return daten.texte[teil.index];
+    case Phrasenteil::Art::Anrede:
+        return formen.woerter[teil.index];
+    case Phrasenteil::Art::Text:
+        break;
+    }
+    return teil.text;
+}
+
+} // namespace
+
+bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
+                           const Zeugnisdaten& daten, std::string& ziel) {
+    const Phrase* gewaehlt = phrase(bereich, note);
+    if (gewaehlt == nullptr) {
+        return false;
+    }
+    std::size_t laenge = ziel.size();
+    for (const auto& teil : gewaehlt->teile()) {
+        laenge += wert(teil, formen, daten).size();
+    }
+    ziel.reserve(laenge);
+    for (const auto& teil : gewaehlt->teile()) {
+        ziel.append(wert(teil, formen, daten));
+    }
+    return true;
+}
+
+std::optional<std::string> vorschautext(int bereich, int note, const Anredeformen& formen,
+                                        const Zeugnisdaten& daten) {
+    std::string text;
+    if (!vorschautextAnhaengen(bereich, note, formen, daten, text)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+Vorschautexte alleVorschautexte(const Zeugnisdaten& daten) {
+    const Anredeformen& formen = Anredeformen::fuer(daten.geschlecht);
+    Vorschautexte texte;
+    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
+        texte[bereich - 1] = vorschautext(bereich, daten.bereich(bereich).note, formen, daten);
+    }
+    return texte;
+}
+
+} // namespace velmora

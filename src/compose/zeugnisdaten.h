@@ -23,11 +23,16 @@ enum class Eingabe {
     Datum,
 };
 
-// What the window shows for one input: its slot name in the phrase texts, the label beside
-// its box, the text the box starts with, and whether leaving the box normalises a date.
+// Slot names as the phrase texts write them, in the order of Eingabe.
+inline constexpr std::array<std::string_view, anzahlEingaben> eingabeSlots = {
+    "Vorname", "Name", "Geburtsdatum",   "Geburtsort",     "Tätigkeit",
+    "Firma",   "Ort",  "Eintrittsdatum", "Austrittsdatum", "Datum",
+};
+
+// What the window shows for one input: the label beside its box, the text the box starts
+// with, and whether leaving the box normalises a date.
 struct Eingabefeld {
     Eingabe eingabe;
-    std::string_view slot;
     std::string_view beschriftung;
     std::string_view anfangstext;
     bool datum;
