@@ -1,0 +1,88 @@
+// Feeds arbitrary bytes to the readers of arbeitszeugnis.ini and übergabe.ini. Every value
+// handed to the window must be in range, and what was read must save and load unchanged.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "einstellungen.h"
+#include "textzeilen.h"
+#include "uebergabe.h"
+#include "zeichensatz.h"
+#include "zustandsempfaenger.h"
+
+using namespace velmora;
+
+namespace {
+
+void pruefen(bool bedingung, const char* was) {
+    if (!bedingung) {
+        std::fprintf(stderr, "Verletzt: %s\n", was);
+        std::abort();
+    }
+}
+
+bool imBereich(int wert, int kleinster, int groesster) {
+    return wert >= kleinster && wert <= groesster;
+}
+
+// A text as the window's boxes can hold it.
+bool fensterText(const std::string& text) {
+    return istUtf8(text) && text.find('\n') == std::string::npos;
+}
+
+class PruefenderEmpfaenger : public Zustandsempfaenger {
+public:
+    void geschlechtWaehlen(int geschlecht) override {
+        pruefen(imBereich(geschlecht, -1, 1), "Geschlecht -1..1");
+        Zustandsempfaenger::geschlechtWaehlen(geschlecht);
+    }
+    void textSetzen(int index, const std::string& text) override {
+        pruefen(imBereich(index, 0, 9), "Textfeld 0..9");
+        pruefen(fensterText(text), "Text in UTF-8 ohne Zeilenumbruch");
+        Zustandsempfaenger::textSetzen(index, text);
+    }
+    void knopfSetzen(int bereich, int knopf, bool an) override {
+        pruefen(imBereich(bereich, 1, 13), "Bereich 1..13");
+        pruefen(imBereich(knopf, 0, bereich == 12 ? 2 : 5), "Knopf der Gruppe");
+        Zustandsempfaenger::knopfSetzen(bereich, knopf, an);
+    }
+    void anzeigeSetzen(int bereich, int wert) override {
+        pruefen(imBereich(bereich, 1, 13), "Bereich 1..13");
+        pruefen(imBereich(wert, 0, 2), "Anzeige 0..2");
+        Zustandsempfaenger::anzeigeSetzen(bereich, wert);
+    }
+    void reiterSetzen(int leiste, int index) override {
+        pruefen(imBereich(leiste, 0, 1), "Leiste 0..1");
+        pruefen(imBereich(index, 0, leiste == 0 ? 12 : 2), "Reiter der Leiste");
+        Zustandsempfaenger::reiterSetzen(leiste, index);
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    const std::string_view datei(reinterpret_cast<const char*>(daten), groesse);
+
+    PruefenderEmpfaenger empfaenger;
+    einstellungenAnwenden(einstellungenLesen(datei), empfaenger);
+    const std::string gespeichert = einstellungenSchreiben(empfaenger.zustand);
+    pruefen(gespeichert.size() <= 101 * (hoechsteZeilenlaenge + 2), "Dateigroesse");
+    const GeleseneEinstellungen wiedergelesen = einstellungenLesen(gespeichert);
+    for (const auto& wert : wiedergelesen) {
+        pruefen(wert.has_value(), "jede geschriebene Zeile ist lesbar");
+    }
+    PruefenderEmpfaenger zweiter;
+    einstellungenAnwenden(wiedergelesen, zweiter);
+    pruefen(einstellungenSchreiben(zweiter.zustand) == gespeichert,
+            "Schreiben, Lesen, Schreiben gibt dieselben Bytes");
+
+    const auto uebergabe = uebergabeLesen(datei);
+    pruefen(uebergabe.size() <= 10, "hoechstens zehn Uebergabetexte");
+    for (const auto& text : uebergabe) {
+        pruefen(!text || fensterText(*text), "Uebergabetext in UTF-8 ohne Zeilenumbruch");
+    }
+    return 0;
+}
