@@ -1,0 +1,69 @@
+#include <benchmark/benchmark.h>
+
+#include "einstellungsempfaenger.h"
+
+using namespace velmora;
+
+namespace {
+
+// Takes every value and does nothing, so only reading and handing over is measured.
+class NullEmpfaenger : public Einstellungsempfaenger {
+public:
+    void geschlechtWaehlen(int) override {}
+    void textSetzen(int, const std::string&) override {}
+    void knopfSetzen(int, int, bool) override {}
+    void anzeigeSetzen(int, int) override {}
+    void reiterSetzen(int, int) override {}
+};
+
+// Every section graded and shown, texts as long as real ones; `polnisch` forces UTF-8.
+Einstellungen voll(bool polnisch) {
+    Einstellungen e;
+    e.geschlecht = frau;
+    e.texte = {polnisch ? "Jarosława" : "Hans-Jürgen",
+               "Müller-Lüdenscheidt",
+               "16.04.1947",
+               "München",
+               "Abteilungsleiterin Elektronik und Qualitätssicherung",
+               "Zevuz Elektronikhandelsgesellschaft mbH & Co. KG",
+               "Düsseldorf",
+               "01.04.1995",
+               "30.06.2003",
+               "30.06.2003"};
+    for (int b = 0; b < anzahlBereiche; ++b) {
+        e.knoepfe[b] = b % 3;
+        e.anzeige[b] = anzeigeAn;
+    }
+    e.reiter = {12, 2};
+    return e;
+}
+
+void LesenUndAnwenden(benchmark::State& state, const std::string& datei) {
+    NullEmpfaenger empfaenger;
+    for (auto _ : state) {
+        einstellungenAnwenden(einstellungenLesen(datei), empfaenger);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * datei.size()));
+}
+
+void EinstellungenLesenUndAnwenden(benchmark::State& state) {
+    LesenUndAnwenden(state, einstellungenSchreiben(voll(state.range(0) != 0)));
+}
+BENCHMARK(EinstellungenLesenUndAnwenden)->ArgName("utf8")->Arg(0)->Arg(1);
+
+// The worst a file can do: a 10 MB line, which is skipped.
+void EinstellungenLesenMitZehnMegabyteZeile(benchmark::State& state) {
+    LesenUndAnwenden(state,
+                     std::string(10'000'000, 'x') + "\r\n" + einstellungenSchreiben(voll(false)));
+}
+BENCHMARK(EinstellungenLesenMitZehnMegabyteZeile)->Unit(benchmark::kMillisecond);
+
+void EinstellungenSchreiben(benchmark::State& state) {
+    const Einstellungen e = voll(state.range(0) != 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(einstellungenSchreiben(e));
+    }
+}
+BENCHMARK(EinstellungenSchreiben)->ArgName("utf8")->Arg(0)->Arg(1);
+
+} // namespace
