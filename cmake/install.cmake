@@ -1,0 +1,25 @@
+# Where `cmake --install` puts the program, its base document and its desktop integration.
+
+# The installed program looks for temp.doc in its data folder once none lies beside it.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/src/generated/installationsordner.h CONTENT [[
+#pragma once
+
+// Filled in by CMake: the data folder of the installed program.
+namespace velmora {
+inline constexpr char installierterDatenordner[] = "@CMAKE_INSTALL_FULL_DATADIR@/velmora";
+} // namespace velmora
+]] @ONLY)
+
+install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/temp.doc
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/velmora.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+set(velmora_symbole ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/velmora-16.png
+        DESTINATION ${velmora_symbole}/16x16/apps RENAME velmora.png)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/velmora-32.png
+        DESTINATION ${velmora_symbole}/32x32/apps RENAME velmora.png)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/velmora.svg
+        DESTINATION ${velmora_symbole}/scalable/apps)

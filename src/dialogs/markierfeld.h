@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace velmora {
+
+// A text box that selects its whole text whenever it gets the focus, so it can be copied or
+// replaced at once, whether reached by the keyboard or by a click.
+class Markierfeld : public QLineEdit {
+    Q_OBJECT
+public:
+    Markierfeld(const QString& text, QWidget* eltern);
+
+protected:
+    void focusInEvent(QFocusEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+
+private:
+    // The click that gave the focus would put the cursor in place of the selection.
+    bool perKlickErhalten = false;
+};
+
+} // namespace velmora
