@@ -70,9 +70,6 @@ frmUnterst::frmUnterst()
     // The long texts were laid out for a narrow 8-point font; Arial needs 7.5 points to wrap
     // them into the same boxes.
     setFont(arial(7.5));
-    // Qt lets a tool window end the program when the main window closes; this one must keep
-    // it running until it is closed itself, like every other window of the program.
-    setAttribute(Qt::WA_QuitOnClose);
 
     for (const Text& beschriftung : beschriftungen) {
         auto* label = new QLabel(QString::fromUtf8(beschriftung.text), this);
