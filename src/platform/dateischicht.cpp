@@ -1,0 +1,79 @@
+#include "dateischicht.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velmora::dateischicht {
+
+namespace {
+
+void fehlerMelden(QString* fehler, const QString& grund) {
+    if (fehler) {
+        *fehler = grund;
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> lesen(const QString& pfad, qint64 hoechstens) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray inhalt = datei.read(hoechstens);
+    if (datei.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return inhalt;
+}
+
+bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        fehlerMelden(fehler, datei.errorString());
+        return false;
+    }
+    if (datei.write(inhalt) != inhalt.size()) {
+        fehlerMelden(fehler, datei.errorString());
+        datei.cancelWriting();
+        return false;
+    }
+    if (!datei.commit()) {
+        fehlerMelden(fehler, datei.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        fehlerMelden(fehler, datei.errorString());
+        return false;
+    }
+    // A half-written new file is worth nothing: it goes again.
+    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
+        fehlerMelden(fehler, datei.errorString());
+        datei.close();
+        datei.remove();
+        return false;
+    }
+    return true;
+}
+
+bool vorhanden(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+}
+
+bool loeschen(const QString& pfad) {
+    return QFile::remove(pfad);
+}
+
+bool ordnerSichern(const QString& pfad) {
+    return !pfad.isEmpty() && QDir().mkpath(pfad);
+}
+
+} // namespace velmora::dateischicht
