@@ -17,6 +17,7 @@ void Speicherregistrierung::wertSetzen(Schluessel wurzel, const std::string& nam
 
 std::optional<Schluessel> Speicherregistrierung::oeffnen(Schluessel wurzel, std::string_view name,
                                                          std::uint32_t zugriff) {
+    versucht.emplace_back(name);
     const Pfad pfad{wurzel, std::string(name)};
     const auto eintrag = schluessel.find(pfad);
     if (eintrag == schluessel.end() || (zugriff & ~eintrag->second.erlaubt) != 0) {

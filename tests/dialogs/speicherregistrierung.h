@@ -3,9 +3,9 @@
 #include "registrierung.h"
 
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -27,6 +27,8 @@ public:
     void wertSetzen(Schluessel wurzel, const std::string& name, const std::string& wertname,
                     Wert wert);
     std::size_t offeneSchluessel() const { return offen.size(); }
+    // The names of the keys asked for, in order, whether they could be opened or not.
+    const std::vector<std::string>& versuchteSchluessel() const { return versucht; }
 
     std::optional<Schluessel> oeffnen(Schluessel wurzel, std::string_view name,
                                       std::uint32_t zugriff) override;
@@ -43,6 +45,7 @@ private:
 
     std::map<Pfad, Eintrag> schluessel;
     std::map<Schluessel, Pfad> offen;
+    std::vector<std::string> versucht;
     Schluessel naechsterGriff = 1;
 };
 
