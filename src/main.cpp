@@ -1,10 +1,16 @@
+#include "frmzg.h"
+#include "programmende.h"
+#include "qtplattform.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QWidget fenster;
-    fenster.setWindowTitle(QStringLiteral("Velmora"));
+    QApplication anwendung(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmora"));
+    velmora::endeMitDemLetztenFenster(anwendung);
+
+    velmora::QtPlattform plattform;
+    velmora::frmzg fenster(plattform);
     fenster.show();
-    return app.exec();
+    return anwendung.exec();
 }

@@ -1,0 +1,198 @@
+#include "frmzg.h"
+
+#include "bewertungsbereich.h"
+#include "datum.h"
+#include "klartext.h"
+#include "plattform.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "reiterfeld.h"
+
+namespace velmora {
+
+namespace {
+
+bool bereichGueltig(int bereich) {
+    return bereich >= 1 && bereich <= anzahlBereiche;
+}
+
+// Focus that leaves a box because the user moved it, not because the window was left, a
+// menu opened or a context menu popped up.
+bool verlassenDurchBenutzer(Qt::FocusReason grund) {
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
+           grund != Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
+int frmzg::geschlecht() const {
+    return cmbang->currentIndex();
+}
+
+void frmzg::geschlechtWaehlen(int index) {
+    if (index < keinGeschlecht || index >= cmbang->count()) {
+        return;
+    }
+    cmbang->setCurrentIndex(index);
+    if (index != keinGeschlecht) {
+        vorschau();
+    }
+}
+
+QString frmzg::text(int index) const {
+    return index >= 0 && index < anzahlEingaben ? txtang[index]->text() : QString();
+}
+
+void frmzg::textSetzen(int index, const QString& text) {
+    if (index >= 0 && index < anzahlEingaben) {
+        txtang[index]->setText(text);
+    }
+}
+
+bool frmzg::knopfGewaehlt(int bereich, int knopf) const {
+    const QAbstractButton* note =
+        bereichGueltig(bereich) ? noten[bereich - 1]->button(knopf) : nullptr;
+    return note && note->isChecked();
+}
+
+void frmzg::knopfSetzen(int bereich, int knopf, bool an) {
+    QButtonGroup* gruppe = bereichGueltig(bereich) ? noten[bereich - 1] : nullptr;
+    QAbstractButton* note = gruppe ? gruppe->button(knopf) : nullptr;
+    if (!note) {
+        return;
+    }
+    if (an) {
+        note->setChecked(true);
+        vorschau();
+        return;
+    }
+    // An exclusive group refuses to clear its chosen button.
+    gruppe->setExclusive(false);
+    note->setChecked(false);
+    gruppe->setExclusive(true);
+}
+
+Qt::CheckState frmzg::anzeige(int bereich) const {
+    return bereichGueltig(bereich) ? chkAnz[bereich - 1]->checkState() : Qt::Unchecked;
+}
+
+void frmzg::anzeigeSetzen(int bereich, Qt::CheckState zustand) {
+    if (bereichGueltig(bereich)) {
+        chkAnz[bereich - 1]->setCheckState(zustand);
+    }
+}
+
+int frmzg::reiter(int leiste) const {
+    return leiste == untereLeiste || leiste == obereLeiste ? tabang[leiste]->aktuellerIndex() : -1;
+}
+
+void frmzg::reiterSetzen(int leiste, int index) {
+    if (leiste == untereLeiste || leiste == obereLeiste) {
+        tabang[leiste]->setzeAktuellenIndex(index);
+    }
+}
+
+QString frmzg::vorschautext(int bereich) const {
+    return bereichGueltig(bereich) ? lblVorschau[bereich - 1]->text() : QString();
+}
+
+Zeugnisdaten frmzg::daten() const {
+    Zeugnisdaten daten;
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        daten.texte[i] = txtang[i]->text().toStdString();
+    }
+    daten.geschlecht = geschlecht();
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        // checkedId is -1 without a choice, which gives grade 0.
+        daten.bereiche[i].note = noten[i]->checkedId() + 1;
+        daten.bereiche[i].anzeigen = chkAnz[i]->checkState() == Qt::Checked;
+    }
+    return daten;
+}
+
+void frmzg::vorschau() {
+    const Vorschautexte texte = alleVorschautexte(daten());
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        if (texte[i]) {
+            lblVorschau[i]->setText(QString::fromStdString(*texte[i]));
+        }
+    }
+}
+
+std::array<std::string, anzahlBereiche> frmzg::angezeigteVorschautexte() const {
+    std::array<std::string, anzahlBereiche> texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = lblVorschau[i]->text().toStdString();
+    }
+    return texte;
+}
+
+void frmzg::kopieren() {
+    eingabeAbschliessen();
+    const std::string text = klartext(daten(), angezeigteVorschautexte());
+    if (!plattform.zwischenablageSetzen(QString::fromStdString(text))) {
+        plattform.meldung(this, QStringLiteral("Velmora"),
+                          QStringLiteral("Die Zwischenablage ist gerade nicht verfügbar. Das "
+                                         "Zeugnis wurde nicht kopiert; bitte versuchen Sie es "
+                                         "noch einmal."),
+                          Meldungssymbol::Ausruf);
+    }
+}
+
+void frmzg::zeugniserstellen() {}
+
+void frmzg::einstellungenSichern() {}
+
+void frmzg::feldVerlassen(int index) {
+    if (eingabefelder[index].datum) {
+        const QString normalisiert = datumNormalisiert(txtang[index]->text(), QDate::currentDate());
+        if (normalisiert != txtang[index]->text()) {
+            txtang[index]->setText(normalisiert);
+        }
+    }
+    vorschau();
+}
+
+void frmzg::eingabeAbschliessen() {
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        if (focusWidget() == txtang[i]) {
+            feldVerlassen(i);
+        }
+    }
+}
+
+void frmzg::closeEvent(QCloseEvent* ereignis) {
+    einstellungenSichern();
+    ereignis->accept();
+}
+
+bool frmzg::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const bool eingabetaste = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+        if (eingabetaste && !qobject_cast<QPushButton*>(objekt) &&
+            (taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            cmbStandard->click();
+            return true;
+        }
+    } else if (ereignis->type() == QEvent::FocusOut) {
+        const auto* fokus = static_cast<QFocusEvent*>(ereignis);
+        for (int i = 0; i < anzahlEingaben; ++i) {
+            if (objekt == txtang[i] && verlassenDurchBenutzer(fokus->reason())) {
+                feldVerlassen(i);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+} // namespace velmora

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "komposition.h"
+#include "zeugnisdaten.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velmora {
+
+class Plattform;
+class Reiterfeld;
+
+// The main window: the employee's and the employer's data above, the thirteen rated sections
+// below, the outputs and the end on the buttons. Its controls are the only store of the
+// entries; the previews are composed afresh from them after every grade, gender and text.
+class frmzg : public QMainWindow {
+    Q_OBJECT
+public:
+    // tabang(0) is the lower strip, tabang(1) the upper one.
+    static constexpr int untereLeiste = 0;
+    static constexpr int obereLeiste = 1;
+
+    explicit frmzg(Plattform& plattform, QWidget* eltern = nullptr);
+
+    // The state of the controls, as the settings file holds it. Sections are numbered 1..13,
+    // buttons 0..5 (section 12: 0..2). The setters ignore values out of range.
+
+    // -1 nothing, 0 "Herr", 1 "Frau". Choosing 0 or 1 composes, as a selection by hand does.
+    int geschlecht() const;
+    void geschlechtWaehlen(int index);
+    // txtang(i); setting a text neither normalises nor composes.
+    QString text(int index) const;
+    void textSetzen(int index, const QString& text);
+    // On: chooses that button as a click does and composes. Off: clears that button only.
+    bool knopfGewaehlt(int bereich, int knopf) const;
+    void knopfSetzen(int bereich, int knopf, bool an);
+    // Grey (a settings file may hold it) counts as not shown.
+    Qt::CheckState anzeige(int bereich) const;
+    void anzeigeSetzen(int bereich, Qt::CheckState zustand);
+    int reiter(int leiste) const;
+    void reiterSetzen(int leiste, int index);
+    QString vorschautext(int bereich) const;
+
+    // The inputs as the controls hold them now.
+    Zeugnisdaten daten() const;
+    // Recomposes the previews of all sections from the controls.
+    void vorschau();
+    // The plain text of the reference to the clipboard.
+    void kopieren();
+    // The reference as a document for the word processor.
+    void zeugniserstellen();
+
+protected:
+    // Closing the window, by whatever way, saves the entries here.
+    virtual void einstellungenSichern();
+
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void obereLeisteAufbauen();
+    void untereLeisteAufbauen();
+    void knoepfeAufbauen();
+    void menueAufbauen();
+    void fokusreihenfolgeSetzen();
+
+    // What leaving a text box does: a date box normalises its date, then all compose.
+    void feldVerlassen(int index);
+    // An output sees what the user sees: the box that has the focus is left first.
+    void eingabeAbschliessen();
+    std::array<std::string, anzahlBereiche> angezeigteVorschautexte() const;
+
+    Plattform& plattform;
+    std::array<Reiterfeld*, 2> tabang{};
+    QComboBox* cmbang = nullptr;
+    std::array<QLineEdit*, anzahlEingaben> txtang{};
+    QPlainTextEdit* Text1 = nullptr;
+    // Index: section number - 1.
+    std::array<QButtonGroup*, anzahlBereiche> noten{};
+    std::array<QCheckBox*, anzahlBereiche> chkAnz{};
+    std::array<QLabel*, anzahlBereiche> lblVorschau{};
+    std::array<QPushButton*, 3> cmdfertig{};
+    QPushButton* cmbStandard = nullptr;
+};
+
+} // namespace velmora

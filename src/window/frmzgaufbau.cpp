@@ -1,0 +1,275 @@
+// Building the main window's controls from the tables of inputs and sections.
+#include "frmzg.h"
+
+#include "angabenfelder.h"
+#include "bewertungsbereich.h"
+#include "dialogaufruf.h"
+#include "dialogschrift.h"
+#include "programmsymbol.h"
+#include "reiterfeld.h"
+#include "twips.h"
+#include "warnhinweis.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "markierfeld.h"
+
+namespace velmora {
+
+namespace {
+
+// Heights the tables leave open, in twips: one row of tabs, a label, a text box, the gender box.
+constexpr int reiterzeile = 360;
+constexpr int beschriftungHoehe = 255;
+constexpr int feldHoehe = 285;
+constexpr int auswahlHoehe = 315;
+
+const QColor vorschaufarbe(192, 0, 0);
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString indiziert(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QFont fett(double punkte) {
+    QFont schrift = arial(punkte);
+    schrift.setBold(true);
+    return schrift;
+}
+
+QLabel* beschriftung(const QString& name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QFrame* linie() {
+    auto* strich = new QFrame;
+    strich->setObjectName(QStringLiteral("lneZgn"));
+    strich->setFrameShape(QFrame::HLine);
+    strich->setFrameShadow(QFrame::Plain);
+    strich->setLineWidth(1);
+    return strich;
+}
+
+} // namespace
+
+frmzg::frmzg(Plattform& plattform, QWidget* eltern)
+    : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      plattform(plattform) {
+    setObjectName(QStringLiteral("frmzg"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowIcon(programmsymbol());
+    // The layout is in twips of fixed boxes: the desktop's own font, often larger, would clip.
+    setFont(arial(8.25));
+
+    auto* flaeche = new QWidget;
+    flaeche->setFixedSize(twipsGroesse(7605, 7305));
+    setCentralWidget(flaeche);
+
+    obereLeisteAufbauen();
+    untereLeisteAufbauen();
+    knoepfeAufbauen();
+    menueAufbauen();
+    fokusreihenfolgeSetzen();
+
+    for (QWidget* steuerelement : findChildren<QWidget*>()) {
+        if (steuerelement->focusPolicy() & Qt::TabFocus) {
+            steuerelement->installEventFilter(this);
+        }
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmzg::obereLeisteAufbauen() {
+    auto* leiste = new Reiterfeld(3, twipsNachPixel(reiterzeile), centralWidget());
+    tabang[obereLeiste] = leiste;
+    leiste->setObjectName(indiziert("tabang", obereLeiste));
+    leiste->setGeometry(twipsRechteck(120, 120, 7335, 2295));
+    for (const char* reiter :
+         {"&Angaben zum Arbeitnehmer", "&Angaben zum Arbeitgeber", "&Wichtiger Hinweis"}) {
+        leiste->reiterHinzufuegen(QString::fromUtf8(reiter));
+    }
+
+    cmbang = new QComboBox;
+    cmbang->setObjectName(QStringLiteral("cmbang"));
+    cmbang->addItems({QStringLiteral("Herr"), QStringLiteral("Frau")});
+    cmbang->setCurrentIndex(keinGeschlecht);
+    leiste->platzieren(0, cmbang, twipsRechteck(240, 720, 975, auswahlHoehe));
+    connect(cmbang, &QComboBox::activated, this, &frmzg::vorschau);
+
+    for (const Angabenfeld& feld : angabenfelder) {
+        const Eingabefeld& eingabe = eingabefelder[feld.eingabe];
+        leiste->platzieren(
+            feld.seite,
+            beschriftung(indiziert("lblallg", feld.beschriftungNr), qtext(eingabe.beschriftung)),
+            twipsRechteck(feld.beschriftungLinks, feld.beschriftungOben, feld.beschriftungBreite,
+                          beschriftungHoehe));
+        auto* box = new Markierfeld(qtext(eingabe.anfangstext), nullptr);
+        box->setObjectName(indiziert("txtang", feld.eingabe));
+        leiste->platzieren(
+            feld.seite, box,
+            twipsRechteck(feld.feldLinks, feld.feldOben, feld.feldBreite, feldHoehe));
+        txtang[feld.eingabe] = box;
+    }
+
+    Text1 = new QPlainTextEdit(warnhinweis());
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setTabChangesFocus(true);
+    leiste->platzieren(2, Text1, twipsRechteck(120, 480, 7095, 1575));
+}
+
+void frmzg::untereLeisteAufbauen() {
+    auto* leiste = new Reiterfeld(5, twipsNachPixel(reiterzeile), centralWidget());
+    tabang[untereLeiste] = leiste;
+    leiste->setObjectName(indiziert("tabang", untereLeiste));
+    leiste->setGeometry(twipsRechteck(120, 2520, 7335, 3735));
+    leiste->setFont(arial(8.25));
+    for (const Bewertungsbereich& bereich : bewertungsbereiche) {
+        leiste->reiterHinzufuegen(qtext(bereich.reiter));
+    }
+
+    for (const Bewertungsbereich& bereich : bewertungsbereiche) {
+        const int seite = bereich.nummer - 1;
+        const Notenskala& skala = *bereich.skala;
+        const auto setzen = [&](QWidget* steuerelement, const QRect& ort) {
+            leiste->platzieren(seite, steuerelement, ort);
+        };
+
+        const auto ueberschrift = [](const QString& text) {
+            QLabel* label = beschriftung(QStringLiteral("lblSonst"), text);
+            label->setFont(fett(9));
+            return label;
+        };
+        setzen(ueberschrift(QStringLiteral("Anzeige im Zeugnis")),
+               twipsRechteck(240, 1200, 1815, 255));
+        setzen(ueberschrift(qtext(skala.ueberschrift)),
+               twipsRechteck(skala.ueberschriftLinks, 1200, 3855, 255));
+        setzen(linie(), twipsRechteck(120, 1560, 6600, 15));
+        setzen(linie(), twipsRechteck(120, 2280, 6600, 15));
+
+        auto* anzeige = new QCheckBox;
+        anzeige->setObjectName(indiziert("chkAnz", bereich.anzeigeIndex));
+        // A grey state from the settings file ends with the first click.
+        connect(anzeige, &QCheckBox::clicked, anzeige, [anzeige] { anzeige->setTristate(false); });
+        setzen(anzeige, twipsRechteck(960, 1800, 255, 255));
+        chkAnz[seite] = anzeige;
+
+        auto* rahmen = new QWidget;
+        rahmen->setObjectName(indiziert("frmNoten", seite));
+        setzen(rahmen, twipsRechteck(skala.rahmen.links, skala.rahmen.oben, skala.rahmen.breite,
+                                     skala.rahmen.hoehe));
+        auto* gruppe = new QButtonGroup(this);
+        const QString gruppenname = QStringLiteral("opt%1").arg(bereich.nummer);
+        for (int knopf = 0; knopf < skala.stufen(); ++knopf) {
+            const Notenknopf& art = skala.knoepfe[knopf];
+            auto* note = new QRadioButton(qtext(art.beschriftung), rahmen);
+            note->setObjectName(indiziert(qPrintable(gruppenname), knopf));
+            note->setGeometry(twipsRechteck(art.links, 0, art.breite, skala.knopfHoehe));
+            gruppe->addButton(note, knopf);
+        }
+        connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
+        noten[seite] = gruppe;
+
+        QLabel* vorschautext = beschriftung(indiziert("lblVorschau", bereich.vorschauIndex), {});
+        vorschautext->setFont(fett(9.75));
+        vorschautext->setWordWrap(true);
+        vorschautext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette farben = vorschautext->palette();
+        farben.setColor(QPalette::WindowText, vorschaufarbe);
+        vorschautext->setPalette(farben);
+        setzen(vorschautext, twipsRechteck(120, 2400, 6615, bereich.vorschauHoehe));
+        lblVorschau[seite] = vorschautext;
+    }
+}
+
+void frmzg::knoepfeAufbauen() {
+    struct Knopf {
+        const char* beschriftung;
+        int links, oben, breite, hoehe;
+    };
+    static constexpr std::array<Knopf, 3> knoepfe = {{
+        {"Doduvovavazuzu in &Word erstellen", 120, 6360, 3615, 855},
+        {"In die &Zwischenablage kopieren", 3840, 6360, 3615, 375},
+        {"&Beenden", 3840, 6840, 3615, 375},
+    }};
+    for (int i = 0; i < static_cast<int>(knoepfe.size()); ++i) {
+        const Knopf& art = knoepfe[i];
+        auto* knopf = new QPushButton(QString::fromUtf8(art.beschriftung), centralWidget());
+        knopf->setObjectName(indiziert("cmdfertig", i));
+        knopf->setGeometry(twipsRechteck(art.links, art.oben, art.breite, art.hoehe));
+        // Enter on a command button presses it.
+        knopf->setAutoDefault(true);
+        cmdfertig[i] = knopf;
+    }
+    cmdfertig[0]->setFont(fett(9));
+    connect(cmdfertig[0], &QPushButton::clicked, this, [this] {
+        eingabeAbschliessen();
+        zeugniserstellen();
+    });
+    connect(cmdfertig[1], &QPushButton::clicked, this, &frmzg::kopieren);
+    connect(cmdfertig[2], &QPushButton::clicked, this, &QWidget::close);
+
+    // Enter elsewhere presses this button, which lies beyond the right edge of the window and
+    // is never seen; it moves the focus on as Tab does.
+    cmbStandard = new QPushButton(QStringLiteral("Standardschaltfläche"), centralWidget());
+    cmbStandard->setObjectName(QStringLiteral("cmbStandard"));
+    cmbStandard->setGeometry(twipsRechteck(9120, 2640, 495, 735));
+    cmbStandard->setFocusPolicy(Qt::NoFocus);
+    connect(cmbStandard, &QPushButton::clicked, this, [this] { focusNextPrevChild(true); });
+}
+
+void frmzg::menueAufbauen() {
+    const auto eintrag = [this](const char* name, const char* text) {
+        QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));
+        aktion->setObjectName(QLatin1String(name));
+        return aktion;
+    };
+    connect(eintrag("mnuBeenden", "&Beenden"), &QAction::triggered, this, &QWidget::close);
+    connect(eintrag("mnuInfo", "&Info"), &QAction::triggered, this,
+            [this] { zeigeInfo(plattform); });
+    connect(eintrag("mnuUnterst", "&Unterstützen Sie die Weiterentwicklung"), &QAction::triggered,
+            this, [] { zeigeUnterstuetzung(); });
+}
+
+void frmzg::fokusreihenfolgeSetzen() {
+    QList<QWidget*> reihe{tabang[obereLeiste], cmbang};
+    for (const Angabenfeld& angabe : angabenfelder) {
+        if (angabe.seite == 0) {
+            reihe.append(txtang[angabe.eingabe]);
+        }
+    }
+    reihe.append(tabang[untereLeiste]);
+    reihe.append({cmdfertig[0], cmdfertig[1], cmdfertig[2]});
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        reihe.append(chkAnz[i]);
+        for (QAbstractButton* knopf : noten[i]->buttons()) {
+            reihe.append(knopf);
+        }
+    }
+    for (const Angabenfeld& angabe : angabenfelder) {
+        if (angabe.seite == 1) {
+            reihe.append(txtang[angabe.eingabe]);
+        }
+    }
+    reihe.append(Text1);
+    for (int i = 1; i < reihe.size(); ++i) {
+        setTabOrder(reihe[i - 1], reihe[i]);
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QStackedWidget;
+class QStyleOptionTab;
+class QStylePainter;
+
+namespace velmora {
+
+// A tab strip with several rows of tabs of equal width over a page area, as the main window
+// needs it: Qt's QTabWidget knows only a single row. The rows stay where they are when a tab
+// is chosen. Access keys ("&" in the caption) choose a tab from anywhere in the window; when
+// the strip has the focus, the arrow keys, Home and End move between the tabs.
+class Reiterfeld : public QWidget {
+    Q_OBJECT
+public:
+    Reiterfeld(int reiterProZeile, int zeilenhoehe, QWidget* eltern);
+
+    // Adds a tab and answers its page. The page begins below the rows of tabs.
+    QWidget* reiterHinzufuegen(const QString& beschriftung);
+    // Puts a control on a page at a place given relative to the whole strip (add all tabs
+    // first: the rows they fill decide where the pages begin).
+    void platzieren(int index, QWidget* steuerelement, const QRect& imFeld);
+
+    int anzahl() const { return static_cast<int>(reiter.size()); }
+    int aktuellerIndex() const;
+    void setzeAktuellenIndex(int index);
+    QWidget* seite(int index) const;
+    QString beschriftung(int index) const;
+    // The height of all rows of tabs together.
+    int kopfhoehe() const;
+    // Where tab `index` is drawn and can be clicked.
+    QRect reiterRechteck(int index) const;
+
+signals:
+    void aktuellerIndexGeaendert(int index);
+
+protected:
+    bool event(QEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    struct Reiter {
+        QString beschriftung;
+        int kuerzel; // shortcut id of the access key, 0 when there is none
+    };
+
+    int zeilen() const;
+    void seitenAnordnen();
+    QStyleOptionTab reiterOption(int index) const;
+    void reiterZeichnen(QStylePainter& maler, int index);
+
+    const int proZeile;
+    const int zeilenhoehe;
+    QList<Reiter> reiter;
+    QStackedWidget* seiten;
+};
+
+} // namespace velmora
