@@ -21,20 +21,25 @@ std::string_view wert(const Phrasenteil& teil, const Anredeformen& formen,
 
 } // namespace
 
+void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeugnisdaten& daten,
+                     std::string& ziel) {
+    std::size_t laenge = ziel.size();
+    for (const auto& teil : phrase.teile()) {
+        laenge += wert(teil, formen, daten).size();
+    }
+    ziel.reserve(laenge);
+    for (const auto& teil : phrase.teile()) {
+        ziel.append(wert(teil, formen, daten));
+    }
+}
+
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel) {
     const Phrase* gewaehlt = phrase(bereich, note);
     if (gewaehlt == nullptr) {
         return false;
     }
-    std::size_t laenge = ziel.size();
-    for (const auto& teil : gewaehlt->teile()) {
-        laenge += wert(teil, formen, daten).size();
-    }
-    ziel.reserve(laenge);
-    for (const auto& teil : gewaehlt->teile()) {
-        ziel.append(wert(teil, formen, daten));
-    }
+    phraseAnhaengen(*gewaehlt, formen, daten, ziel);
     return true;
 }
 

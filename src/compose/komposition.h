@@ -9,6 +9,12 @@
 
 namespace velmora {
 
+class Phrase;
+
+// Appends a phrase with its slots filled from the inputs and the gender forms.
+void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeugnisdaten& daten,
+                     std::string& ziel);
+
 // Appends the preview text of a section for a grade to `ziel`. Answers false and appends
 // nothing when the grade has no phrase (0, or outside the section's scale).
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,

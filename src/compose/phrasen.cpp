@@ -2,53 +2,9 @@
 
 #include <vector>
 
-#include "anredeformen.h"
 #include "bewertungsbereich.h"
-#include "zeugnisdaten.h"
 
 namespace velmora {
-
-namespace {
-
-template <std::size_t N>
-consteval int slotIndex(const std::array<std::string_view, N>& namen, std::string_view name) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (namen[i] == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
-consteval Phrase::Phrase(std::string_view vorlage) {
-    std::size_t pos = 0;
-    while (pos < vorlage.size()) {
-        if (anzahl_ == teile_.size()) {
-            throw "phrase has too many pieces";
-        }
-        if (vorlage[pos] != '{') {
-            const std::size_t ende = std::min(vorlage.find('{', pos), vorlage.size());
-            teile_[anzahl_++] = {Phrasenteil::Art::Text, 0, vorlage.substr(pos, ende - pos)};
-            pos = ende;
-            continue;
-        }
-        const std::size_t zu = vorlage.find('}', pos);
-        if (zu == std::string_view::npos) {
-            throw "unclosed slot";
-        }
-        const std::string_view name = vorlage.substr(pos + 1, zu - pos - 1);
-        if (const int e = slotIndex(eingabeSlots, name); e >= 0) {
-            teile_[anzahl_++] = {Phrasenteil::Art::Eingabe, static_cast<std::uint8_t>(e), {}};
-        } else if (const int a = slotIndex(anredeSlots, name); a >= 0) {
-            teile_[anzahl_++] = {Phrasenteil::Art::Anrede, static_cast<std::uint8_t>(a), {}};
-        } else {
-            throw "unknown slot";
-        }
-        pos = zu + 1;
-    }
-}
 
 namespace {
 

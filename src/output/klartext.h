@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "zeugnisaufbau.h"
+
+namespace velmora {
+
+// The reference as plain text for the clipboard: lines joined with CR LF, no break at the end.
+std::string klartext(const Zeugnisdaten& daten, const AngezeigteVorschautexte& vorschautexte);
+
+} // namespace velmora
