@@ -150,8 +150,6 @@ void frmzg::kopieren() {
 
 void frmzg::zeugniserstellen() {}
 
-void frmzg::einstellungenSichern() {}
-
 void frmzg::feldVerlassen(int index) {
     if (eingabefelder[index].datum) {
         const QString normalisiert = datumNormalisiert(txtang[index]->text(), QDate::currentDate());
@@ -171,8 +169,11 @@ void frmzg::eingabeAbschliessen() {
 }
 
 void frmzg::closeEvent(QCloseEvent* ereignis) {
-    einstellungenSichern();
-    ereignis->accept();
+    if (einstellungenSichern()) {
+        ereignis->accept();
+    } else {
+        ereignis->ignore();
+    }
 }
 
 bool frmzg::eventFilter(QObject* objekt, QEvent* ereignis) {

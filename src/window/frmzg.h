@@ -61,8 +61,9 @@ public:
     void zeugniserstellen();
 
 protected:
-    // Closing the window, by whatever way, saves the entries here.
-    virtual void einstellungenSichern();
+    // Closing the window, by whatever way, saves the entries here. False keeps the window
+    // open, so that a failed save costs nothing the user typed.
+    virtual bool einstellungenSichern();
 
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -81,6 +82,8 @@ private:
     std::array<std::string, anzahlBereiche> angezeigteVorschautexte() const;
 
     Plattform& plattform;
+    // The last close could not save; the next one closes all the same.
+    bool sichernGescheitert = false;
     std::array<Reiterfeld*, 2> tabang{};
     QComboBox* cmbang = nullptr;
     std::array<QLineEdit*, anzahlEingaben> txtang{};

@@ -1,0 +1,50 @@
+#include "einstellungsdatei.h"
+
+#include "einstellungen.h"
+#include "fensterzustand.h"
+#include "frmzg.h"
+#include "plattform.h"
+
+namespace velmora {
+
+QString einstellungspfad(Plattform& plattform) {
+    const QString ordner = plattform.datenordner();
+    return ordner.isEmpty() ? QString() : ordner + QStringLiteral("/arbeitszeugnis.ini");
+}
+
+void einstellungenLaden(frmzg& fenster, Plattform& plattform) {
+    const QString pfad = einstellungspfad(plattform);
+    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad)) {
+        return;
+    }
+    const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteDateigroesse);
+    if (!inhalt) {
+        plattform.meldung(nullptr, QStringLiteral("Velmora"),
+                          QStringLiteral("Die Einstellungen in „%1“ konnten nicht gelesen "
+                                         "werden. Das Fenster beginnt ohne die zuletzt "
+                                         "gespeicherten Angaben; beim Schließen wird die "
+                                         "Datei mit den dann eingegebenen überschrieben.")
+                              .arg(pfad),
+                          Meldungssymbol::Ausruf);
+        return;
+    }
+    Fensterempfaenger empfaenger(fenster);
+    einstellungenAnwenden(einstellungenLesen(std::string_view(inhalt->constData(), inhalt->size())),
+                          empfaenger);
+}
+
+std::optional<QString> einstellungenSpeichern(const frmzg& fenster, Plattform& plattform) {
+    const QString pfad = einstellungspfad(plattform);
+    if (pfad.isEmpty()) {
+        return QStringLiteral("Es gibt keinen Ordner, in den das Programm schreiben kann.");
+    }
+    const std::string datei = einstellungenSchreiben(fensterzustand(fenster));
+    QString fehler;
+    if (!plattform.dateiErsetzen(pfad, QByteArray(datei.data(), qsizetype(datei.size())),
+                                 &fehler)) {
+        return QStringLiteral("„%1“: %2").arg(pfad, fehler);
+    }
+    return std::nullopt;
+}
+
+} // namespace velmora

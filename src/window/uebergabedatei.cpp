@@ -1,0 +1,43 @@
+#include "uebergabedatei.h"
+
+#include "einstellungsdatei.h"
+#include "frmzg.h"
+#include "plattform.h"
+#include "uebergabe.h"
+
+#include <QDebug>
+
+namespace velmora {
+
+void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
+    const QString ordner = plattform.datenordner();
+    if (ordner.isEmpty()) {
+        return;
+    }
+    const QString pfad = ordner + QStringLiteral("/übergabe.ini");
+    if (!plattform.dateiVorhanden(pfad)) {
+        return;
+    }
+    const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteDateigroesse);
+    if (!inhalt) {
+        qWarning().noquote() << QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelesen "
+                                               "werden; sie bleibt liegen.")
+                                    .arg(pfad);
+        return;
+    }
+    const auto texte = uebergabeLesen(std::string_view(inhalt->constData(), inhalt->size()));
+    for (int i = 0; i < static_cast<int>(texte.size()); ++i) {
+        if (texte[i]) {
+            fenster.textSetzen(i, QString::fromStdString(*texte[i]));
+        }
+    }
+    if (!plattform.dateiLoeschen(pfad)) {
+        qWarning().noquote() << QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelöscht "
+                                               "werden; der nächste Start übernimmt sie noch "
+                                               "einmal.")
+                                    .arg(pfad);
+    }
+    fenster.vorschau();
+}
+
+} // namespace velmora
