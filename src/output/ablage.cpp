@@ -1,0 +1,45 @@
+#include "ablage.h"
+
+namespace velmora {
+
+namespace {
+
+// More documents of that name in one folder than anyone keeps by hand.
+constexpr int hoechsteNummer = 9999;
+
+std::string pfadIn(std::string_view ordner, const std::string& name) {
+    std::string pfad(ordner);
+    if (!pfad.empty() && pfad.back() != '/') {
+        pfad += '/';
+    }
+    return pfad + name;
+}
+
+} // namespace
+
+std::string zeugnisdateiname(int nummer) {
+    return nummer <= 1 ? std::string("Zeugnis.doc")
+                       : "Zeugnis (" + std::to_string(nummer) + ").doc";
+}
+
+Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen) {
+    for (int nummer = 1; nummer <= hoechsteNummer; ++nummer) {
+        const std::string pfad = pfadIn(ordner, zeugnisdateiname(nummer));
+        const Anlegeergebnis ergebnis = anlegen(pfad);
+        switch (ergebnis.art) {
+        case Anlegeergebnis::Art::Angelegt:
+            return {pfad, {}};
+        case Anlegeergebnis::Art::Vorhanden:
+            continue;
+        case Anlegeergebnis::Art::Fehler:
+            return {std::nullopt, "Das Zeugnis konnte nicht als \"" + pfad +
+                                      "\" gespeichert werden: " + ergebnis.grund};
+        }
+    }
+    return {std::nullopt, "Das Zeugnis konnte nicht gespeichert werden: Im Ordner \"" +
+                              std::string(ordner) + "\" sind alle Namen von \"" +
+                              zeugnisdateiname(1) + "\" bis \"" + zeugnisdateiname(hoechsteNummer) +
+                              "\" vergeben."};
+}
+
+} // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "zeugnisaufbau.h"
+
+namespace velmora {
+
+struct Zeugnisdokument {
+    std::string rtf;
+    // False when the base document was missing or no RTF and the built-in page setup stood in.
+    bool basisVerwendet = false;
+};
+
+// The reference as a word-processor document (RTF), written into the base document at the
+// start of its body.
+Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
+                                const AngezeigteVorschautexte& vorschautexte,
+                                std::optional<std::string_view> basis);
+
+} // namespace velmora

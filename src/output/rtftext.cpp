@@ -1,0 +1,52 @@
+#include "rtftext.h"
+
+#include <cstdint>
+
+#include "zeichensatz.h"
+
+namespace velmora {
+
+namespace {
+
+bool istSteuerzeichen(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+constexpr char hexziffern[] = "0123456789abcdef";
+
+// One UTF-16 unit as RTF writes it: a signed 16-bit number, then the fallback.
+void einheitAnhaengen(char32_t einheit, std::string_view ersatz, std::string& ziel) {
+    ziel += "\\u";
+    ziel += std::to_string(static_cast<int>(static_cast<std::int16_t>(einheit)));
+    ziel += ersatz;
+}
+
+} // namespace
+
+void rtfTextAnhaengen(std::string_view utf8, std::string& ziel) {
+    ziel.reserve(ziel.size() + utf8.size() + utf8.size() / 4);
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t c = naechsterCodepunkt(utf8, pos);
+        if (istSteuerzeichen(c)) {
+            continue;
+        }
+        if (c == '\\' || c == '{' || c == '}') {
+            ziel += '\\';
+            ziel += static_cast<char>(c);
+        } else if (c < 0x80) {
+            ziel += static_cast<char>(c);
+        } else if (c > 0xFFFF) {
+            const char32_t v = c - 0x10000;
+            einheitAnhaengen(0xD800 + (v >> 10), "?", ziel);
+            einheitAnhaengen(0xDC00 + (v & 0x3FF), "?", ziel);
+        } else if (const auto byte = windows1252Byte(c); byte && *byte >= 0x80) {
+            const char ersatz[] = {'\\', '\'', hexziffern[*byte >> 4], hexziffern[*byte & 0xF]};
+            einheitAnhaengen(c, std::string_view(ersatz, sizeof ersatz), ziel);
+        } else {
+            einheitAnhaengen(c, "?", ziel);
+        }
+    }
+}
+
+} // namespace velmora

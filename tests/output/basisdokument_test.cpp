@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "basisdokument.h"
+#include "basissuche.h"
+
+using namespace velmora;
+
+namespace {
+
+struct Fall {
+    const char* wozu;
+    std::string basis;
+    std::string kopf;
+    std::string rumpf;
+    int arial;
+    bool inhalt;
+};
+
+class Zerlegen : public testing::TestWithParam<Fall> {};
+
+TEST_P(Zerlegen, findsBodyAndArial) {
+    const Fall& fall = GetParam();
+    const auto basis = basisdokumentZerlegen(fall.basis);
+    ASSERT_TRUE(basis) << fall.wozu;
+    EXPECT_EQ(basis->kopf, fall.kopf) << fall.wozu;
+    EXPECT_EQ(basis->rumpf, fall.rumpf) << fall.wozu;
+    EXPECT_EQ(basis->arial, fall.arial) << fall.wozu;
+    EXPECT_EQ(basis->rumpfHatInhalt, fall.inhalt) << fall.wozu;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Basen, Zerlegen,
+    testing::Values(
+        Fall{"Arial present, empty body",
+             "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\paperw11906}",
+             "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\paperw11906", "}", 0, false},
+        Fall{"Arial joins the table with the next number",
+             "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}}\\margl1417 "
+             "\\pard Text\\par}",
+             "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}{\\f4\\fswiss"
+             "\\fcharset0 Arial;}}\\margl1417 ",
+             "\\pard Text\\par}", 4, true},
+        Fall{"Arial found in any case, in a flat table",
+             "{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}Hallo}",
+             "{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}", "Hallo}", 7, true},
+        Fall{"no font table gets one before the first group",
+             "{\\rtf1\\ansi\\deff0{\\info{\\title x}}\\paperw11906}",
+             "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}{\\info{\\title x}}"
+             "\\paperw11906",
+             "}", 0, false},
+        Fall{"header groups, ignorable destinations and section setup stay before the body",
+             "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
+             "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417{\\b fett}\\par}",
+             "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
+             "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417",
+             "{\\b fett}\\par}", 1, true},
+        Fall{"text after the closing brace is kept", "{\\rtf1{\\fonttbl{\\f0 Arial;}}}\r\n",
+             "{\\rtf1{\\fonttbl{\\f0 Arial;}}", "}\r\n", 0, false},
+        Fall{"binary data cannot close a group",
+             "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}}",
+             "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}", "}", 0, false}),
+    [](const testing::TestParamInfo<Fall>& info) { return "Fall" + std::to_string(info.index); });
+
+TEST(Zerlegen, refusesWhatIsNoWholeRtfDocument) {
+    for (const std::string& kaputt : {
+             std::string(),
+             std::string("Hallo Welt"),
+             std::string("PK\x03\x04 word document", 20),
+             std::string("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard Text"),
+             std::string("{\\rtf1{\\fonttbl{\\f0 Arial;}"),
+             std::string("{\\rtf1{\\info{\\title x}"),
+             std::string("{\\rt"),
+         }) {
+        EXPECT_FALSE(basisdokumentZerlegen(kaputt)) << kaputt;
+    }
+}
+
+TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
+    std::ifstream datei(VELMORA_TEMP_DOC, std::ios::binary);
+    ASSERT_TRUE(datei) << VELMORA_TEMP_DOC;
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    EXPECT_EQ(inhalt.str(), eingebautesBasisdokument);
+    const auto basis = basisdokumentZerlegen(inhalt.str());
+    ASSERT_TRUE(basis);
+    EXPECT_FALSE(basis->rumpfHatInhalt);
+    for (const char* seite : {"\\paperw11906", "\\paperh16838", "\\margl1417", "\\margr1417",
+                              "\\margt1417", "\\margb1417"}) {
+        EXPECT_NE(basis->kopf.find(seite), std::string::npos) << seite;
+    }
+}
+
+TEST(Basissuche, besideTheProgramFirstThenTheDataFolders) {
+    const auto suche = [](std::initializer_list<std::string> vorhanden) {
+        return basisdokumentSuchen(
+            "/opt/velmora/bin", {"/opt/velmora/bin/../share/velmora", "/usr/share/velmora/"},
+            [&](const std::string& pfad) {
+                return std::find(vorhanden.begin(), vorhanden.end(), pfad) != vorhanden.end();
+            });
+    };
+    EXPECT_EQ(suche({"/opt/velmora/bin/temp.doc", "/usr/share/velmora/temp.doc"}),
+              "/opt/velmora/bin/temp.doc");
+    EXPECT_EQ(suche({"/opt/velmora/bin/../share/velmora/temp.doc", "/usr/share/velmora/temp.doc"}),
+              "/opt/velmora/bin/../share/velmora/temp.doc");
+    EXPECT_EQ(suche({"/usr/share/velmora/temp.doc"}), "/usr/share/velmora/temp.doc");
+    EXPECT_EQ(suche({}), std::nullopt);
+}
+
+} // namespace
