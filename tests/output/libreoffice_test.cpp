@@ -1,0 +1,85 @@
+// Opens the written document in LibreOffice (headless, with a profile of its own) and reads
+// back its text, so that a real word processor is shown to see what the program meant.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dokument.h"
+#include "komposition.h"
+#include "rtfleser.h"
+
+using namespace velmora;
+
+namespace {
+
+std::string dateiInhalt(const std::filesystem::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    return inhalt.str();
+}
+
+std::vector<std::string> zeilen(const std::string& text) {
+    std::vector<std::string> ergebnis;
+    std::istringstream strom(text);
+    for (std::string zeile; std::getline(strom, zeile);) {
+        if (!zeile.empty() && zeile.back() == '\r') {
+            zeile.pop_back();
+        }
+        ergebnis.push_back(zeile);
+    }
+    return ergebnis;
+}
+
+TEST(LibreOffice, readsEveryParagraphAsWritten) {
+    Zeugnisdaten daten = anfangsdaten();
+    daten.geschlecht = frau;
+    daten.text(Eingabe::Vorname) = "Ma{r}k\\par Łódź";
+    daten.text(Eingabe::Firma) = "Zevuz {Elektonik} \\b0 GmbH € 😀";
+    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
+        daten.bereich(bereich).note = 2;
+        daten.bereich(bereich).anzeigen = bereich != 4;
+    }
+    const Vorschautexte komponiert = alleVorschautexte(daten);
+    AngezeigteVorschautexte texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = komponiert[i].value_or("");
+    }
+    const std::string rtf = zeugnisdokument(daten, texte, std::nullopt).rtf;
+
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("velmora-lo-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::filesystem::path doc = ordner / "Zeugnis.doc";
+    std::ofstream(doc, std::ios::binary) << rtf;
+    const std::string befehl =
+        std::string(VELMORA_SOFFICE) + " --headless --norestore -env:UserInstallation=file://" +
+        (ordner / "profil").string() + " --convert-to 'txt:Text (encoded):UTF8' --outdir " +
+        ordner.string() + " " + doc.string() + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+    std::string gelesen = dateiInhalt(ordner / "Zeugnis.txt");
+    std::filesystem::remove_all(ordner);
+    if (gelesen.rfind("\xef\xbb\xbf", 0) == 0) {
+        gelesen.erase(0, 3);
+    }
+
+    std::vector<std::string> erwartet;
+    for (const auto& absatz : test::rtfLesen(rtf).absaetze) {
+        erwartet.push_back(absatz.text());
+    }
+    const std::vector<std::string> vonLibreOffice = zeilen(gelesen);
+    ASSERT_EQ(vonLibreOffice.size(), erwartet.size()) << gelesen;
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        EXPECT_EQ(vonLibreOffice[i], erwartet[i]) << "paragraph " << i + 1;
+    }
+    EXPECT_EQ(vonLibreOffice.front(), "ZEUGNIS");
+    EXPECT_EQ(vonLibreOffice[4].rfind("Frau Ma{r}k\\par Łódź Mustermann, geb. am", 0), 0u);
+    EXPECT_EQ(vonLibreOffice.back(), "Zevuz {Elektonik} \\b0 GmbH € 😀");
+}
+
+} // namespace
