@@ -148,8 +148,6 @@ void frmzg::kopieren() {
     }
 }
 
-void frmzg::zeugniserstellen() {}
-
 void frmzg::feldVerlassen(int index) {
     if (eingabefelder[index].datum) {
         const QString normalisiert = datumNormalisiert(txtang[index]->text(), QDate::currentDate());

@@ -1,0 +1,77 @@
+// The reference as a document: written beside the user's other documents, then opened in the
+// word processor the desktop has for it.
+#include "frmzg.h"
+
+#include <QFileInfo>
+
+#include <iostream>
+
+#include "ablage.h"
+#include "basissuche.h"
+#include "dokument.h"
+#include "installationsordner.h"
+#include "plattform.h"
+
+namespace velmora {
+
+namespace {
+
+// A base document is a few kilobytes; anything this large is not one.
+constexpr qint64 hoechstensBasis = 16 * 1024 * 1024;
+
+std::optional<QByteArray> basisdokumentLesen(Plattform& plattform) {
+    const std::string programmordner = plattform.programmordner().toStdString();
+    const std::string vomProgramm = programmordner + "/" + datenordnerVomProgramm;
+    const auto pfad = basisdokumentSuchen(
+        programmordner, {vomProgramm, installierterDatenordner},
+        [&](const std::string& p) { return plattform.dateiVorhanden(QString::fromStdString(p)); });
+    if (!pfad) {
+        std::cerr << "velmora: temp.doc not found; the document gets the built-in page setup\n";
+        return std::nullopt;
+    }
+    auto inhalt = plattform.dateiLesen(QString::fromStdString(*pfad), hoechstensBasis);
+    if (!inhalt) {
+        std::cerr << "velmora: " << *pfad
+                  << " cannot be read; the document gets the built-in page setup\n";
+    }
+    return inhalt;
+}
+
+} // namespace
+
+void frmzg::zeugniserstellen() {
+    eingabeAbschliessen();
+    const std::optional<QByteArray> basis = basisdokumentLesen(plattform);
+    const Zeugnisdokument dokument = zeugnisdokument(
+        daten(), angezeigteVorschautexte(),
+        basis ? std::optional<std::string_view>(std::string_view(basis->data(), basis->size()))
+              : std::nullopt);
+    if (basis && !dokument.basisVerwendet) {
+        std::cerr << "velmora: temp.doc is no RTF document; the document gets the built-in page "
+                     "setup\n";
+    }
+
+    const QByteArray inhalt = QByteArray::fromStdString(dokument.rtf);
+    const Ablage ablage =
+        zeugnisAblegen(plattform.dokumentenordner().toStdString(), [&](const std::string& p) {
+            const QString pfad = QString::fromStdString(p);
+            QString fehler;
+            if (plattform.dateiNeuAnlegen(pfad, inhalt, &fehler)) {
+                return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
+            }
+            if (QFileInfo::exists(pfad)) {
+                return Anlegeergebnis{Anlegeergebnis::Art::Vorhanden, {}};
+            }
+            return Anlegeergebnis{Anlegeergebnis::Art::Fehler, fehler.toStdString()};
+        });
+    if (!ablage.pfad) {
+        plattform.meldung(this, QStringLiteral("Velmora"), QString::fromStdString(ablage.fehler),
+                          Meldungssymbol::Kritisch);
+        return;
+    }
+    if (!plattform.oeffnen(QString::fromStdString(*ablage.pfad))) {
+        std::cerr << "velmora: no program opened " << *ablage.pfad << '\n';
+    }
+}
+
+} // namespace velmora
