@@ -279,7 +279,6 @@ private slots:
             QCOMPARE(fenster->knopfGewaehlt(bereich, k), k == knopf);
         }
         const QString geladen = fenster->vorschautext(bereich);
-        fenster->reiterSetzen(frmzg::untereLeiste, bereich - 1);
         klicken(bereich, QStringLiteral("opt%1(%2)").arg(bereich).arg(knopf));
         QCOMPARE(geladen, fenster->vorschautext(bereich));
     }

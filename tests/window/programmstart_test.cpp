@@ -8,6 +8,7 @@
 #include "programmstart.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
