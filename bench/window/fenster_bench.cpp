@@ -1,0 +1,115 @@
+// Restoring the main window from its settings file and saving it again, as start and close
+// do: the real window, the real file layer, a folder of its own.
+#include <benchmark/benchmark.h>
+
+#include "einstellungen.h"
+#include "einstellungsdatei.h"
+#include "fensterzustand.h"
+#include "frmzg.h"
+#include "qtplattform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace velmora;
+
+namespace {
+
+// The program's file layer, with its data folder in a temporary folder instead of beside
+// the program, so that no run of the benchmark touches the settings of the build folder.
+class Benchplattform : public QtPlattform {
+public:
+    QTemporaryDir ordner;
+    QString datenordner() override { return ordner.path(); }
+};
+
+// Every section graded and shown, texts as long as real ones.
+Einstellungen voll() {
+    Einstellungen e;
+    e.geschlecht = frau;
+    e.texte = {"Hans-Jürgen",
+               "Müller-Lüdenscheidt",
+               "16.04.1947",
+               "München",
+               "Abteilungsleiter Elektronik und Qualitätssicherung",
+               "Zevuz Elektronikhandelsgesellschaft mbH & Co. KG",
+               "Düsseldorf",
+               "01.04.1995",
+               "30.06.2003",
+               "30.06.2003"};
+    for (int b = 0; b < anzahlBereiche; ++b) {
+        e.knoepfe[b] = b % 3;
+        e.anzeige[b] = anzeigeAn;
+    }
+    e.reiter = {12, 2};
+    return e;
+}
+
+void FensterAusDateiLaden(benchmark::State& state) {
+    Benchplattform plattform;
+    const std::string datei = einstellungenSchreiben(voll());
+    QFile ablage(einstellungspfad(plattform));
+    if (!ablage.open(QIODevice::WriteOnly) ||
+        ablage.write(datei.data(), qint64(datei.size())) != qint64(datei.size())) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    ablage.close();
+    frmzg fenster(plattform);
+    for (auto _ : state) {
+        einstellungenLaden(fenster, plattform);
+    }
+    if (fensterzustand(fenster) != voll()) {
+        state.SkipWithError("the window did not take the file over");
+    }
+}
+BENCHMARK(FensterAusDateiLaden)->Unit(benchmark::kMicrosecond);
+
+// Through the platform layer as at every close: a temporary file, synced, renamed.
+void FensterSpeichern(benchmark::State& state) {
+    Benchplattform plattform;
+    frmzg fenster(plattform);
+    Fensterempfaenger empfaenger(fenster);
+    einstellungenAnwenden(einstellungenLesen(einstellungenSchreiben(voll())), empfaenger);
+    for (auto _ : state) {
+        if (einstellungenSpeichern(fenster, plattform)) {
+            state.SkipWithError("saving failed");
+            break;
+        }
+    }
+}
+BENCHMARK(FensterSpeichern)->Unit(benchmark::kMicrosecond);
+
+// The same file written in place, without the sync to disk and the rename, to show what
+// the safety of the save costs.
+void FensterSpeichernOhneSync(benchmark::State& state) {
+    Benchplattform plattform;
+    frmzg fenster(plattform);
+    Fensterempfaenger empfaenger(fenster);
+    einstellungenAnwenden(einstellungenLesen(einstellungenSchreiben(voll())), empfaenger);
+    for (auto _ : state) {
+        const std::string datei = einstellungenSchreiben(fensterzustand(fenster));
+        QFile ablage(einstellungspfad(plattform));
+        if (!ablage.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            ablage.write(datei.data(), qint64(datei.size())) != qint64(datei.size())) {
+            state.SkipWithError("cannot write the settings file");
+            break;
+        }
+    }
+}
+BENCHMARK(FensterSpeichernOhneSync)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The window needs a display, not a screen: the benchmark runs headless like the tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
