@@ -18,6 +18,11 @@ struct Fall {
     const char* erwartet;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.wozu;
+}
+
 Zeugnisdaten daten(const Fall& f) {
     Zeugnisdaten d = anfangsdaten();
     d.text(Eingabe::Name) = f.name;

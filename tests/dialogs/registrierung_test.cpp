@@ -21,6 +21,11 @@ struct Fall {
     std::string erwartet; // keyVal afterwards; it held "vorher" before the call
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
+
 class GetKeyValueTest : public testing::TestWithParam<Fall> {};
 
 TEST_P(GetKeyValueTest, LiestDenWertUndSchliesstDenSchluessel) {

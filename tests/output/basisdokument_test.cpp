@@ -20,6 +20,11 @@ struct Fall {
     bool inhalt;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.wozu;
+}
+
 class Zerlegen : public testing::TestWithParam<Fall> {};
 
 TEST_P(Zerlegen, findsBodyAndArial) {

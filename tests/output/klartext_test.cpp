@@ -52,6 +52,11 @@ struct Fall {
     std::string zwischen; // what stands between the head and the place-and-date line
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.wozu;
+}
+
 class KlartextAufbau : public testing::TestWithParam<Fall> {};
 
 TEST_P(KlartextAufbau, stehtZwischenKopfUndSchluss) {

@@ -14,6 +14,11 @@ struct Fall {
     std::string rtf;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.wozu;
+}
+
 class RtfText : public testing::TestWithParam<Fall> {};
 
 TEST_P(RtfText, escapes) {

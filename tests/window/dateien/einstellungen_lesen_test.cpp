@@ -24,6 +24,11 @@ struct Lesefall {
     std::optional<Einstellungswert> wert;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Lesefall& f, std::ostream* os) {
+    *os << "line " << f.zeile;
+}
+
 class ZeileLesen : public testing::TestWithParam<Lesefall> {};
 
 TEST_P(ZeileLesen, GibtDenWertOderNichts) {
@@ -94,6 +99,11 @@ struct Robustfall {
     std::vector<std::string> fehlen;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Robustfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
 class KaputteDatei : public testing::TestWithParam<Robustfall> {};
 
 TEST_P(KaputteDatei, LaesstNurDasUnlesbareAus) {
@@ -163,6 +173,11 @@ struct Schreibweise {
     const char* name;
     std::string datei;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Schreibweise& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class AndereSchreibweise : public testing::TestWithParam<Schreibweise> {};
 

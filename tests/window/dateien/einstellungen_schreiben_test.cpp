@@ -39,6 +39,11 @@ struct Textfall {
     bool dateiUtf8;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Textfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
 class TextInDerDatei : public testing::TestWithParam<Textfall> {};
 
 TEST_P(TextInDerDatei, WirdSoGeschriebenUndGelesen) {

@@ -15,6 +15,11 @@ struct Uebergabefall {
     Texte texte;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Uebergabefall& f, std::ostream* os) {
+    *os << f.name;
+}
+
 class Uebergabe : public testing::TestWithParam<Uebergabefall> {};
 
 TEST_P(Uebergabe, GibtDieTexteDerErstenZehnZeilen) {
