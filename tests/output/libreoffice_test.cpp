@@ -2,14 +2,17 @@
 // back its text, so that a real word processor is shown to see what the program meant.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "dokument.h"
+#include "klartext.h"
 #include "komposition.h"
 #include "rtfleser.h"
 
@@ -78,6 +81,23 @@ TEST(LibreOffice, readsEveryParagraphAsWritten) {
         EXPECT_EQ(vonLibreOffice[i], erwartet[i]) << "paragraph " << i + 1;
     }
     EXPECT_EQ(vonLibreOffice.front(), "ZEUGNIS");
+    // The same reference as plain text has the same lines of text; only "Beispiel: " stands
+    // on a line of its own there.
+    std::vector<std::string> klartextZeilen;
+    for (const std::string& zeile : zeilen(klartext(daten, texte))) {
+        if (zeile.empty()) {
+            continue;
+        }
+        if (!klartextZeilen.empty() && klartextZeilen.back() == "Beispiel: ") {
+            klartextZeilen.back() += zeile;
+        } else {
+            klartextZeilen.push_back(zeile);
+        }
+    }
+    std::vector<std::string> beschrieben;
+    std::copy_if(vonLibreOffice.begin(), vonLibreOffice.end(), std::back_inserter(beschrieben),
+                 [](const std::string& zeile) { return !zeile.empty(); });
+    EXPECT_EQ(beschrieben, klartextZeilen);
     EXPECT_EQ(vonLibreOffice[4].rfind("Frau Ma{r}k\\par Łódź Mustermann, geb. am", 0), 0u);
     EXPECT_EQ(vonLibreOffice.back(), "Zevuz {Elektonik} \\b0 GmbH € 😀");
 }
