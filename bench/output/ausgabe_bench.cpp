@@ -1,0 +1,77 @@
+// The two outputs of a fully graded reference, and writing the document to disk as the
+// export does: a new file, never replacing one.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "dateischicht.h"
+#include "dokument.h"
+#include "klartext.h"
+#include "komposition.h"
+
+using namespace velmora;
+
+namespace {
+
+struct Zeugnis {
+    Zeugnisdaten daten = anfangsdaten();
+    AngezeigteVorschautexte texte;
+
+    Zeugnis() {
+        daten.geschlecht = frau;
+        daten.text(Eingabe::Name) = "Müller-Lüdenscheidt";
+        for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
+            daten.bereich(bereich).note = 2;
+            daten.bereich(bereich).anzeigen = true;
+        }
+        const Vorschautexte komponiert = alleVorschautexte(daten);
+        for (int i = 0; i < anzahlBereiche; ++i) {
+            texte[i] = komponiert[i].value_or("");
+        }
+    }
+};
+
+void Klartext(benchmark::State& state) {
+    const Zeugnis zeugnis;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(klartext(zeugnis.daten, zeugnis.texte));
+    }
+}
+BENCHMARK(Klartext);
+
+void DokumentMitBasis(benchmark::State& state) {
+    const Zeugnis zeugnis;
+    QFile basis(QStringLiteral(VELMORA_TEMP_DOC));
+    if (!basis.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("no temp.doc");
+        return;
+    }
+    const std::string inhalt = basis.readAll().toStdString();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zeugnisdokument(zeugnis.daten, zeugnis.texte, inhalt));
+    }
+}
+BENCHMARK(DokumentMitBasis);
+
+void DokumentSchreiben(benchmark::State& state) {
+    const Zeugnis zeugnis;
+    const QByteArray rtf =
+        QByteArray::fromStdString(zeugnisdokument(zeugnis.daten, zeugnis.texte, {}).rtf);
+    QTemporaryDir ordner;
+    const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Zeugnis.doc"));
+    for (auto _ : state) {
+        if (!dateischicht::neuAnlegen(pfad, rtf, nullptr)) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+        state.PauseTiming();
+        QFile::remove(pfad);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(DokumentSchreiben)->Unit(benchmark::kMicrosecond);
+
+} // namespace
