@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "einstellungsempfaenger.h"
+#include "volleinstellungen.h"
 
 using namespace velmora;
 
@@ -18,24 +19,7 @@ public:
 
 // Every section graded and shown, texts as long as real ones; `polnisch` forces UTF-8.
 Einstellungen voll(bool polnisch) {
-    Einstellungen e;
-    e.geschlecht = frau;
-    e.texte = {polnisch ? "Jarosława" : "Hans-Jürgen",
-               "Müller-Lüdenscheidt",
-               "16.04.1947",
-               "München",
-               "Abteilungsleiterin Elektronik und Qualitätssicherung",
-               "Zevuz Elektronikhandelsgesellschaft mbH & Co. KG",
-               "Düsseldorf",
-               "01.04.1995",
-               "30.06.2003",
-               "30.06.2003"};
-    for (int b = 0; b < anzahlBereiche; ++b) {
-        e.knoepfe[b] = b % 3;
-        e.anzeige[b] = anzeigeAn;
-    }
-    e.reiter = {12, 2};
-    return e;
+    return volleEinstellungen(polnisch ? "Jarosława" : "Hans-Jürgen");
 }
 
 void LesenUndAnwenden(benchmark::State& state, const std::string& datei) {

@@ -7,6 +7,7 @@
 #include "fensterzustand.h"
 #include "frmzg.h"
 #include "qtplattform.h"
+#include "volleinstellungen.h"
 
 #include <QApplication>
 #include <QFile>
@@ -24,31 +25,16 @@ public:
     QString datenordner() override { return ordner.path(); }
 };
 
-// Every section graded and shown, texts as long as real ones.
-Einstellungen voll() {
-    Einstellungen e;
-    e.geschlecht = frau;
-    e.texte = {"Hans-Jürgen",
-               "Müller-Lüdenscheidt",
-               "16.04.1947",
-               "München",
-               "Abteilungsleiter Elektronik und Qualitätssicherung",
-               "Zevuz Elektronikhandelsgesellschaft mbH & Co. KG",
-               "Düsseldorf",
-               "01.04.1995",
-               "30.06.2003",
-               "30.06.2003"};
-    for (int b = 0; b < anzahlBereiche; ++b) {
-        e.knoepfe[b] = b % 3;
-        e.anzeige[b] = anzeigeAn;
-    }
-    e.reiter = {12, 2};
-    return e;
+// Puts the full state into the window as the settings file would.
+void fuellen(frmzg& fenster) {
+    Fensterempfaenger empfaenger(fenster);
+    einstellungenAnwenden(einstellungenLesen(einstellungenSchreiben(volleEinstellungen())),
+                          empfaenger);
 }
 
 void FensterAusDateiLaden(benchmark::State& state) {
     Benchplattform plattform;
-    const std::string datei = einstellungenSchreiben(voll());
+    const std::string datei = einstellungenSchreiben(volleEinstellungen());
     QFile ablage(einstellungspfad(plattform));
     if (!ablage.open(QIODevice::WriteOnly) ||
         ablage.write(datei.data(), qint64(datei.size())) != qint64(datei.size())) {
@@ -60,7 +46,7 @@ void FensterAusDateiLaden(benchmark::State& state) {
     for (auto _ : state) {
         einstellungenLaden(fenster, plattform);
     }
-    if (fensterzustand(fenster) != voll()) {
+    if (fensterzustand(fenster) != volleEinstellungen()) {
         state.SkipWithError("the window did not take the file over");
     }
 }
@@ -70,8 +56,7 @@ BENCHMARK(FensterAusDateiLaden)->Unit(benchmark::kMicrosecond);
 void FensterSpeichern(benchmark::State& state) {
     Benchplattform plattform;
     frmzg fenster(plattform);
-    Fensterempfaenger empfaenger(fenster);
-    einstellungenAnwenden(einstellungenLesen(einstellungenSchreiben(voll())), empfaenger);
+    fuellen(fenster);
     for (auto _ : state) {
         if (einstellungenSpeichern(fenster, plattform)) {
             state.SkipWithError("saving failed");
@@ -86,8 +71,7 @@ BENCHMARK(FensterSpeichern)->Unit(benchmark::kMicrosecond);
 void FensterSpeichernOhneSync(benchmark::State& state) {
     Benchplattform plattform;
     frmzg fenster(plattform);
-    Fensterempfaenger empfaenger(fenster);
-    einstellungenAnwenden(einstellungenLesen(einstellungenSchreiben(voll())), empfaenger);
+    fuellen(fenster);
     for (auto _ : state) {
         const std::string datei = einstellungenSchreiben(fensterzustand(fenster));
         QFile ablage(einstellungspfad(plattform));

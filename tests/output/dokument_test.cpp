@@ -7,24 +7,16 @@
 #include "basisdokument.h"
 #include "dokument.h"
 #include "rtfleser.h"
+#include "vorschaumarken.h"
 
 using namespace velmora;
 using velmora::test::Absatz;
 using velmora::test::Gelesen;
 using velmora::test::Lauf;
+using velmora::test::markierteVorschauen;
 using velmora::test::rtfLesen;
 
 namespace {
-
-AngezeigteVorschautexte markierteVorschauen() {
-    AngezeigteVorschautexte texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        texte[i] = std::to_string(i + 1);
-        texte[i].insert(0, 1, '<');
-        texte[i] += '>';
-    }
-    return texte;
-}
 
 Zeugnisdaten alleGezeigt() {
     Zeugnisdaten daten = anfangsdaten();

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "klartext.h"
+#include "vorschaumarken.h"
 
 using namespace velmora;
+using velmora::test::markierteVorschauen;
 
 namespace {
 
@@ -27,16 +29,6 @@ std::string kopf(const std::string& anrede, const std::string& seinen) {
 
 const std::string schluss = "30.06.2003, Düsseldorf\r\n\r\n\r\n\r\n\r\n___________________\r\n"
                             "Zevuz Elektonikhandelsgesellschaft mbH";
-
-AngezeigteVorschautexte markierteVorschauen() {
-    AngezeigteVorschautexte texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        texte[i] = std::to_string(i + 1);
-        texte[i].insert(0, 1, '<');
-        texte[i] += '>';
-    }
-    return texte;
-}
 
 Zeugnisdaten mitAnzeige(std::initializer_list<int> gezeigt) {
     Zeugnisdaten daten = anfangsdaten();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "zeugnisaufbau.h"
+
+namespace velmora::test {
+
+// Preview texts "<1>" to "<13>", so that a layout shows which section stands where.
+inline AngezeigteVorschautexte markierteVorschauen() {
+    AngezeigteVorschautexte texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = std::to_string(i + 1);
+        texte[i].insert(0, 1, '<');
+        texte[i] += '>';
+    }
+    return texte;
+}
+
+} // namespace velmora::test
