@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dateischicht.h"
 #include "plattform.h"
 
 #include <QList>
@@ -17,6 +18,18 @@ class FakePlattform : public Plattform {
     // Declared first: the folder paths below are made inside it.
     QTemporaryDir wurzel;
 
+    QString unterordner(const QString& name) {
+        dateischicht::ordnerSichern(wurzel.filePath(name));
+        return wurzel.filePath(name);
+    }
+    // Fails with the given reason, if any, without touching the file.
+    static bool scheitert(const std::optional<QString>& grund, QString* fehler) {
+        if (grund && fehler) {
+            *fehler = *grund;
+        }
+        return grund.has_value();
+    }
+
 public:
     struct Meldung {
         QWidget* besitzer;
@@ -24,8 +37,6 @@ public:
         QString text;
         Meldungssymbol symbol;
     };
-
-    FakePlattform();
 
     // What the program handed out, in order.
     QStringList geoeffnet;
@@ -42,30 +53,52 @@ public:
     std::optional<QString> neuAnlegenScheitert; // the reason given
     bool loeschenScheitert = false;
 
-    // The folders; each lies in the temporary folder and exists. Tests may point them
-    // elsewhere, for instance the data folder at the program folder.
-    QString programmordnerPfad;
-    QString datenordnerPfad;
-    QString dokumentenordnerPfad;
+    // Each lies in the temporary folder and exists; tests may point them elsewhere.
+    QString programmordnerPfad = unterordner(QStringLiteral("programm"));
+    QString datenordnerPfad = unterordner(QStringLiteral("daten"));
+    QString dokumentenordnerPfad = unterordner(QStringLiteral("dokumente"));
 
     // The last text put on the clipboard, empty when none.
-    QString zwischenablageText() const;
+    QString zwischenablageText() const { return zwischenablage.value(zwischenablage.size() - 1); }
 
-    bool oeffnen(const QString& adresse) override;
-    bool zwischenablageSetzen(const QString& text) override;
-    bool programmStarten(const QString& pfad) override;
+    bool oeffnen(const QString& adresse) override {
+        geoeffnet.append(adresse);
+        return oeffnenGelingt;
+    }
+    bool zwischenablageSetzen(const QString& text) override {
+        if (zwischenablageGelingt) {
+            zwischenablage.append(text);
+        }
+        return zwischenablageGelingt;
+    }
+    bool programmStarten(const QString& pfad) override {
+        gestartet.append(pfad);
+        return startenGelingt;
+    }
     void meldung(QWidget* besitzer, const QString& titel, const QString& text,
-                 Meldungssymbol symbol) override;
+                 Meldungssymbol symbol) override {
+        meldungen.append({besitzer, titel, text, symbol});
+    }
 
-    QString programmordner() const override;
-    QString datenordner() override;
-    QString dokumentenordner() override;
+    QString programmordner() const override { return programmordnerPfad; }
+    QString datenordner() override { return datenordnerPfad; }
+    QString dokumentenordner() override { return dokumentenordnerPfad; }
 
-    std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override;
-    bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override;
-    bool dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override;
-    bool dateiVorhanden(const QString& pfad) override;
-    bool dateiLoeschen(const QString& pfad) override;
+    std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override {
+        return lesenScheitert ? std::nullopt : dateischicht::lesen(pfad, hoechstens);
+    }
+    bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override {
+        return !scheitert(ersetzenScheitert, fehler) &&
+               dateischicht::ersetzen(pfad, inhalt, fehler);
+    }
+    bool dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override {
+        return !scheitert(neuAnlegenScheitert, fehler) &&
+               dateischicht::neuAnlegen(pfad, inhalt, fehler);
+    }
+    bool dateiVorhanden(const QString& pfad) override { return dateischicht::vorhanden(pfad); }
+    bool dateiLoeschen(const QString& pfad) override {
+        return !loeschenScheitert && dateischicht::loeschen(pfad);
+    }
 };
 
 } // namespace velmora
