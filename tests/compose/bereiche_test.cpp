@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "anredeformen.h"
@@ -11,20 +10,6 @@ using namespace velmora;
 
 namespace {
 
-TEST(Bewertungsbereiche, VorschaulabelsDerBereicheZehnBisDreizehn) {
-    const int erwartet[][2] = {{9, 8}, {10, 12}, {11, 9}, {12, 10}, {13, 11}};
-    for (const auto& [nummer, label] : erwartet) {
-        EXPECT_EQ(bewertungsbereich(nummer).vorschauIndex, label) << nummer;
-    }
-    std::set<int> labels;
-    for (const auto& b : bewertungsbereiche) {
-        labels.insert(b.vorschauIndex);
-        EXPECT_EQ(b.anzeigeIndex, b.nummer - 1);
-    }
-    EXPECT_EQ(labels.size(), 13u);
-    EXPECT_EQ(*labels.rbegin(), 12);
-}
-
 TEST(Bewertungsbereiche, ReiterHabenGenauEineZugriffstaste) {
     for (const auto& b : bewertungsbereiche) {
         EXPECT_EQ(std::count(b.reiter.begin(), b.reiter.end(), '&'), 1) << b.reiter;
@@ -33,14 +18,6 @@ TEST(Bewertungsbereiche, ReiterHabenGenauEineZugriffstaste) {
         // The Beendigungsgrund tab has always read "Bendigungsgrund".
         EXPECT_EQ(ohne, b.nummer == 12 ? "Bendigungsgrund" : b.name) << b.nummer;
     }
-}
-
-TEST(Bewertungsbereiche, NurBeendigungsgrundHatDreiKnoepfe) {
-    for (const auto& b : bewertungsbereiche) {
-        EXPECT_EQ(b.stufen(), b.nummer == 12 ? 3 : 6) << b.nummer;
-    }
-    EXPECT_EQ(bewertungsbereich(12).skala->knoepfe[2].beschriftung, "Aufhebungsvertrag");
-    EXPECT_EQ(bewertungsbereich(12).skala->ueberschrift, "Kündigung durch");
 }
 
 TEST(Anredeformen, NurDieEinsWaehltDieFrau) {

@@ -38,36 +38,20 @@ const Fall faelle[] = {
     {"worked example, woman", 1, 2, frau, "Mustermann", "",
      "Frau Mustermann verfügt über umfassende und vielseitige Fachkenntnisse, die sie jederzeit "
      "sicher und zielgerichtet in der Praxis einsetzte. "},
-    {"nothing selected gives the man's forms", 1, 2, keinGeschlecht, "Mustermann", "",
-     "Herr Mustermann verfügt über umfassende und vielseitige Fachkenntnisse, die er jederzeit "
-     "sicher und zielgerichtet in der Praxis einsetzte. "},
     {"empty name keeps both blanks", 1, 3, herr, "", "",
      "Herr  verfügt über solide Fachkenntnisse, die er sicher in der Praxis einsetzte. "},
-    {"trailing blank of the name is kept", 1, 3, herr, "Mustermann ", "",
-     "Herr Mustermann  verfügt über solide Fachkenntnisse, die er sicher in der Praxis "
-     "einsetzte. "},
     {"odd spelling kept", 2, 5, frau, "Mustermann", "",
      "Sie bildete sich stets eigenitiativ durch den Besuch interner und externer Seminare "
      "beruflich weiter und war dabei im Großen und Ganzen erfolgreich."},
     {"double blank inside a phrase", 4, 6, herr, "Mustermann", "",
      "In allen ihm vertrauten Zusammenhängen bemühte er sich, seine  Urteilsfähigkeit "
      "einzusetzen."},
-    {"Denkvermögens as it stands", 4, 1, frau, "Mustermann", "",
-     "Durch ihr ausgeprägt logisches und analytisches Denkvermögens kam Frau Mustermann auch in "
-     "schwierigen Lagen zu einem eigenständigen, abgewogenen und stets zutreffenden Urteil."},
     {"genitive s joins the name", 4, 5, frau, "Mustermann", "",
      "Frau Mustermanns fachliche Urteile in den wichtigsten Fragen waren in der Regel "
      "zutreffend."},
-    {"capitalised possessive", 4, 3, frau, "Mustermann", "",
-     "Ihre folgerichtige Denkweise kennzeichnete ihre sichere Urteilsfähigkeit in bekannten "
-     "Zusammenhängen."},
     {"Leistungswillen as it stands", 5, 4, frau, "Mustermann", "",
      "Frau Mustermann traf bezüglich ihres Leistungswillen und ihrer Bereitschaft, auch "
      "zusätzliche Verantwortung zu übernehmen, unsere Erwartungen. "},
-    {"section 6 for a woman", 6, 5, frau, "Mustermann", "",
-     "Sie zeigte sich den wesentlichen Anforderungen gewachsen."},
-    {"section 7 grade 4 opening", 7, 4, herr, "Mustermann", "",
-     "Grundsätzlich arbeitete Herr Mustermann umsichtig, gewissenhaft und genau. "},
     {"section 7 grade 5 opening", 7, 5, herr, "Mustermann", "",
      "In den meisten Fällen arbeitete Herr Mustermann umsichtig, gewissenhaft und genau. "},
     {"endings for a man", 9, 5, herr, "Mustermann", "",
@@ -76,15 +60,10 @@ const Fall faelle[] = {
     {"endings for a woman", 9, 5, frau, "Mustermann", "",
      "Sie war ihrem Team eine verständnisvolle, angenehme und sehr entgegenkommende "
      "Vorgesetzte."},
-    {"lower-case pronoun after wobei", 9, 2, herr, "Mustermann", "",
-     "Er wurde von seinen Mitarbeitern/innen anerkannt und geschätzt, wobei er sie entsprechend "
-     "ihren Fähigkeiten einsetzte und mit ihnen gute Ergebnisse erzielte."},
     {"words inside fragments stay masculine", 9, 1, frau, "Mustermann", "",
      "Sie motivierte und überzeugte ihre Mitarbeiter/innen durch einen kooperativen "
      "Führungsstil. Frau Mustermann war als Vorgesetzter jederzeit voll anerkannt, wobei sein "
      "Team unsere hohen Erwartungen nicht nur erfüllte, sondern oftmals sogar übertraf."},
-    {"fixed text for a man", 10, 2, herr, "Mustermann", "",
-     "Wir waren mit den Leistungen stets voll zufrieden."},
     {"fixed text for a woman", 10, 2, frau, "Mustermann", "",
      "Wir waren mit den Leistungen stets voll zufrieden."},
     {"im überwiegend as it stands", 10, 5, herr, "Mustermann", "",
@@ -95,9 +74,6 @@ const Fall faelle[] = {
     {"ending {in} for a woman", 11, 3, frau, "Mustermann", "",
      "Frau Mustermann war wegen ihres freundlichen, höflichen und hilfsbereiten Auftretens eine "
      "geschätzte Ansprechpartnerin."},
-    {"lower-case pronoun after und", 11, 6, frau, "Mustermann", "",
-     "Frau Mustermann trat korrekt auf, und sie bemühte sich stets, die Zusammenarbeit und "
-     "Teamatmosphäre zu fördern."},
     {"Beendigungsgrund Aufhebungsvertrag", 12, 3, frau, "Mustermann", "",
      "Das Arbeitsverhältnis mit Frau Mustermann endet im besten beiderseitigen Einvernehmen per "
      "Aufhebungsvertrag."},
@@ -109,11 +85,6 @@ const Fall faelle[] = {
      "Erfolg."},
     {"empty leaving date keeps both blanks", 13, 1, herr, "Mustermann", "",
      "Auf seinen eigenen Wunsch scheidet Herr Mustermann zum  aus unserem Unternehmen aus. Wir "
-     "bedauern seine Entscheidung außerordentlich, weil wir mit ihm eine wertvolle Führungskraft "
-     "verlieren. Wir bedanken uns bei ihm für seine allzeit sehr gute Arbeit und wünschen ihm "
-     "für seine berufliche wie persönliche Zukunft alles Gute und weiterhin viel Erfolg."},
-    {"leaving date is taken as typed", 13, 1, herr, "M", "1.4.95 ",
-     "Auf seinen eigenen Wunsch scheidet Herr M zum 1.4.95  aus unserem Unternehmen aus. Wir "
      "bedauern seine Entscheidung außerordentlich, weil wir mit ihm eine wertvolle Führungskraft "
      "verlieren. Wir bedanken uns bei ihm für seine allzeit sehr gute Arbeit und wünschen ihm "
      "für seine berufliche wie persönliche Zukunft alles Gute und weiterhin viel Erfolg."},
@@ -218,20 +189,6 @@ TEST(AlleVorschautexte, NotenwechselUndZurueckGibtDenselbenText) {
     EXPECT_NE(alleVorschautexte(d)[0], vorher[0]);
     d.bereich(1).note = 2;
     EXPECT_EQ(alleVorschautexte(d), vorher);
-}
-
-TEST(AlleVorschautexte, NamensaenderungErreichtJedenTextMitName) {
-    Zeugnisdaten d = anfangsdaten();
-    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        d.bereich(bereich).note = 1;
-    }
-    d.text(Eingabe::Name) = "Özdemir";
-    const auto texte = alleVorschautexte(d);
-    // Sections 2, 6 and 10 do not name the employee at grade 1.
-    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        const bool mitName = bereich != 2 && bereich != 6 && bereich != 10;
-        EXPECT_EQ(texte[bereich - 1]->find("Özdemir") != std::string::npos, mitName) << bereich;
-    }
 }
 
 } // namespace
