@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "beispieldatei.h"
 #include "einstellungen.h"
@@ -9,19 +10,11 @@
 
 using namespace velmora;
 
-namespace {
-
-struct Lesefall {
-    int zeile;
-    std::string inhalt;
-    std::optional<Einstellungswert> wert; // nothing leaves the control alone
-};
-
 TEST(EinstellungenLesen, JedeZeileNachIhrerArt) {
     const auto nichts = std::nullopt;
     // Numbers with tabs and a sign around, in the control's range; switches True or False in
-    // any case, or a 16-bit number; texts as they stand.
-    const std::vector<Lesefall> faelle = {
+    // any case, or a 16-bit number; texts as they stand. Nothing leaves the control alone.
+    const std::vector<std::tuple<int, std::string, std::optional<Einstellungswert>>> faelle = {
         {1, "\t0\t", 0},    {1, "-1", -1},       {1, "+1", 1},          {1, "-2", nichts},
         {1, "", nichts},    {1, "1 1", nichts},  {1, "1.0", nichts},    {1, "+-1", nichts},
         {87, "2", 2},       {87, "3", nichts},   {100, "12", 12},       {100, "13", nichts},
@@ -87,5 +80,3 @@ TEST(EinstellungenSchreiben, TextzeileUndWasZurueckkommt) {
         EXPECT_EQ(einstellungenUebernehmen(datei).texte[4], zurueck);
     }
 }
-
-} // namespace

@@ -5,8 +5,6 @@
 
 using namespace velmora;
 
-namespace {
-
 using Texte = std::vector<std::optional<std::string>>;
 
 TEST(Uebergabe, GibtDieTexteDerErstenZehnZeilen) {
@@ -21,5 +19,3 @@ TEST(Uebergabe, GibtDieTexteDerErstenZehnZeilen) {
         EXPECT_EQ(uebergabeLesen(datei), texte) << datei.substr(0, 20);
     }
 }
-
-} // namespace
