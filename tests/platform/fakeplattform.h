@@ -3,7 +3,6 @@
 #include "dateischicht.h"
 #include "plattform.h"
 
-#include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
 
