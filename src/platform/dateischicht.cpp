@@ -35,7 +35,8 @@ bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
         fehlerMelden(fehler, datei.errorString());
         return false;
     }
-    if (datei.write(inhalt) != inhalt.size()) {
+    // commit() does not notice a failed flush of the write buffer, so flush first.
+    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
         fehlerMelden(fehler, datei.errorString());
         datei.cancelWriting();
         return false;
