@@ -40,32 +40,18 @@ const Fall faelle[] = {
      "sicher und zielgerichtet in der Praxis einsetzte. "},
     {"empty name keeps both blanks", 1, 3, herr, "", "",
      "Herr  verfügt über solide Fachkenntnisse, die er sicher in der Praxis einsetzte. "},
-    {"odd spelling kept", 2, 5, frau, "Mustermann", "",
-     "Sie bildete sich stets eigenitiativ durch den Besuch interner und externer Seminare "
-     "beruflich weiter und war dabei im Großen und Ganzen erfolgreich."},
     {"double blank inside a phrase", 4, 6, herr, "Mustermann", "",
      "In allen ihm vertrauten Zusammenhängen bemühte er sich, seine  Urteilsfähigkeit "
      "einzusetzen."},
     {"genitive s joins the name", 4, 5, frau, "Mustermann", "",
      "Frau Mustermanns fachliche Urteile in den wichtigsten Fragen waren in der Regel "
      "zutreffend."},
-    {"Leistungswillen as it stands", 5, 4, frau, "Mustermann", "",
-     "Frau Mustermann traf bezüglich ihres Leistungswillen und ihrer Bereitschaft, auch "
-     "zusätzliche Verantwortung zu übernehmen, unsere Erwartungen. "},
-    {"section 7 grade 5 opening", 7, 5, herr, "Mustermann", "",
-     "In den meisten Fällen arbeitete Herr Mustermann umsichtig, gewissenhaft und genau. "},
     {"endings for a man", 9, 5, herr, "Mustermann", "",
      "Er war seinem Team ein verständnisvoller, angenehmer und sehr entgegenkommender "
      "Vorgesetzter."},
     {"endings for a woman", 9, 5, frau, "Mustermann", "",
      "Sie war ihrem Team eine verständnisvolle, angenehme und sehr entgegenkommende "
      "Vorgesetzte."},
-    {"words inside fragments stay masculine", 9, 1, frau, "Mustermann", "",
-     "Sie motivierte und überzeugte ihre Mitarbeiter/innen durch einen kooperativen "
-     "Führungsstil. Frau Mustermann war als Vorgesetzter jederzeit voll anerkannt, wobei sein "
-     "Team unsere hohen Erwartungen nicht nur erfüllte, sondern oftmals sogar übertraf."},
-    {"fixed text for a woman", 10, 2, frau, "Mustermann", "",
-     "Wir waren mit den Leistungen stets voll zufrieden."},
     {"im überwiegend as it stands", 10, 5, herr, "Mustermann", "",
      "Er hat die ihm übertragenen Aufgaben im überwiegend zu unserer Zufriedenheit erledigt."},
     {"ending {in} for a man", 11, 3, herr, "Mustermann", "",
@@ -74,9 +60,6 @@ const Fall faelle[] = {
     {"ending {in} for a woman", 11, 3, frau, "Mustermann", "",
      "Frau Mustermann war wegen ihres freundlichen, höflichen und hilfsbereiten Auftretens eine "
      "geschätzte Ansprechpartnerin."},
-    {"Beendigungsgrund Aufhebungsvertrag", 12, 3, frau, "Mustermann", "",
-     "Das Arbeitsverhältnis mit Frau Mustermann endet im besten beiderseitigen Einvernehmen per "
-     "Aufhebungsvertrag."},
     {"leaving date in the Schlussformel", 13, 1, frau, "Mustermann", "30.06.2003",
      "Auf ihren eigenen Wunsch scheidet Frau Mustermann zum 30.06.2003 aus unserem Unternehmen "
      "aus. Wir bedauern ihre Entscheidung außerordentlich, weil wir mit ihr eine wertvolle "

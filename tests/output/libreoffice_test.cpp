@@ -20,13 +20,6 @@ using namespace velmora;
 
 namespace {
 
-std::string dateiInhalt(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << datei.rdbuf();
-    return inhalt.str();
-}
-
 std::vector<std::string> zeilen(const std::string& text) {
     std::vector<std::string> ergebnis;
     std::istringstream strom(text);
@@ -65,7 +58,9 @@ TEST(LibreOffice, readsEveryParagraphAsWritten) {
         (ordner / "profil").string() + " --convert-to 'txt:Text (encoded):UTF8' --outdir " +
         ordner.string() + " " + doc.string() + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-    std::string gelesen = dateiInhalt(ordner / "Zeugnis.txt");
+    std::stringstream datei;
+    datei << std::ifstream(ordner / "Zeugnis.txt", std::ios::binary).rdbuf();
+    std::string gelesen = datei.str();
     std::filesystem::remove_all(ordner);
     if (gelesen.rfind("\xef\xbb\xbf", 0) == 0) {
         gelesen.erase(0, 3);
