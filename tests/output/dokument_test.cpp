@@ -6,25 +6,18 @@
 #include "basisdokument.h"
 #include "dokument.h"
 #include "rtfleser.h"
-#include "vorschaumarken.h"
+#include "testzeugnis.h"
 
 using namespace velmora;
 using velmora::test::Gelesen;
 using velmora::test::markierteVorschauen;
+using velmora::test::mitAnzeige;
 using velmora::test::rtfLesen;
 
 namespace {
 
 Gelesen gelesen(const Zeugnisdaten& daten, std::optional<std::string_view> basis = {}) {
     return rtfLesen(zeugnisdokument(daten, markierteVorschauen(), basis).rtf);
-}
-
-Zeugnisdaten mitAnzeige(const std::vector<int>& gezeigt) {
-    Zeugnisdaten daten = anfangsdaten();
-    for (const int bereich : gezeigt) {
-        daten.bereich(bereich).anzeigen = true;
-    }
-    return daten;
 }
 
 // A paragraph as it should read: text, alignment, run formats (see rtfleser.h).

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "klartext.h"
-#include "vorschaumarken.h"
+#include "testzeugnis.h"
 
 using namespace velmora;
 using velmora::test::markierteVorschauen;
+using velmora::test::mitAnzeige;
 
 namespace {
 
@@ -29,14 +30,6 @@ std::string kopf(const std::string& anrede, const std::string& seinen) {
 
 const std::string schluss = "30.06.2003, Düsseldorf\r\n\r\n\r\n\r\n\r\n___________________\r\n"
                             "Zevuz Elektonikhandelsgesellschaft mbH";
-
-Zeugnisdaten mitAnzeige(const std::vector<int>& gezeigt) {
-    Zeugnisdaten daten = anfangsdaten();
-    for (const int bereich : gezeigt) {
-        daten.bereich(bereich).anzeigen = true;
-    }
-    return daten;
-}
 
 struct Fall {
     const char* wozu;

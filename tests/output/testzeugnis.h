@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "zeugnisaufbau.h"
 
@@ -15,6 +16,15 @@ inline AngezeigteVorschautexte markierteVorschauen() {
         texte[i] += '>';
     }
     return texte;
+}
+
+// The initial inputs with the show flags of the given sections set.
+inline Zeugnisdaten mitAnzeige(const std::vector<int>& gezeigt) {
+    Zeugnisdaten daten = anfangsdaten();
+    for (const int bereich : gezeigt) {
+        daten.bereich(bereich).anzeigen = true;
+    }
+    return daten;
 }
 
 } // namespace velmora::test
