@@ -1,17 +1,17 @@
 // Feeds arbitrary bytes to the readers of arbeitszeugnis.ini and übergabe.ini. Every value
 // handed to the window must be in range, and what was read must save and load unchanged.
 
+#include "encoding/zeichensatz.h"
+#include "files/einstellungen.h"
+#include "files/textzeilen.h"
+#include "files/uebergabe.h"
+#include "support/zustandsempfaenger.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "einstellungen.h"
-#include "textzeilen.h"
-#include "uebergabe.h"
-#include "zeichensatz.h"
-#include "zustandsempfaenger.h"
 
 using namespace velmora;
 

@@ -1,6 +1,6 @@
-#include <benchmark/benchmark.h>
+#include "compose/komposition.h"
 
-#include "komposition.h"
+#include <benchmark/benchmark.h>
 
 using namespace velmora;
 

@@ -1,15 +1,15 @@
 // The two outputs of a fully graded reference, and writing the document to disk as the
 // export does: a new file, never replacing one.
-#include <benchmark/benchmark.h>
+#include "compose/komposition.h"
+#include "output/dokument.h"
+#include "output/klartext.h"
+#include "platform/dateischicht.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "dateischicht.h"
-#include "dokument.h"
-#include "klartext.h"
-#include "komposition.h"
+#include <benchmark/benchmark.h>
 
 using namespace velmora;
 

@@ -1,17 +1,17 @@
 // Restoring the main window from its settings file and saving it again, as start and close
 // do: the real window, the real file layer, a folder of its own.
-#include <benchmark/benchmark.h>
-
-#include "einstellungen.h"
-#include "einstellungsdatei.h"
-#include "fensterzustand.h"
-#include "frmzg.h"
-#include "qtplattform.h"
-#include "volleinstellungen.h"
+#include "files/einstellungen.h"
+#include "platform/qtplattform.h"
+#include "support/volleinstellungen.h"
+#include "window/einstellungsdatei.h"
+#include "window/fensterzustand.h"
+#include "window/frmzg.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 using namespace velmora;
 

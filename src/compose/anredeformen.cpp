@@ -1,6 +1,6 @@
-#include "anredeformen.h"
+#include "compose/anredeformen.h"
 
-#include "zeugnisdaten.h"
+#include "compose/zeugnisdaten.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "bewertungsbereich.h"
+#include "compose/bewertungsbereich.h"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "compose/zeugnisdaten.h"
+
 #include <array>
 #include <span>
 #include <string_view>
-
-#include "zeugnisdaten.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
-#include "komposition.h"
+#include "compose/komposition.h"
 
-#include "phrasen.h"
+#include "compose/phrasen.h"
 
 namespace velmora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "compose/anredeformen.h"
+#include "compose/zeugnisdaten.h"
+
 #include <array>
 #include <optional>
 #include <string>
-
-#include "anredeformen.h"
-#include "zeugnisdaten.h"
 
 namespace velmora {
 

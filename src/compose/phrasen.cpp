@@ -1,8 +1,8 @@
-#include "phrasen.h"
+#include "compose/phrasen.h"
+
+#include "compose/bewertungsbereich.h"
 
 #include <vector>
-
-#include "bewertungsbereich.h"
 
 namespace velmora {
 

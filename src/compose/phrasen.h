@@ -1,13 +1,13 @@
 #pragma once
 
+#include "compose/anredeformen.h"
+#include "compose/zeugnisdaten.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
-
-#include "anredeformen.h"
-#include "zeugnisdaten.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "zeugnisdaten.h"
+#include "compose/zeugnisdaten.h"
 
 namespace velmora {
 

@@ -1,9 +1,9 @@
-#include "dialogaufruf.h"
+#include "dialogs/dialogaufruf.h"
 
-#include "frmabout.h"
-#include "frmunterst.h"
-#include "registrierung.h"
-#include "systeminfo.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmunterst.h"
+#include "platform/registrierung.h"
+#include "platform/systeminfo.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
-#include "frmabout.h"
+#include "dialogs/frmabout.h"
 
-#include "dialogschrift.h"
-#include "klickbeschriftung.h"
-#include "kontakt.h"
-#include "plattform.h"
-#include "programmsymbol.h"
-#include "twips.h"
-#include "version.h"
+#include "dialogs/kontakt.h"
+#include "generated/version.h"
+#include "platform/plattform.h"
+#include "ui/dialogschrift.h"
+#include "ui/klickbeschriftung.h"
+#include "ui/programmsymbol.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QPainter>

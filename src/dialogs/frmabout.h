@@ -1,6 +1,6 @@
 #pragma once
 
-#include "systeminfo.h"
+#include "platform/systeminfo.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "frmunterst.h"
+#include "dialogs/frmunterst.h"
 
-#include "dialogschrift.h"
-#include "kontakt.h"
-#include "markierfeld.h"
-#include "twips.h"
+#include "dialogs/kontakt.h"
+#include "ui/dialogschrift.h"
+#include "ui/markierfeld.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

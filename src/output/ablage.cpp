@@ -1,4 +1,4 @@
-#include "ablage.h"
+#include "output/ablage.h"
 
 namespace velmora {
 

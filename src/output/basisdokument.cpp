@@ -1,4 +1,4 @@
-#include "basisdokument.h"
+#include "output/basisdokument.h"
 
 #include <algorithm>
 #include <array>

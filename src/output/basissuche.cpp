@@ -1,4 +1,4 @@
-#include "basissuche.h"
+#include "output/basissuche.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
-#include "dokument.h"
+#include "output/dokument.h"
 
-#include "basisdokument.h"
-#include "rtftext.h"
+#include "output/basisdokument.h"
+#include "output/rtftext.h"
 
 namespace velmora {
 

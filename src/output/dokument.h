@@ -1,10 +1,10 @@
 #pragma once
 
+#include "output/zeugnisaufbau.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "zeugnisaufbau.h"
 
 namespace velmora {
 

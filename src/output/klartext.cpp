@@ -1,4 +1,4 @@
-#include "klartext.h"
+#include "output/klartext.h"
 
 namespace velmora {
 

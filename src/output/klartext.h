@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "output/zeugnisaufbau.h"
 
-#include "zeugnisaufbau.h"
+#include <string>
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
-#include "rtftext.h"
+#include "output/rtftext.h"
+
+#include "encoding/zeichensatz.h"
 
 #include <cstdint>
-
-#include "zeichensatz.h"
 
 namespace velmora {
 

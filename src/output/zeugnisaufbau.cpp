@@ -1,10 +1,10 @@
-#include "zeugnisaufbau.h"
+#include "output/zeugnisaufbau.h"
+
+#include "compose/anredeformen.h"
+#include "compose/komposition.h"
+#include "compose/phrasen.h"
 
 #include <optional>
-
-#include "anredeformen.h"
-#include "komposition.h"
-#include "phrasen.h"
 
 namespace velmora {
 

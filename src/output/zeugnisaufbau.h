@@ -1,11 +1,11 @@
 #pragma once
 
+#include "compose/zeugnisdaten.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "zeugnisdaten.h"
 
 namespace velmora {
 

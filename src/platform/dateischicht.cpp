@@ -1,4 +1,4 @@
-#include "dateischicht.h"
+#include "platform/dateischicht.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "qtplattform.h"
+#include "platform/qtplattform.h"
 
-#include "dateischicht.h"
+#include "platform/dateischicht.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plattform.h"
+#include "platform/plattform.h"
 
 namespace velmora {
 

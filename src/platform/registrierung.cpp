@@ -1,4 +1,4 @@
-#include "registrierung.h"
+#include "platform/registrierung.h"
 
 #include <algorithm>
 #include <array>

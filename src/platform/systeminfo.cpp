@@ -1,7 +1,7 @@
-#include "systeminfo.h"
+#include "platform/systeminfo.h"
 
-#include "plattform.h"
-#include "zeichensatz.h"
+#include "encoding/zeichensatz.h"
+#include "platform/plattform.h"
 
 #include <QStandardPaths>
 

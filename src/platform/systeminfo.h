@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registrierung.h"
+#include "platform/registrierung.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
+#include "compose/zeugnisdaten.h"
 
-#include "zeugnisdaten.h"
+#include <array>
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "datum.h"
+#include "window/datum.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
-#include "einstellungsdatei.h"
+#include "window/einstellungsdatei.h"
 
-#include "einstellungen.h"
-#include "fensterzustand.h"
-#include "frmzg.h"
-#include "plattform.h"
+#include "files/einstellungen.h"
+#include "platform/plattform.h"
+#include "window/fensterzustand.h"
+#include "window/frmzg.h"
 
 namespace velmora {
 

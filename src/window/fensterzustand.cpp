@@ -1,6 +1,6 @@
-#include "fensterzustand.h"
+#include "window/fensterzustand.h"
 
-#include "frmzg.h"
+#include "window/frmzg.h"
 
 namespace velmora {
 

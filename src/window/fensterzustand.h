@@ -1,6 +1,6 @@
 #pragma once
 
-#include "einstellungsempfaenger.h"
+#include "files/einstellungsempfaenger.h"
 
 namespace velmora {
 

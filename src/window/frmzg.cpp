@@ -1,9 +1,10 @@
-#include "frmzg.h"
+#include "window/frmzg.h"
 
-#include "bewertungsbereich.h"
-#include "datum.h"
-#include "klartext.h"
-#include "plattform.h"
+#include "compose/bewertungsbereich.h"
+#include "output/klartext.h"
+#include "platform/plattform.h"
+#include "ui/reiterfeld.h"
+#include "window/datum.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -14,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include "reiterfeld.h"
 
 namespace velmora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "compose/komposition.h"
+#include "compose/zeugnisdaten.h"
+
 #include <QMainWindow>
 
 #include <array>
-
-#include "komposition.h"
-#include "zeugnisdaten.h"
 
 class QButtonGroup;
 class QCheckBox;

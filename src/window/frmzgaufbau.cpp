@@ -1,14 +1,14 @@
 // Building the main window's controls from the tables of inputs and sections.
-#include "frmzg.h"
-
-#include "angabenfelder.h"
-#include "bewertungsbereich.h"
-#include "dialogaufruf.h"
-#include "dialogschrift.h"
-#include "programmsymbol.h"
-#include "reiterfeld.h"
-#include "twips.h"
-#include "warnhinweis.h"
+#include "compose/bewertungsbereich.h"
+#include "dialogs/dialogaufruf.h"
+#include "ui/dialogschrift.h"
+#include "ui/markierfeld.h"
+#include "ui/programmsymbol.h"
+#include "ui/reiterfeld.h"
+#include "ui/twips.h"
+#include "window/angabenfelder.h"
+#include "window/frmzg.h"
+#include "window/warnhinweis.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,8 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include "markierfeld.h"
 
 namespace velmora {
 

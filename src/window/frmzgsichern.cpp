@@ -1,8 +1,7 @@
 // Saving the main window's entries when it closes.
-#include "frmzg.h"
-
-#include "einstellungsdatei.h"
-#include "plattform.h"
+#include "platform/plattform.h"
+#include "window/einstellungsdatei.h"
+#include "window/frmzg.h"
 
 namespace velmora {
 

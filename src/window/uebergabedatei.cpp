@@ -1,9 +1,9 @@
-#include "uebergabedatei.h"
+#include "window/uebergabedatei.h"
 
-#include "einstellungsdatei.h"
-#include "frmzg.h"
-#include "plattform.h"
-#include "uebergabe.h"
+#include "files/uebergabe.h"
+#include "platform/plattform.h"
+#include "window/einstellungsdatei.h"
+#include "window/frmzg.h"
 
 #include <QDebug>
 

@@ -1,4 +1,4 @@
-#include "warnhinweis.h"
+#include "window/warnhinweis.h"
 
 #include <array>
 

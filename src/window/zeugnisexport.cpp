@@ -1,16 +1,15 @@
 // The reference as a document: written beside the user's other documents, then opened in the
 // word processor the desktop has for it.
-#include "frmzg.h"
+#include "generated/installationsordner.h"
+#include "output/ablage.h"
+#include "output/basissuche.h"
+#include "output/dokument.h"
+#include "platform/plattform.h"
+#include "window/frmzg.h"
 
 #include <QFileInfo>
 
 #include <iostream>
-
-#include "ablage.h"
-#include "basissuche.h"
-#include "dokument.h"
-#include "installationsordner.h"
-#include "plattform.h"
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
+#include "compose/anredeformen.h"
+#include "compose/bewertungsbereich.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
-
-#include "anredeformen.h"
-#include "bewertungsbereich.h"
 
 using namespace velmora;
 

@@ -1,8 +1,8 @@
+#include "compose/komposition.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "komposition.h"
 
 using namespace velmora;
 

@@ -1,11 +1,11 @@
+#include "compose/anredeformen.h"
+#include "compose/bewertungsbereich.h"
+#include "compose/phrasen.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-
-#include "anredeformen.h"
-#include "bewertungsbereich.h"
-#include "phrasen.h"
 
 using namespace velmora;
 

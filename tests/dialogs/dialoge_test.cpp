@@ -1,9 +1,9 @@
-#include "dialogaufruf.h"
-#include "fakeplattform.h"
-#include "frmabout.h"
-#include "frmunterst.h"
-#include "kontakt.h"
-#include "programmende.h"
+#include "app/programmende.h"
+#include "dialogs/dialogaufruf.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmunterst.h"
+#include "dialogs/kontakt.h"
+#include "support/fakeplattform.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
+#include "output/ablage.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-
-#include "ablage.h"
 
 using namespace velmora;
 

@@ -1,11 +1,11 @@
+#include "output/basisdokument.h"
+#include "output/basissuche.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include "basisdokument.h"
-#include "basissuche.h"
 
 using namespace velmora;
 

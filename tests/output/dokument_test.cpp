@@ -1,12 +1,12 @@
+#include "output/basisdokument.h"
+#include "output/dokument.h"
+#include "support/rtfleser.h"
+#include "support/testzeugnis.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "basisdokument.h"
-#include "dokument.h"
-#include "rtfleser.h"
-#include "testzeugnis.h"
 
 using namespace velmora;
 using velmora::test::Gelesen;

@@ -1,10 +1,10 @@
+#include "output/klartext.h"
+#include "support/testzeugnis.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "klartext.h"
-#include "testzeugnis.h"
 
 using namespace velmora;
 using velmora::test::markierteVorschauen;

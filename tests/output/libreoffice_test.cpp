@@ -1,5 +1,10 @@
 // Opens the written document in LibreOffice (headless, with a profile of its own) and reads
 // back its text, so that a real word processor is shown to see what the program meant.
+#include "compose/komposition.h"
+#include "output/dokument.h"
+#include "output/klartext.h"
+#include "support/rtfleser.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,11 +15,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "dokument.h"
-#include "klartext.h"
-#include "komposition.h"
-#include "rtfleser.h"
 
 using namespace velmora;
 

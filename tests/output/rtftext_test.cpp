@@ -1,8 +1,8 @@
+#include "output/rtftext.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "rtftext.h"
 
 using namespace velmora;
 

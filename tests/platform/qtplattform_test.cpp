@@ -1,4 +1,4 @@
-#include "qtplattform.h"
+#include "platform/qtplattform.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,11 +1,11 @@
 // The main window and its outputs, driven by keyboard and mouse against the recording platform
 // layer.
-#include "dateischicht.h"
-#include "dokument.h"
-#include "fakeplattform.h"
-#include "frmzg.h"
-#include "klartext.h"
-#include "reiterfeld.h"
+#include "output/dokument.h"
+#include "output/klartext.h"
+#include "platform/dateischicht.h"
+#include "support/fakeplattform.h"
+#include "ui/reiterfeld.h"
+#include "window/frmzg.h"
 
 #include <QTest>
 #include <QtWidgets>
