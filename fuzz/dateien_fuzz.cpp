@@ -36,27 +36,27 @@ bool fensterText(const std::string& text) {
 class PruefenderEmpfaenger : public Zustandsempfaenger {
 public:
     void geschlechtWaehlen(int geschlecht) override {
-        pruefen(imBereich(geschlecht, -1, 1), "Geschlecht -1..1");
+        pruefen(imBereich(geschlecht, keinGeschlecht, frau), "Geschlecht -1..1");
         Zustandsempfaenger::geschlechtWaehlen(geschlecht);
     }
     void textSetzen(int index, const std::string& text) override {
-        pruefen(imBereich(index, 0, 9), "Textfeld 0..9");
+        pruefen(imBereich(index, 0, anzahlEingaben - 1), "Textfeld 0..9");
         pruefen(fensterText(text), "Text in UTF-8 ohne Zeilenumbruch");
         Zustandsempfaenger::textSetzen(index, text);
     }
     void knopfSetzen(int bereich, int knopf, bool an) override {
-        pruefen(imBereich(bereich, 1, 13), "Bereich 1..13");
-        pruefen(imBereich(knopf, 0, bereich == 12 ? 2 : 5), "Knopf der Gruppe");
+        pruefen(imBereich(bereich, 1, anzahlBereiche), "Bereich 1..13");
+        pruefen(imBereich(knopf, 0, bewertungsbereich(bereich).stufen() - 1), "Knopf der Gruppe");
         Zustandsempfaenger::knopfSetzen(bereich, knopf, an);
     }
     void anzeigeSetzen(int bereich, int wert) override {
-        pruefen(imBereich(bereich, 1, 13), "Bereich 1..13");
-        pruefen(imBereich(wert, 0, 2), "Anzeige 0..2");
+        pruefen(imBereich(bereich, 1, anzahlBereiche), "Bereich 1..13");
+        pruefen(imBereich(wert, anzeigeAus, anzeigeGrau), "Anzeige 0..2");
         Zustandsempfaenger::anzeigeSetzen(bereich, wert);
     }
     void reiterSetzen(int leiste, int index) override {
-        pruefen(imBereich(leiste, 0, 1), "Leiste 0..1");
-        pruefen(imBereich(index, 0, leiste == 0 ? 12 : 2), "Reiter der Leiste");
+        pruefen(imBereich(leiste, untereLeiste, obereLeiste), "Leiste 0..1");
+        pruefen(imBereich(index, 0, reiterJeLeiste[leiste] - 1), "Reiter der Leiste");
         Zustandsempfaenger::reiterSetzen(leiste, index);
     }
 };
@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     PruefenderEmpfaenger empfaenger;
     einstellungenAnwenden(einstellungenLesen(datei), empfaenger);
     const std::string gespeichert = einstellungenSchreiben(empfaenger.zustand);
-    pruefen(gespeichert.size() <= 101 * (hoechsteZeilenlaenge + 2), "Dateigroesse");
+    pruefen(gespeichert.size() <= anzahlEinstellungszeilen * (hoechsteZeilenlaenge + 2),
+            "Dateigroesse");
     const GeleseneEinstellungen wiedergelesen = einstellungenLesen(gespeichert);
     for (const auto& wert : wiedergelesen) {
         pruefen(wert.has_value(), "jede geschriebene Zeile ist lesbar");
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             "Schreiben, Lesen, Schreiben gibt dieselben Bytes");
 
     const auto uebergabe = uebergabeLesen(datei);
-    pruefen(uebergabe.size() <= 10, "hoechstens zehn Uebergabetexte");
+    pruefen(uebergabe.size() <= anzahlEingaben, "hoechstens zehn Uebergabetexte");
     for (const auto& text : uebergabe) {
         pruefen(!text || fensterText(*text), "Uebergabetext in UTF-8 ohne Zeilenumbruch");
     }

@@ -3,56 +3,67 @@
 #include "compose/zeugnisdaten.h"
 
 #include <array>
-#include <span>
 #include <string_view>
 
 namespace velmora {
 
-// Positions in twips (1/1440 inch), relative to the control's container.
-struct Rechteck {
-    int links;
-    int oben;
-    int breite;
-    int hoehe;
-};
+// The buttons of a grade group, in index order: the school grades "1" (sehr gut) to "6"
+// (ungenügend), or who ended the employment.
+inline constexpr std::array<std::string_view, 6> schulnoten = {"1", "2", "3", "4", "5", "6"};
+inline constexpr std::array<std::string_view, 3> beendigungsgruende = {
+    "Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"};
 
-struct Notenknopf {
-    std::string_view beschriftung;
-    int links; // inside the grade frame
-    int breite;
-};
+// The heading above each kind of group.
+inline constexpr std::string_view schulnotenUeberschrift = "Schulnoten von sehr gut bis ungenügend";
+inline constexpr std::string_view beendigungsUeberschrift = "Kündigung durch";
 
-// The row of grade buttons a section tab carries, with the heading above it.
-struct Notenskala {
-    std::string_view ueberschrift;
-    int ueberschriftLinks;
-    Rechteck rahmen;
-    int knopfHoehe;
-    std::span<const Notenknopf> knoepfe;
+// The one section whose group says who ended the employment instead of giving a grade.
+inline constexpr int beendigungsgrund = 12;
 
-    int stufen() const { return static_cast<int>(knoepfe.size()); }
-};
-
-extern const Notenskala schulnoten;         // "1" to "6"
-extern const Notenskala kuendigungsgruende; // "Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"
-
-// One rated section of the reference and everything its tab needs.
+// One rated section of the reference: its tab, its grade group, its show flag and preview.
 struct Bewertungsbereich {
     int nummer;              // 1..13, the order of the tabs
     std::string_view name;   // "Fachwissen"
     std::string_view reiter; // tab caption, "&" before the access key
-    const Notenskala* skala;
-    int anzeigeIndex;  // chkAnz(i)
-    int vorschauIndex; // lblVorschau(i)
-    int vorschauHoehe; // twips
+    int anzeigeIndex;        // chkAnz(i)
+    int vorschauIndex;       // lblVorschau(i)
 
-    int stufen() const { return skala->stufen(); }
+    constexpr bool istBeendigungsgrund() const { return nummer == beendigungsgrund; }
+    // Buttons in its grade group.
+    constexpr int stufen() const {
+        return static_cast<int>(istBeendigungsgrund() ? beendigungsgruende.size()
+                                                      : schulnoten.size());
+    }
+    constexpr std::string_view knopf(int index) const {
+        return istBeendigungsgrund() ? beendigungsgruende[index] : schulnoten[index];
+    }
+    constexpr std::string_view ueberschrift() const {
+        return istBeendigungsgrund() ? beendigungsUeberschrift : schulnotenUeberschrift;
+    }
 };
 
-extern const std::array<Bewertungsbereich, anzahlBereiche> bewertungsbereiche;
+inline constexpr std::array<Bewertungsbereich, anzahlBereiche> bewertungsbereiche = {{
+    {1, "Fachwissen", "&Fachwissen", 0, 0},
+    {2, "Weiterbildung", "&Weiterbildung", 1, 1},
+    {3, "Auffassungsgabe", "&Auffassungsgabe", 2, 2},
+    {4, "Denkfähigkeit", "&Denkfähigkeit", 3, 3},
+    {5, "Leistungsbereitschaft", "&Leistungsbereitschaft", 4, 4},
+    {6, "Belastbarkeit", "&Belastbarkeit", 5, 5},
+    {7, "Arbeitsweise", "A&rbeitsweise", 6, 6},
+    {8, "Arbeitsergebnis", "Arbeitser&gebnis", 7, 7},
+    {9, "Führungsfähigkeit", "&Führungsfähigkeit", 8, 8},
+    {10, "Leistungsbeurteilung", "&Leistungsbeurteilung", 9, 12},
+    {11, "Persönliche Führung", "&Persönliche Führung", 10, 9},
+    {beendigungsgrund, "Beendigungsgrund", "B&endigungsgrund", 11, 10},
+    {13, "Schlussformel", "&Schlussformel", 12, 11},
+}};
 
-inline const Bewertungsbereich& bewertungsbereich(int nummer) {
+constexpr const Bewertungsbereich& bewertungsbereich(int nummer) {
     return bewertungsbereiche[nummer - 1];
 }
+
+// The tabs of the upper strip that hold the inputs and the warning, in their order.
+inline constexpr std::array<std::string_view, 3> angabenreiter = {
+    "&Angaben zum Arbeitnehmer", "&Angaben zum Arbeitgeber", "&Wichtiger Hinweis"};
 
 } // namespace velmora

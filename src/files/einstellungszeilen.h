@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/bewertungsbereich.h"
 #include "compose/zeugnisdaten.h"
 
 #include <array>
@@ -9,20 +10,21 @@ namespace velmora {
 
 inline constexpr int anzahlEinstellungszeilen = 101;
 
-// The grade groups as the settings file lays them out: six buttons, except Beendigungsgrund.
-inline constexpr int notenknoepfe = 6;
-inline constexpr int beendigungsgrund = 12;
-inline constexpr int beendigungsknoepfe = 3;
+// The grade groups as the settings file lays them out: the school grades' buttons of every
+// section but Beendigungsgrund in one block, Beendigungsgrund's own after it.
+inline constexpr int notenknoepfe = static_cast<int>(schulnoten.size());
+inline constexpr int beendigungsknoepfe = bewertungsbereich(beendigungsgrund).stufen();
 
 // Show states of a section's check box; grey is kept as it is and counts as not shown.
 inline constexpr int anzeigeAus = 0;
 inline constexpr int anzeigeAn = 1;
 inline constexpr int anzeigeGrau = 2;
 
-// The two tab strips: the thirteen sections below, three tabs above.
+// The two tab strips: the sections below, the inputs and the warning above.
 inline constexpr int untereLeiste = 0;
 inline constexpr int obereLeiste = 1;
-inline constexpr std::array<int, 2> reiterJeLeiste = {anzahlBereiche, 3};
+inline constexpr std::array<int, 2> reiterJeLeiste = {anzahlBereiche,
+                                                      static_cast<int>(angabenreiter.size())};
 
 enum class Wertart { Zahl, Text, Schalter };
 

@@ -48,20 +48,25 @@ bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
     return true;
 }
 
-bool neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
+Neuanlage neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // A link counts as taken even when it points nowhere.
+        const QFileInfo eintrag(pfad);
+        if (eintrag.exists() || eintrag.isSymLink()) {
+            return Neuanlage::Vorhanden;
+        }
         fehlerMelden(fehler, datei.errorString());
-        return false;
+        return Neuanlage::Fehler;
     }
     // A half-written new file is worth nothing: it goes again.
     if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
         fehlerMelden(fehler, datei.errorString());
         datei.close();
         datei.remove();
-        return false;
+        return Neuanlage::Fehler;
     }
-    return true;
+    return Neuanlage::Angelegt;
 }
 
 bool vorhanden(const QString& pfad) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/plattform.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,7 +13,7 @@ namespace velmora::dateischicht {
 
 std::optional<QByteArray> lesen(const QString& pfad, qint64 hoechstens);
 bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler);
-bool neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler);
+Neuanlage neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler);
 bool vorhanden(const QString& pfad);
 bool loeschen(const QString& pfad);
 // Creates the folder (with its parents) unless it exists; false when it cannot.

@@ -14,6 +14,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace velmora {
 
 namespace {
@@ -71,6 +73,10 @@ void QtPlattform::meldung(QWidget* besitzer, const QString& titel, const QString
     box.exec();
 }
 
+void QtPlattform::protokoll(const QString& text) {
+    std::fprintf(stderr, "velmora: %s\n", text.toUtf8().constData());
+}
+
 QString QtPlattform::programmordner() const {
     return QCoreApplication::applicationDirPath();
 }
@@ -92,7 +98,8 @@ bool QtPlattform::dateiErsetzen(const QString& pfad, const QByteArray& inhalt, Q
     return dateischicht::ersetzen(pfad, inhalt, fehler);
 }
 
-bool QtPlattform::dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
+Neuanlage QtPlattform::dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+                                       QString* fehler) {
     return dateischicht::neuAnlegen(pfad, inhalt, fehler);
 }
 

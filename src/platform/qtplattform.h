@@ -13,6 +13,7 @@ public:
     bool programmStarten(const QString& pfad) override;
     void meldung(QWidget* besitzer, const QString& titel, const QString& text,
                  Meldungssymbol symbol) override;
+    void protokoll(const QString& text) override;
 
     QString programmordner() const override;
     QString datenordner() override;
@@ -20,7 +21,8 @@ public:
 
     std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override;
     bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override;
-    bool dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override;
+    Neuanlage dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+                              QString* fehler) override;
     bool dateiVorhanden(const QString& pfad) override;
     bool dateiLoeschen(const QString& pfad) override;
 };

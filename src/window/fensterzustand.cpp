@@ -29,10 +29,6 @@ int anzeigezustand(Qt::CheckState haekchen) {
     }
 }
 
-int knoepfeIn(int bereich) {
-    return bereich == beendigungsgrund ? beendigungsknoepfe : notenknoepfe;
-}
-
 } // namespace
 
 void Fensterempfaenger::geschlechtWaehlen(int geschlecht) {
@@ -62,7 +58,7 @@ Einstellungen fensterzustand(const frmzg& fenster) {
         zustand.texte[i] = fenster.text(i).toStdString();
     }
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        for (int knopf = 0; knopf < knoepfeIn(bereich); ++knopf) {
+        for (int knopf = 0; knopf < bewertungsbereich(bereich).stufen(); ++knopf) {
             if (fenster.knopfGewaehlt(bereich, knopf)) {
                 zustand.knoepfe[bereich - 1] = knopf;
             }

@@ -2,6 +2,7 @@
 
 #include "compose/komposition.h"
 #include "compose/zeugnisdaten.h"
+#include "files/einstellungszeilen.h"
 
 #include <QMainWindow>
 
@@ -26,10 +27,6 @@ class Reiterfeld;
 class frmzg : public QMainWindow {
     Q_OBJECT
 public:
-    // tabang(0) is the lower strip, tabang(1) the upper one.
-    static constexpr int untereLeiste = 0;
-    static constexpr int obereLeiste = 1;
-
     explicit frmzg(Plattform& plattform, QWidget* eltern = nullptr);
 
     // The state of the controls, as the settings file holds it. Sections are numbered 1..13,
@@ -84,6 +81,7 @@ private:
     Plattform& plattform;
     // The last close could not save; the next one closes all the same.
     bool sichernGescheitert = false;
+    // tabang(0) is the lower strip, tabang(1) the upper one.
     std::array<Reiterfeld*, 2> tabang{};
     QComboBox* cmbang = nullptr;
     std::array<QLineEdit*, anzahlEingaben> txtang{};

@@ -7,6 +7,7 @@
 #include "ui/reiterfeld.h"
 #include "ui/twips.h"
 #include "window/angabenfelder.h"
+#include "window/fensterlayout.h"
 #include "window/frmzg.h"
 #include "window/warnhinweis.h"
 
@@ -24,11 +25,7 @@ namespace velmora {
 
 namespace {
 
-// Heights the tables leave open, in twips: one row of tabs, a label, a text box, the gender box.
-constexpr int reiterzeile = 360;
-constexpr int beschriftungHoehe = 255;
-constexpr int feldHoehe = 285;
-constexpr int auswahlHoehe = 315;
+namespace layout = fensterlayout;
 
 const QColor vorschaufarbe(192, 0, 0);
 
@@ -75,7 +72,7 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
     setFont(arial(8.25));
 
     auto* flaeche = new QWidget;
-    flaeche->setFixedSize(twipsGroesse(7605, 7305));
+    flaeche->setFixedSize(twipsRechteck(layout::flaeche).size());
     setCentralWidget(flaeche);
 
     obereLeisteAufbauen();
@@ -93,20 +90,20 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
 }
 
 void frmzg::obereLeisteAufbauen() {
-    auto* leiste = new Reiterfeld(3, twipsNachPixel(reiterzeile), centralWidget());
+    auto* leiste = new Reiterfeld(layout::obereReiterProZeile, twipsNachPixel(layout::reiterzeile),
+                                  centralWidget());
     tabang[obereLeiste] = leiste;
     leiste->setObjectName(indiziert("tabang", obereLeiste));
-    leiste->setGeometry(twipsRechteck(120, 120, 7335, 2295));
-    for (const char* reiter :
-         {"&Angaben zum Arbeitnehmer", "&Angaben zum Arbeitgeber", "&Wichtiger Hinweis"}) {
-        leiste->reiterHinzufuegen(QString::fromUtf8(reiter));
+    leiste->setGeometry(twipsRechteck(layout::obereLeiste));
+    for (const std::string_view reiter : angabenreiter) {
+        leiste->reiterHinzufuegen(qtext(reiter));
     }
 
     cmbang = new QComboBox;
     cmbang->setObjectName(QStringLiteral("cmbang"));
     cmbang->addItems({QStringLiteral("Herr"), QStringLiteral("Frau")});
     cmbang->setCurrentIndex(keinGeschlecht);
-    leiste->platzieren(0, cmbang, twipsRechteck(240, 720, 975, auswahlHoehe));
+    leiste->platzieren(0, cmbang, twipsRechteck(layout::geschlecht));
     connect(cmbang, &QComboBox::activated, this, &frmzg::vorschau);
 
     for (const Angabenfeld& feld : angabenfelder) {
@@ -115,12 +112,12 @@ void frmzg::obereLeisteAufbauen() {
             feld.seite,
             beschriftung(indiziert("lblallg", feld.beschriftungNr), qtext(eingabe.beschriftung)),
             twipsRechteck(feld.beschriftungLinks, feld.beschriftungOben, feld.beschriftungBreite,
-                          beschriftungHoehe));
+                          layout::beschriftungHoehe));
         auto* box = new Markierfeld(qtext(eingabe.anfangstext), nullptr);
         box->setObjectName(indiziert("txtang", feld.eingabe));
         leiste->platzieren(
             feld.seite, box,
-            twipsRechteck(feld.feldLinks, feld.feldOben, feld.feldBreite, feldHoehe));
+            twipsRechteck(feld.feldLinks, feld.feldOben, feld.feldBreite, layout::feldHoehe));
         txtang[feld.eingabe] = box;
     }
 
@@ -128,14 +125,15 @@ void frmzg::obereLeisteAufbauen() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
-    leiste->platzieren(2, Text1, twipsRechteck(120, 480, 7095, 1575));
+    leiste->platzieren(2, Text1, twipsRechteck(layout::warnhinweis));
 }
 
 void frmzg::untereLeisteAufbauen() {
-    auto* leiste = new Reiterfeld(5, twipsNachPixel(reiterzeile), centralWidget());
+    auto* leiste = new Reiterfeld(layout::untereReiterProZeile, twipsNachPixel(layout::reiterzeile),
+                                  centralWidget());
     tabang[untereLeiste] = leiste;
     leiste->setObjectName(indiziert("tabang", untereLeiste));
-    leiste->setGeometry(twipsRechteck(120, 2520, 7335, 3735));
+    leiste->setGeometry(twipsRechteck(layout::untereLeiste));
     leiste->setFont(arial(8.25));
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         leiste->reiterHinzufuegen(qtext(bereich.reiter));
@@ -143,7 +141,8 @@ void frmzg::untereLeisteAufbauen() {
 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         const int seite = bereich.nummer - 1;
-        const Notenskala& skala = *bereich.skala;
+        const layout::Notengruppe& gruppenlage =
+            bereich.istBeendigungsgrund() ? layout::beendigungsgruende : layout::schulnoten;
         const auto setzen = [&](QWidget* steuerelement, const QRect& ort) {
             leiste->platzieren(seite, steuerelement, ort);
         };
@@ -154,30 +153,30 @@ void frmzg::untereLeisteAufbauen() {
             return label;
         };
         setzen(ueberschrift(QStringLiteral("Anzeige im Zeugnis")),
-               twipsRechteck(240, 1200, 1815, 255));
-        setzen(ueberschrift(qtext(skala.ueberschrift)),
-               twipsRechteck(skala.ueberschriftLinks, 1200, 3855, 255));
-        setzen(linie(), twipsRechteck(120, 1560, 6600, 15));
-        setzen(linie(), twipsRechteck(120, 2280, 6600, 15));
+               twipsRechteck(layout::anzeigeUeberschrift));
+        setzen(ueberschrift(qtext(bereich.ueberschrift())),
+               twipsRechteck(gruppenlage.ueberschrift));
+        for (const Twips& lage : layout::linien) {
+            setzen(linie(), twipsRechteck(lage));
+        }
 
         auto* anzeige = new QCheckBox;
         anzeige->setObjectName(indiziert("chkAnz", bereich.anzeigeIndex));
         // A grey state from the settings file ends with the first click.
         connect(anzeige, &QCheckBox::clicked, anzeige, [anzeige] { anzeige->setTristate(false); });
-        setzen(anzeige, twipsRechteck(960, 1800, 255, 255));
+        setzen(anzeige, twipsRechteck(layout::anzeige));
         chkAnz[seite] = anzeige;
 
         auto* rahmen = new QWidget;
         rahmen->setObjectName(indiziert("frmNoten", seite));
-        setzen(rahmen, twipsRechteck(skala.rahmen.links, skala.rahmen.oben, skala.rahmen.breite,
-                                     skala.rahmen.hoehe));
+        setzen(rahmen, twipsRechteck(gruppenlage.rahmen));
         auto* gruppe = new QButtonGroup(this);
         const QString gruppenname = QStringLiteral("opt%1").arg(bereich.nummer);
-        for (int knopf = 0; knopf < skala.stufen(); ++knopf) {
-            const Notenknopf& art = skala.knoepfe[knopf];
-            auto* note = new QRadioButton(qtext(art.beschriftung), rahmen);
+        for (int knopf = 0; knopf < bereich.stufen(); ++knopf) {
+            const layout::Knopflage& lage = gruppenlage.knoepfe[knopf];
+            auto* note = new QRadioButton(qtext(bereich.knopf(knopf)), rahmen);
             note->setObjectName(indiziert(qPrintable(gruppenname), knopf));
-            note->setGeometry(twipsRechteck(art.links, 0, art.breite, skala.knopfHoehe));
+            note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
             gruppe->addButton(note, knopf);
         }
         connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
@@ -190,26 +189,22 @@ void frmzg::untereLeisteAufbauen() {
         QPalette farben = vorschautext->palette();
         farben.setColor(QPalette::WindowText, vorschaufarbe);
         vorschautext->setPalette(farben);
-        setzen(vorschautext, twipsRechteck(120, 2400, 6615, bereich.vorschauHoehe));
+        Twips vorschaulage = layout::vorschau;
+        if (bereich.nummer == 1) {
+            vorschaulage.hoehe = layout::vorschauHoeheErsterReiter;
+        }
+        setzen(vorschautext, twipsRechteck(vorschaulage));
         lblVorschau[seite] = vorschautext;
     }
 }
 
 void frmzg::knoepfeAufbauen() {
-    struct Knopf {
-        const char* beschriftung;
-        int links, oben, breite, hoehe;
-    };
-    static constexpr std::array<Knopf, 3> knoepfe = {{
-        {"Doduvovavazuzu in &Word erstellen", 120, 6360, 3615, 855},
-        {"In die &Zwischenablage kopieren", 3840, 6360, 3615, 375},
-        {"&Beenden", 3840, 6840, 3615, 375},
-    }};
-    for (int i = 0; i < static_cast<int>(knoepfe.size()); ++i) {
-        const Knopf& art = knoepfe[i];
-        auto* knopf = new QPushButton(QString::fromUtf8(art.beschriftung), centralWidget());
+    static constexpr std::array<const char*, 3> beschriftungen = {
+        "Doduvovavazuzu in &Word erstellen", "In die &Zwischenablage kopieren", "&Beenden"};
+    for (int i = 0; i < static_cast<int>(beschriftungen.size()); ++i) {
+        auto* knopf = new QPushButton(QString::fromUtf8(beschriftungen[i]), centralWidget());
         knopf->setObjectName(indiziert("cmdfertig", i));
-        knopf->setGeometry(twipsRechteck(art.links, art.oben, art.breite, art.hoehe));
+        knopf->setGeometry(twipsRechteck(layout::befehlsknoepfe[i]));
         // Enter on a command button presses it.
         knopf->setAutoDefault(true);
         cmdfertig[i] = knopf;
@@ -226,7 +221,7 @@ void frmzg::knoepfeAufbauen() {
     // is never seen; it moves the focus on as Tab does.
     cmbStandard = new QPushButton(QStringLiteral("Standardschaltfläche"), centralWidget());
     cmbStandard->setObjectName(QStringLiteral("cmbStandard"));
-    cmbStandard->setGeometry(twipsRechteck(9120, 2640, 495, 735));
+    cmbStandard->setGeometry(twipsRechteck(layout::standardknopf));
     cmbStandard->setFocusPolicy(Qt::NoFocus);
     connect(cmbStandard, &QPushButton::clicked, this, [this] { focusNextPrevChild(true); });
 }

@@ -5,8 +5,6 @@
 #include "window/einstellungsdatei.h"
 #include "window/frmzg.h"
 
-#include <QDebug>
-
 namespace velmora {
 
 void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
@@ -20,9 +18,9 @@ void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
     }
     const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteDateigroesse);
     if (!inhalt) {
-        qWarning().noquote() << QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelesen "
-                                               "werden; sie bleibt liegen.")
-                                    .arg(pfad);
+        plattform.protokoll(
+            QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelesen werden; sie bleibt liegen.")
+                .arg(pfad));
         return;
     }
     const auto texte = uebergabeLesen(std::string_view(inhalt->constData(), inhalt->size()));
@@ -32,10 +30,9 @@ void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
         }
     }
     if (!plattform.dateiLoeschen(pfad)) {
-        qWarning().noquote() << QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelöscht "
-                                               "werden; der nächste Start übernimmt sie noch "
-                                               "einmal.")
-                                    .arg(pfad);
+        plattform.protokoll(QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelöscht werden; "
+                                           "der nächste Start übernimmt sie noch einmal.")
+                                .arg(pfad));
     }
     fenster.vorschau();
 }

@@ -7,10 +7,6 @@
 #include "platform/plattform.h"
 #include "window/frmzg.h"
 
-#include <QFileInfo>
-
-#include <iostream>
-
 namespace velmora {
 
 namespace {
@@ -25,13 +21,15 @@ std::optional<QByteArray> basisdokumentLesen(Plattform& plattform) {
         programmordner, {vomProgramm, installierterDatenordner},
         [&](const std::string& p) { return plattform.dateiVorhanden(QString::fromStdString(p)); });
     if (!pfad) {
-        std::cerr << "velmora: temp.doc not found; the document gets the built-in page setup\n";
+        plattform.protokoll(QStringLiteral("Keine Vorlage temp.doc gefunden; das Dokument bekommt "
+                                           "die eingebaute Seiteneinrichtung."));
         return std::nullopt;
     }
     auto inhalt = plattform.dateiLesen(QString::fromStdString(*pfad), hoechstensBasis);
     if (!inhalt) {
-        std::cerr << "velmora: " << *pfad
-                  << " cannot be read; the document gets the built-in page setup\n";
+        plattform.protokoll(QStringLiteral("Die Vorlage „%1“ ist nicht lesbar; das Dokument "
+                                           "bekommt die eingebaute Seiteneinrichtung.")
+                                .arg(QString::fromStdString(*pfad)));
     }
     return inhalt;
 }
@@ -46,8 +44,8 @@ void frmzg::zeugniserstellen() {
         basis ? std::optional<std::string_view>(std::string_view(basis->data(), basis->size()))
               : std::nullopt);
     if (basis && !dokument.basisVerwendet) {
-        std::cerr << "velmora: temp.doc is no RTF document; the document gets the built-in page "
-                     "setup\n";
+        plattform.protokoll(QStringLiteral("Die Vorlage temp.doc ist kein RTF-Dokument; das "
+                                           "Dokument bekommt die eingebaute Seiteneinrichtung."));
     }
 
     const QByteArray inhalt = QByteArray::fromStdString(dokument.rtf);
@@ -55,11 +53,13 @@ void frmzg::zeugniserstellen() {
         zeugnisAblegen(plattform.dokumentenordner().toStdString(), [&](const std::string& p) {
             const QString pfad = QString::fromStdString(p);
             QString fehler;
-            if (plattform.dateiNeuAnlegen(pfad, inhalt, &fehler)) {
+            switch (plattform.dateiNeuAnlegen(pfad, inhalt, &fehler)) {
+            case Neuanlage::Angelegt:
                 return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
-            }
-            if (QFileInfo::exists(pfad)) {
+            case Neuanlage::Vorhanden:
                 return Anlegeergebnis{Anlegeergebnis::Art::Vorhanden, {}};
+            case Neuanlage::Fehler:
+                break;
             }
             return Anlegeergebnis{Anlegeergebnis::Art::Fehler, fehler.toStdString()};
         });
@@ -69,7 +69,8 @@ void frmzg::zeugniserstellen() {
         return;
     }
     if (!plattform.oeffnen(QString::fromStdString(*ablage.pfad))) {
-        std::cerr << "velmora: no program opened " << *ablage.pfad << '\n';
+        plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.")
+                                .arg(QString::fromStdString(*ablage.pfad)));
     }
 }
 

@@ -89,7 +89,7 @@ private slots:
                                             {12, "opt12(2)"},
                                             {13, "opt13(5)"},
                                             {13, "chkAnz(12)"}}) {
-            fenster->reiterSetzen(frmzg::untereLeiste, bereich - 1);
+            fenster->reiterSetzen(untereLeiste, bereich - 1);
             QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
         }
         if (weg == "mnuBeenden") {
@@ -115,7 +115,7 @@ private slots:
         QTest::newRow("Blanks und ł") << bytes(e) << bytes(e);
         e.geschlecht = keinGeschlecht;
         for (int b = 0; b < anzahlBereiche; ++b) {
-            e.knoepfe[b] = b + 1 == beendigungsgrund ? beendigungsknoepfe - 1 : notenknoepfe - 1;
+            e.knoepfe[b] = bewertungsbereiche[b].stufen() - 1;
             e.anzeige[b] = b % 3;
         }
         QTest::newRow("ohne Geschlecht, grau, letzte Knöpfe") << bytes(e) << bytes(e);

@@ -23,8 +23,10 @@ class QtPlattformTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(plattform.dateiNeuAnlegen(pfad("zehn.txt"), "0123456789", nullptr));
-        QVERIFY(plattform.dateiNeuAnlegen(pfad(".versteckt"), "x", nullptr));
+        QCOMPARE(plattform.dateiNeuAnlegen(pfad("zehn.txt"), "0123456789", nullptr),
+                 velmora::Neuanlage::Angelegt);
+        QCOMPARE(plattform.dateiNeuAnlegen(pfad(".versteckt"), "x", nullptr),
+                 velmora::Neuanlage::Angelegt);
         QVERIFY(QDir(ordner.path()).mkdir("ordner"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(pfad("konfiguration")));
         std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails instead
@@ -87,8 +89,8 @@ private slots:
 
     void neuAnlegenUeberschreibtNie() {
         QString fehler;
-        QVERIFY(!plattform.dateiNeuAnlegen(pfad("zehn.txt"), "neu", &fehler));
-        QVERIFY(!fehler.isEmpty());
+        QCOMPARE(plattform.dateiNeuAnlegen(pfad("zehn.txt"), "neu", &fehler),
+                 velmora::Neuanlage::Vorhanden);
         QCOMPARE(inhalt("zehn.txt"), QByteArray("0123456789"));
     }
 

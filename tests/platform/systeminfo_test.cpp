@@ -111,7 +111,8 @@ TEST_P(StartSysInfoTest, StartetDasWerkzeugOderMeldetEs) {
     plattform.startenGelingt = fall.startet;
     const QString ordner = plattform.programmordnerPfad;
     if (fall.werkzeugDa) {
-        ASSERT_TRUE(plattform.dateiNeuAnlegen(ordner + "\\MSINFO32.EXE", "MZ", nullptr));
+        ASSERT_EQ(plattform.dateiNeuAnlegen(ordner + "\\MSINFO32.EXE", "MZ", nullptr),
+                  Neuanlage::Angelegt);
     }
     Speicherregistrierung registrierung;
     if (!fall.pfadwert.empty()) {

@@ -42,6 +42,7 @@ public:
     QStringList zwischenablage;
     QStringList gestartet;
     QList<Meldung> meldungen;
+    QStringList protokolliert;
 
     // How the fake answers.
     bool oeffnenGelingt = true;
@@ -79,6 +80,8 @@ public:
         meldungen.append({besitzer, titel, text, symbol});
     }
 
+    void protokoll(const QString& text) override { protokolliert.append(text); }
+
     QString programmordner() const override { return programmordnerPfad; }
     QString datenordner() override { return datenordnerPfad; }
     QString dokumentenordner() override { return dokumentenordnerPfad; }
@@ -90,9 +93,11 @@ public:
         return !scheitert(ersetzenScheitert, fehler) &&
                dateischicht::ersetzen(pfad, inhalt, fehler);
     }
-    bool dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override {
-        return !scheitert(neuAnlegenScheitert, fehler) &&
-               dateischicht::neuAnlegen(pfad, inhalt, fehler);
+    Neuanlage dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+                              QString* fehler) override {
+        return scheitert(neuAnlegenScheitert, fehler)
+                   ? Neuanlage::Fehler
+                   : dateischicht::neuAnlegen(pfad, inhalt, fehler);
     }
     bool dateiVorhanden(const QString& pfad) override { return dateischicht::vorhanden(pfad); }
     bool dateiLoeschen(const QString& pfad) override {
