@@ -24,7 +24,7 @@ struct Zeugnis {
         daten.text(Eingabe::Name) = "Müller-Lüdenscheidt";
         for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
             daten.bereich(bereich).note = 2;
-            daten.bereich(bereich).anzeigen = true;
+            daten.bereich(bereich).anzeige = anzeigeAn;
         }
         const Vorschautexte komponiert = alleVorschautexte(daten);
         for (int i = 0; i < anzahlBereiche; ++i) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -45,9 +46,41 @@ inline constexpr int keinGeschlecht = -1;
 inline constexpr int herr = 0;
 inline constexpr int frau = 1;
 
+// A section's show flag as its check box holds it; grey (from an old settings file) is kept
+// and counts as not shown.
+inline constexpr int anzeigeAus = 0;
+inline constexpr int anzeigeAn = 1;
+inline constexpr int anzeigeGrau = 2;
+
 struct Bereichsangaben {
     int note = 0; // 0: no grade; 1..6 (section 12: 1..3)
-    bool anzeigen = false;
+    int anzeige = anzeigeAus;
+
+    bool angezeigt() const { return anzeige == anzeigeAn; }
+    bool operator==(const Bereichsangaben&) const = default;
+};
+
+// The final reference, or an interim one for an employee who stays.
+enum class Zeugnisart { Endzeugnis, Zwischenzeugnis };
+
+// What the employee did: the department named in the tasks sentence, the tasks one per
+// entry, and a paragraph of achievements. All empty: the reference keeps its placeholders.
+struct Aufgaben {
+    std::string bereich;
+    std::vector<std::string> liste;
+    std::string erfolge;
+
+    bool operator==(const Aufgaben&) const = default;
+};
+
+// Who signs: the name typed below the signature line, the function, and "", "i. V." or
+// "ppa." before the name.
+struct Unterzeichner {
+    std::string name;
+    std::string funktion;
+    std::string zusatz;
+
+    bool operator==(const Unterzeichner&) const = default;
 };
 
 // The inputs of one reference as the window holds them at one moment.
@@ -55,6 +88,11 @@ struct Zeugnisdaten {
     std::array<std::string, anzahlEingaben> texte;
     int geschlecht = keinGeschlecht;
     std::array<Bereichsangaben, anzahlBereiche> bereiche; // index: section number - 1
+    Zeugnisart art = Zeugnisart::Endzeugnis;
+    // False leaves the date and place of birth out of the opening sentence.
+    bool geburtsangaben = true;
+    Aufgaben aufgaben;
+    Unterzeichner unterzeichner;
 
     const std::string& text(Eingabe e) const { return texte[static_cast<int>(e)]; }
     std::string& text(Eingabe e) { return texte[static_cast<int>(e)]; }

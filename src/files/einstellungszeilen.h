@@ -15,11 +15,6 @@ inline constexpr int anzahlEinstellungszeilen = 101;
 inline constexpr int notenknoepfe = static_cast<int>(schulnoten.size());
 inline constexpr int beendigungsknoepfe = bewertungsbereich(beendigungsgrund).stufen();
 
-// Show states of a section's check box; grey is kept as it is and counts as not shown.
-inline constexpr int anzeigeAus = 0;
-inline constexpr int anzeigeAn = 1;
-inline constexpr int anzeigeGrau = 2;
-
 // The two tab strips: the sections below, the inputs and the warning above.
 inline constexpr int untereLeiste = 0;
 inline constexpr int obereLeiste = 1;

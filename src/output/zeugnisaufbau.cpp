@@ -71,7 +71,7 @@ std::vector<Zeugnisstueck> zeugnisaufbau(const Zeugnisdaten& daten,
     std::vector<Zeugnisstueck> stuecke;
     stuecke.reserve(bausteine.size());
     for (const Baustein& b : bausteine) {
-        if (b.bereich != 0 && !daten.bereich(b.bereich).anzeigen) {
+        if (b.bereich != 0 && !daten.bereich(b.bereich).angezeigt()) {
             continue;
         }
         Zeugnisstueck& stueck = stuecke.emplace_back(

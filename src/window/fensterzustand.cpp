@@ -1,35 +1,9 @@
 #include "window/fensterzustand.h"
 
+#include "window/anzeigezustand.h"
 #include "window/frmzg.h"
 
 namespace velmora {
-
-namespace {
-
-// The file counts 0 clear, 1 set, 2 grey; Qt puts grey in the middle.
-Qt::CheckState haekchen(int zustand) {
-    switch (zustand) {
-    case anzeigeAn:
-        return Qt::Checked;
-    case anzeigeGrau:
-        return Qt::PartiallyChecked;
-    default:
-        return Qt::Unchecked;
-    }
-}
-
-int anzeigezustand(Qt::CheckState haekchen) {
-    switch (haekchen) {
-    case Qt::Checked:
-        return anzeigeAn;
-    case Qt::PartiallyChecked:
-        return anzeigeGrau;
-    default:
-        return anzeigeAus;
-    }
-}
-
-} // namespace
 
 void Fensterempfaenger::geschlechtWaehlen(int geschlecht) {
     fenster.geschlechtWaehlen(geschlecht);

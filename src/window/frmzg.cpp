@@ -4,6 +4,7 @@
 #include "output/klartext.h"
 #include "platform/plattform.h"
 #include "ui/reiterfeld.h"
+#include "window/anzeigezustand.h"
 #include "window/datum.h"
 
 #include <QAbstractButton>
@@ -113,7 +114,7 @@ Zeugnisdaten frmzg::daten() const {
     for (int i = 0; i < anzahlBereiche; ++i) {
         // checkedId is -1 without a choice, which gives grade 0.
         daten.bereiche[i].note = noten[i]->checkedId() + 1;
-        daten.bereiche[i].anzeigen = chkAnz[i]->checkState() == Qt::Checked;
+        daten.bereiche[i].anzeige = anzeigezustand(chkAnz[i]->checkState());
     }
     return daten;
 }

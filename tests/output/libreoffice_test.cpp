@@ -39,7 +39,7 @@ TEST(LibreOffice, readsEveryParagraphAsWritten) {
     daten.text(Eingabe::Firma) = "Zevuz {Elektonik} \\b0 GmbH € 😀";
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
         daten.bereich(bereich).note = 2;
-        daten.bereich(bereich).anzeigen = bereich != 4;
+        daten.bereich(bereich).anzeige = bereich != 4 ? anzeigeAn : anzeigeAus;
     }
     const Vorschautexte komponiert = alleVorschautexte(daten);
     AngezeigteVorschautexte texte;

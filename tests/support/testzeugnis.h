@@ -22,7 +22,7 @@ inline AngezeigteVorschautexte markierteVorschauen() {
 inline Zeugnisdaten mitAnzeige(const std::vector<int>& gezeigt) {
     Zeugnisdaten daten = anfangsdaten();
     for (const int bereich : gezeigt) {
-        daten.bereich(bereich).anzeigen = true;
+        daten.bereich(bereich).anzeige = anzeigeAn;
     }
     return daten;
 }

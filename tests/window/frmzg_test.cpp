@@ -88,9 +88,9 @@ private slots:
         fenster->textSetzen(1, "Schmidt");
         klicken("chkAnz(0)");
         QCOMPARE(fenster->vorschautext(1), fachwissen2("Herr Mustermann", "er"));
-        QVERIFY(fenster->daten().bereich(1).anzeigen);
+        QVERIFY(fenster->daten().bereich(1).angezeigt());
         fenster->anzeigeSetzen(1, Qt::PartiallyChecked);
-        QVERIFY(!fenster->daten().bereich(1).anzeigen);
+        QVERIFY(!fenster->daten().bereich(1).angezeigt());
         const AngezeigteVorschautexte fuerHerrn = vorschautexte(true);
         QTest::keyClick(anrede, Qt::Key_Down);
         const AngezeigteVorschautexte fuerFrau = vorschautexte();
