@@ -1,0 +1,181 @@
+#include "window/zeugnispruefung.h"
+
+#include "compose/bewertungsbereich.h"
+#include "window/datum.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+
+namespace velmora {
+
+namespace {
+
+constexpr int leistungsbeurteilung = 10;
+constexpr int schlussformel = 13;
+// Sections 1 to 9 rate single abilities; the overall rating should not stray far from them.
+constexpr int letzteEinzelnote = 9;
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Befund inBereich(int nummer, const QString& text) {
+    return {qtext(bewertungsbereich(nummer).name), text, {untereLeiste, nummer - 1}};
+}
+
+Befund inAngaben(int reiter, const QString& text) {
+    std::string_view name = reiter == aufgabenReiter ? "Aufgaben" : angabenreiter[reiter];
+    QString bereich = qtext(name);
+    bereich.remove(QLatin1Char('&'));
+    return {bereich, text, {obereLeiste, reiter}};
+}
+
+bool leer(const std::string& text) {
+    return QString::fromStdString(text).trimmed().isEmpty();
+}
+
+std::optional<int> gezeigteNote(const Zeugnisdaten& daten, int nummer) {
+    const Bereichsangaben& b = daten.bereich(nummer);
+    return b.angezeigt() && b.note > 0 ? std::optional<int>(b.note) : std::nullopt;
+}
+
+QString zahl(double wert) {
+    return QLocale(QLocale::German).toString(wert, 'g', 3);
+}
+
+// Every Schlussformel of a final reference says the employee leaves on their own wish.
+void schlussUndBeendigung(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    const std::optional<int> grund = gezeigteNote(daten, beendigungsgrund);
+    if (daten.art != Zeugnisart::Endzeugnis || !gezeigteNote(daten, schlussformel) || !grund ||
+        *grund == 1) {
+        return;
+    }
+    befunde.push_back(inBereich(
+        schlussformel, QStringLiteral("Die Schlussformel sagt, dass das Arbeitsverhältnis auf "
+                                      "eigenen Wunsch endet; als Beendigungsgrund ist aber „%1“ "
+                                      "gewählt.")
+                           .arg(qtext(beendigungsgruende[*grund - 1]))));
+}
+
+void ohneNote(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    for (const Bewertungsbereich& bereich : bewertungsbereiche) {
+        const Bereichsangaben& b = daten.bereich(bereich.nummer);
+        if (b.angezeigt() && b.note == 0) {
+            befunde.push_back(inBereich(
+                bereich.nummer, bereich.istBeendigungsgrund()
+                                    ? QStringLiteral("Der Abschnitt erscheint im Zeugnis, aber "
+                                                     "es ist nichts ausgewählt.")
+                                    : QStringLiteral("Der Abschnitt erscheint im Zeugnis, hat "
+                                                     "aber keine Note.")));
+        }
+    }
+}
+
+void platzhalter(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    for (const std::string& aufgabe : daten.aufgaben.liste) {
+        if (!leer(aufgabe)) {
+            return;
+        }
+    }
+    befunde.push_back(inAngaben(
+        aufgabenReiter, QStringLiteral("Das Zeugnis enthält noch „Beispiel:“ und die Platzhalter "
+                                       "„[Tätigkeit hier einsetzen]“. Tragen Sie die Aufgaben "
+                                       "ein.")));
+}
+
+void datumsfolge(const Zeugnisdaten& daten, QDate heute, std::vector<Befund>& befunde) {
+    const auto datum = [&](Eingabe e) {
+        return datumLesen(QString::fromStdString(daten.text(e)), heute);
+    };
+    struct Folge {
+        Eingabe frueher;
+        Eingabe spaeter;
+        bool nurEndzeugnis;
+        int reiter;
+        const char* text;
+    };
+    static constexpr Folge folgen[] = {
+        {Eingabe::Austrittsdatum, Eingabe::Datum, true, arbeitgeberReiter,
+         "Das Datum des Zeugnisses liegt vor dem Austrittsdatum."},
+        {Eingabe::Eintrittsdatum, Eingabe::Austrittsdatum, true, arbeitnehmerReiter,
+         "Das Austrittsdatum liegt vor dem Eintrittsdatum."},
+        {Eingabe::Geburtsdatum, Eingabe::Eintrittsdatum, false, arbeitnehmerReiter,
+         "Das Geburtsdatum liegt nach dem Eintrittsdatum."},
+    };
+    for (const Folge& folge : folgen) {
+        if (folge.nurEndzeugnis && daten.art != Zeugnisart::Endzeugnis) {
+            continue;
+        }
+        const std::optional<QDate> frueher = datum(folge.frueher);
+        const std::optional<QDate> spaeter = datum(folge.spaeter);
+        if (frueher && spaeter && *spaeter < *frueher) {
+            befunde.push_back(inAngaben(folge.reiter, QString::fromUtf8(folge.text)));
+        }
+    }
+}
+
+void notenPassen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    const std::optional<int> gesamt = gezeigteNote(daten, leistungsbeurteilung);
+    if (!gesamt) {
+        return;
+    }
+    double summe = 0;
+    int anzahl = 0;
+    for (int nummer = 1; nummer <= letzteEinzelnote; ++nummer) {
+        if (const std::optional<int> note = gezeigteNote(daten, nummer)) {
+            summe += *note;
+            ++anzahl;
+        }
+    }
+    if (anzahl > 0 && std::abs(*gesamt - summe / anzahl) > 1.0) {
+        befunde.push_back(inBereich(
+            leistungsbeurteilung,
+            QStringLiteral("Die Leistungsbeurteilung (Note %1) weicht um mehr als eine Note vom "
+                           "Durchschnitt der gezeigten Bereiche 1 bis 9 (%2) ab.")
+                .arg(*gesamt)
+                .arg(zahl(summe / anzahl))));
+    }
+    const std::optional<int> schluss = gezeigteNote(daten, schlussformel);
+    if (schluss && std::abs(*schluss - *gesamt) > 1) {
+        befunde.push_back(inBereich(
+            schlussformel, QStringLiteral("Die Schlussformel (Note %1) weicht um mehr als eine "
+                                          "Note von der Leistungsbeurteilung (Note %2) ab.")
+                               .arg(*schluss)
+                               .arg(*gesamt)));
+    }
+}
+
+void namenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    struct Pflichtfeld {
+        Eingabe eingabe;
+        int reiter;
+        const char* text;
+    };
+    static constexpr Pflichtfeld felder[] = {
+        {Eingabe::Name, arbeitnehmerReiter, "Der Name des Arbeitnehmers fehlt."},
+        {Eingabe::Vorname, arbeitnehmerReiter, "Der Vorname des Arbeitnehmers fehlt."},
+        {Eingabe::Firma, arbeitgeberReiter, "Der Arbeitgeber fehlt."},
+    };
+    for (const Pflichtfeld& feld : felder) {
+        if (leer(daten.text(feld.eingabe))) {
+            befunde.push_back(inAngaben(feld.reiter, QString::fromUtf8(feld.text)));
+        }
+    }
+}
+
+} // namespace
+
+std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
+    std::vector<Befund> befunde;
+    schlussUndBeendigung(daten, befunde);
+    ohneNote(daten, befunde);
+    platzhalter(daten, befunde);
+    datumsfolge(daten, heute, befunde);
+    notenPassen(daten, befunde);
+    namenFehlen(daten, befunde);
+    return befunde;
+}
+
+} // namespace velmora

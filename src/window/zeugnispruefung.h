@@ -1,0 +1,39 @@
+#pragma once
+
+#include "compose/zeugnisdaten.h"
+#include "files/einstellungszeilen.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace velmora {
+
+// Where a finding leads the user: a tab of the lower strip (the sections) or the upper one.
+struct Reiterziel {
+    int leiste;
+    int reiter;
+
+    bool operator==(const Reiterziel&) const = default;
+};
+
+// The upper strip's tabs a finding can lead to.
+inline constexpr int arbeitnehmerReiter = 0;
+inline constexpr int arbeitgeberReiter = 1;
+inline constexpr int aufgabenReiter = 3;
+
+// One thing to look at before a reference goes out, with the section it concerns.
+struct Befund {
+    QString bereich; // "Schlussformel", "Angaben zum Arbeitgeber", …
+    QString text;
+    Reiterziel ziel;
+};
+
+// Checks a reference before it becomes a PDF, a Word document or a print: contradictions
+// between sections, shown sections without a grade, placeholders still in the text, dates in
+// the wrong order (read by the window's date rules; text that is no date is not judged),
+// ratings that do not fit together, and missing names. Empty when nothing was found.
+std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute);
+
+} // namespace velmora
