@@ -2,6 +2,7 @@
 #include "compose/bewertungsbereich.h"
 #include "dialogs/dialogaufruf.h"
 #include "ui/dialogschrift.h"
+#include "ui/einpassbeschriftung.h"
 #include "ui/markierfeld.h"
 #include "ui/programmsymbol.h"
 #include "ui/reiterfeld.h"
@@ -182,10 +183,8 @@ void frmzg::untereLeisteAufbauen() {
         connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
         noten[seite] = gruppe;
 
-        QLabel* vorschautext = beschriftung(indiziert("lblVorschau", bereich.vorschauIndex), {});
-        vorschautext->setFont(fett(9.75));
-        vorschautext->setWordWrap(true);
-        vorschautext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* vorschautext = new Einpassbeschriftung(fett(9.75));
+        vorschautext->setObjectName(indiziert("lblVorschau", bereich.vorschauIndex));
         QPalette farben = vorschautext->palette();
         farben.setColor(QPalette::WindowText, vorschaufarbe);
         vorschautext->setPalette(farben);
