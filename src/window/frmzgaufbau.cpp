@@ -4,6 +4,7 @@
 #include "ui/dialogschrift.h"
 #include "ui/einpassbeschriftung.h"
 #include "ui/markierfeld.h"
+#include "ui/optionsgruppe.h"
 #include "ui/programmsymbol.h"
 #include "ui/reiterfeld.h"
 #include "ui/twips.h"
@@ -171,14 +172,14 @@ void frmzg::untereLeisteAufbauen() {
         auto* rahmen = new QWidget;
         rahmen->setObjectName(indiziert("frmNoten", seite));
         setzen(rahmen, twipsRechteck(gruppenlage.rahmen));
-        auto* gruppe = new QButtonGroup(this);
+        auto* gruppe = new Optionsgruppe(this);
         const QString gruppenname = QStringLiteral("opt%1").arg(bereich.nummer);
         for (int knopf = 0; knopf < bereich.stufen(); ++knopf) {
             const layout::Knopflage& lage = gruppenlage.knoepfe[knopf];
             auto* note = new QRadioButton(qtext(bereich.knopf(knopf)), rahmen);
             note->setObjectName(indiziert(qPrintable(gruppenname), knopf));
             note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
-            gruppe->addButton(note, knopf);
+            gruppe->knopfAufnehmen(note);
         }
         connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
         noten[seite] = gruppe;

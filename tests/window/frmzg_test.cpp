@@ -1,5 +1,6 @@
 // The main window and its outputs, driven by keyboard and mouse against the recording platform
 // layer.
+#include "compose/komposition.h"
 #include "output/dokument.h"
 #include "output/klartext.h"
 #include "platform/dateischicht.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <map>
 #include <memory>
 
 using namespace velmora;
@@ -176,6 +178,47 @@ private slots:
         QCOMPARE(plattform->meldungen.size(), 1);
         QCOMPARE(plattform->meldungen[0].titel, "Velmora");
         QCOMPARE(fenster->text(0), "Erika");
+    }
+
+    // Only a group's chosen button is a tab stop (without a choice its first), for Tab and for
+    // Enter alike; the arrows move the choice round the group and compose as a click does.
+    void tab_enter_und_pfeile_in_der_notengruppe() {
+        struct Fall {
+            int bereich;
+            int vorher;         // the chosen button, -1 none
+            const char* tasten; // from the show flag: T Tab, B back, E Enter, arrows < > ^ v
+            const char* fokus;
+            int nachher;
+        };
+        const std::map<char, Qt::Key> taste = {{'T', Qt::Key_Tab},    {'B', Qt::Key_Backtab},
+                                               {'E', Qt::Key_Return}, {'<', Qt::Key_Left},
+                                               {'>', Qt::Key_Right},  {'^', Qt::Key_Up},
+                                               {'v', Qt::Key_Down}};
+        // After the last control of a page, the focus goes round to the upper strip.
+        for (const auto& [bereich, vorher, tasten, fokus, nachher] :
+             {Fall{3, 2, "T", "opt3(2)", 2}, Fall{3, 2, "E", "opt3(2)", 2},
+              Fall{3, -1, "T", "opt3(0)", -1}, Fall{3, -1, "Tv", "opt3(1)", 1},
+              Fall{3, 2, "T>", "opt3(3)", 3}, Fall{3, 2, "T^", "opt3(1)", 1},
+              Fall{3, 0, "T<", "opt3(5)", 5}, Fall{3, 2, "T>BT", "opt3(3)", 3},
+              Fall{3, 2, "T>E", "tabang(1)", 3}, Fall{12, 2, "Ev", "opt12(0)", 0}}) {
+            fenster->reiterSetzen(untereLeiste, bereich - 1);
+            for (int knopf = 0; knopf < 6; ++knopf) {
+                fenster->knopfSetzen(bereich, knopf, knopf == vorher);
+            }
+            element<QCheckBox>(QString("chkAnz(%1)").arg(bereich - 1))
+                ->setFocus(Qt::TabFocusReason);
+            for (const char* zeichen = tasten; *zeichen; ++zeichen) {
+                QTest::keyClick(QApplication::focusWidget(), taste.at(*zeichen));
+            }
+            const QString wo = QString("%1 %2").arg(bereich).arg(tasten);
+            QVERIFY2(QApplication::focusWidget() == element<QWidget>(fokus), qPrintable(wo));
+            QVERIFY2(fenster->daten().bereich(bereich).note == nachher + 1, qPrintable(wo));
+            if (nachher >= 0) {
+                QCOMPARE(fenster->vorschautext(bereich).toStdString(),
+                         vorschautext(bereich, nachher + 1, Anredeformen::fuer(keinGeschlecht),
+                                      fenster->daten()));
+            }
+        }
     }
 
     void vorschaulabels_der_bereiche_10_bis_13() {
