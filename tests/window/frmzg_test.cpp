@@ -124,6 +124,40 @@ private slots:
         }
     }
 
+    // The box's context menu takes the focus without leaving the box: the date is neither
+    // written out nor composed until the box is left.
+    void kontextmenue_verlaesst_das_feld_nicht() {
+        fenster->knopfSetzen(13, 0, true);
+        const QString vorher = fenster->vorschautext(13);
+        tippen(8, "31.3.04");
+        const QPoint mitte = box(8)->rect().center();
+        QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, mitte, box(8)->mapToGlobal(mitte));
+        QApplication::sendEvent(box(8), &rechtsklick);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(fenster->text(8), "31.3.04");
+        QCOMPARE(fenster->vorschautext(13), vorher);
+        QApplication::activePopupWidget()->close();
+        QTRY_VERIFY(box(8)->hasFocus());
+        QTest::keyClick(box(8), Qt::Key_Return);
+        QCOMPARE(fenster->text(8), "31.03.2004");
+        QVERIFY(fenster->vorschautext(13).contains("31.03.2004"));
+    }
+
+    // Enter alone moves on, from the main keys or the keypad; with Shift, Ctrl or Alt it stays.
+    void enter_nur_ohne_umschalt_strg_alt() {
+        for (const auto& [taste, zusatz, weiter] :
+             {std::tuple{Qt::Key_Return, Qt::ShiftModifier, false},
+              {Qt::Key_Return, Qt::ControlModifier, false},
+              {Qt::Key_Return, Qt::AltModifier, false},
+              {Qt::Key_Enter, Qt::KeypadModifier, true}}) {
+            fenster->textSetzen(7, {}); // the focus may have stayed
+            tippen(7, "1.4.95");
+            QTest::keyClick(box(7), taste, zusatz);
+            QCOMPARE(box(8)->hasFocus(), weiter);
+            QCOMPARE(fenster->text(7), weiter ? "01.04.1995" : "1.4.95");
+        }
+    }
+
     // Each output sees the date box that still has the focus written out first; the document
     // takes its page setup from the base beside the program.
     void ausgaben_des_fensterzustands() {
