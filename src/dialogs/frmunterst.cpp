@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace velmora {
 
@@ -90,6 +91,8 @@ frmUnterst::frmUnterst()
     // Enter presses the button that has the focus, as in every dialog.
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    // Escape leaves it as it leaves any dialog.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 } // namespace velmora

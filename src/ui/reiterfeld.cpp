@@ -1,11 +1,15 @@
 #include "ui/reiterfeld.h"
 
+#include "ui/schriftgroesse.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
 #include <QStylePainter>
+
+#include <numeric>
 
 namespace velmora {
 
@@ -31,6 +35,7 @@ QWidget* Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
     reiter.append({beschriftung, taste.isEmpty() ? 0 : grabShortcut(taste)});
     auto* seite = new QWidget;
     seiten->addWidget(seite);
+    reiterAnordnen();
     seitenAnordnen();
     update();
     return seite;
@@ -68,12 +73,53 @@ int Reiterfeld::kopfhoehe() const {
 }
 
 QRect Reiterfeld::reiterRechteck(int index) const {
-    const int spalte = index % proZeile;
-    const int zeile = index / proZeile;
-    // Spread the remainder of the width over the tabs, so the row ends at the right edge.
-    const int links = width() * spalte / proZeile;
-    const int rechts = width() * (spalte + 1) / proZeile;
-    return {links, zeile * zeilenhoehe, rechts - links, zeilenhoehe};
+    return rechtecke.value(index);
+}
+
+QRect Reiterfeld::beschriftungsfeld(int index) const {
+    return reiterRechteck(index).adjusted(textrand, 0, -textrand, 0);
+}
+
+QList<int> Reiterfeld::bedarf(const QFont& probe) const {
+    const QFontMetrics masse(probe, this);
+    QList<int> breiten;
+    for (const Reiter& r : reiter) {
+        breiten.append(masse.horizontalAdvance(QString(r.beschriftung).remove('&')) + 2 * textrand);
+    }
+    return breiten;
+}
+
+int Reiterfeld::zeilenbedarf(const QList<int>& breiten, int zeile) const {
+    const auto anfang = breiten.begin() + zeile * proZeile;
+    return std::accumulate(anfang, std::min(anfang + proZeile, breiten.end()), 0);
+}
+
+void Reiterfeld::reiterAnordnen() {
+    const auto fasst = [this](const QFont& probe) {
+        const QList<int> breiten = bedarf(probe);
+        for (int zeile = 0; zeile < zeilen(); ++zeile) {
+            if (zeilenbedarf(breiten, zeile) > width()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    schrift = passendeSchrift(font(), fasst);
+
+    // Each tab's share of the row grows with its caption; since the row holds all captions,
+    // no share is smaller than its caption.
+    const QList<int> breiten = bedarf(schrift);
+    rechtecke.clear();
+    for (int zeile = 0; zeile < zeilen(); ++zeile) {
+        const int summe = std::max(1, zeilenbedarf(breiten, zeile));
+        int bisher = 0;
+        for (int i = zeile * proZeile; i < std::min((zeile + 1) * proZeile, anzahl()); ++i) {
+            const int links = width() * bisher / summe;
+            bisher += breiten[i];
+            const int rechts = width() * bisher / summe;
+            rechtecke.append({links, zeile * zeilenhoehe, rechts - links, zeilenhoehe});
+        }
+    }
 }
 
 QStyleOptionTab Reiterfeld::reiterOption(int index) const {
@@ -160,17 +206,11 @@ void Reiterfeld::reiterZeichnen(QStylePainter& maler, int index) {
     maler.restore();
 
     // The caption is drawn here rather than by the style, whose padding is made for tabs as
-    // wide as their text: narrowed where it would not fit, never clipped.
-    const QRect textfeld = option.rect.adjusted(textrand, 0, -textrand, 0);
-    QFont schrift = font();
-    const int breite = QFontMetrics(schrift).horizontalAdvance(QString(option.text).remove('&'));
-    if (breite > textfeld.width()) {
-        schrift.setStretch(std::max(50, 100 * textfeld.width() / breite));
-    }
+    // wide as their text.
     maler.save();
     maler.setFont(schrift);
-    maler.drawItemText(textfeld, Qt::AlignCenter | Qt::TextShowMnemonic, option.palette, true,
-                       option.text, QPalette::WindowText);
+    maler.drawItemText(beschriftungsfeld(index), Qt::AlignCenter | Qt::TextShowMnemonic,
+                       option.palette, true, option.text, QPalette::WindowText);
     maler.restore();
 
     if (option.state & QStyle::State_HasFocus) {
@@ -219,7 +259,15 @@ void Reiterfeld::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 void Reiterfeld::resizeEvent(QResizeEvent*) {
+    reiterAnordnen();
     seitenAnordnen();
+}
+
+void Reiterfeld::changeEvent(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FontChange) {
+        reiterAnordnen();
+    }
+    QWidget::changeEvent(ereignis);
 }
 
 void Reiterfeld::seitenAnordnen() {

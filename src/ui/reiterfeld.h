@@ -9,10 +9,12 @@ class QStylePainter;
 
 namespace velmora {
 
-// A tab strip with several rows of tabs of equal width over a page area, as the main window
-// needs it: Qt's QTabWidget knows only a single row. The rows stay where they are when a tab
-// is chosen. Access keys ("&" in the caption) choose a tab from anywhere in the window; when
-// the strip has the focus, the arrow keys, Home and End move between the tabs.
+// A tab strip with several rows of tabs over a page area, as the main window needs it: Qt's
+// QTabWidget knows only a single row. Each row spans the whole width, its tabs sharing it in
+// proportion to their captions; all captions are set in one font, the strip's own or, when a
+// row cannot hold them in it, the largest smaller size that fits every row. The rows stay where
+// they are when a tab is chosen. Access keys ("&" in the caption) choose a tab from anywhere in
+// the window; when the strip has the focus, the arrow keys, Home and End move between the tabs.
 class Reiterfeld : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,9 @@ public:
     int kopfhoehe() const;
     // Where tab `index` is drawn and can be clicked.
     QRect reiterRechteck(int index) const;
+    // Where its caption is drawn, inside the tab, and the font of every caption.
+    QRect beschriftungsfeld(int index) const;
+    const QFont& beschriftungsschrift() const { return schrift; }
 
 signals:
     void aktuellerIndexGeaendert(int index);
@@ -43,6 +48,7 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
 private:
     struct Reiter {
@@ -52,12 +58,19 @@ private:
 
     int zeilen() const;
     void seitenAnordnen();
+    // Chooses the captions' font and lays the tabs out in their rows.
+    void reiterAnordnen();
+    // The width each tab needs for its caption in `probe`, and the sum of a row.
+    QList<int> bedarf(const QFont& probe) const;
+    int zeilenbedarf(const QList<int>& breiten, int zeile) const;
     QStyleOptionTab reiterOption(int index) const;
     void reiterZeichnen(QStylePainter& maler, int index);
 
     const int proZeile;
     const int zeilenhoehe;
     QList<Reiter> reiter;
+    QList<QRect> rechtecke; // one per tab
+    QFont schrift;
     QStackedWidget* seiten;
 };
 

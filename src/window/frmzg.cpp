@@ -3,6 +3,7 @@
 #include "compose/bewertungsbereich.h"
 #include "output/klartext.h"
 #include "platform/plattform.h"
+#include "ui/einpassbeschriftung.h"
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
 #include "window/datum.h"
@@ -13,7 +14,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -123,7 +123,7 @@ void frmzg::vorschau() {
     const Vorschautexte texte = alleVorschautexte(daten());
     for (int i = 0; i < anzahlBereiche; ++i) {
         if (texte[i]) {
-            lblVorschau[i]->setText(QString::fromStdString(*texte[i]));
+            lblVorschau[i]->textSetzen(QString::fromStdString(*texte[i]));
         }
     }
 }

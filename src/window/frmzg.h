@@ -11,13 +11,13 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace velmora {
 
+class Einpassbeschriftung;
 class Plattform;
 class Reiterfeld;
 
@@ -89,7 +89,7 @@ private:
     // Index: section number - 1.
     std::array<QButtonGroup*, anzahlBereiche> noten{};
     std::array<QCheckBox*, anzahlBereiche> chkAnz{};
-    std::array<QLabel*, anzahlBereiche> lblVorschau{};
+    std::array<Einpassbeschriftung*, anzahlBereiche> lblVorschau{};
     std::array<QPushButton*, 3> cmdfertig{};
     QPushButton* cmbStandard = nullptr;
 };

@@ -2,7 +2,9 @@
 #include "compose/bewertungsbereich.h"
 #include "dialogs/dialogaufruf.h"
 #include "ui/dialogschrift.h"
+#include "ui/einpassbeschriftung.h"
 #include "ui/markierfeld.h"
+#include "ui/optionsgruppe.h"
 #include "ui/programmsymbol.h"
 #include "ui/reiterfeld.h"
 #include "ui/twips.h"
@@ -170,22 +172,20 @@ void frmzg::untereLeisteAufbauen() {
         auto* rahmen = new QWidget;
         rahmen->setObjectName(indiziert("frmNoten", seite));
         setzen(rahmen, twipsRechteck(gruppenlage.rahmen));
-        auto* gruppe = new QButtonGroup(this);
+        auto* gruppe = new Optionsgruppe(this);
         const QString gruppenname = QStringLiteral("opt%1").arg(bereich.nummer);
         for (int knopf = 0; knopf < bereich.stufen(); ++knopf) {
             const layout::Knopflage& lage = gruppenlage.knoepfe[knopf];
             auto* note = new QRadioButton(qtext(bereich.knopf(knopf)), rahmen);
             note->setObjectName(indiziert(qPrintable(gruppenname), knopf));
             note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
-            gruppe->addButton(note, knopf);
+            gruppe->knopfAufnehmen(note);
         }
         connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
         noten[seite] = gruppe;
 
-        QLabel* vorschautext = beschriftung(indiziert("lblVorschau", bereich.vorschauIndex), {});
-        vorschautext->setFont(fett(9.75));
-        vorschautext->setWordWrap(true);
-        vorschautext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* vorschautext = new Einpassbeschriftung(fett(9.75));
+        vorschautext->setObjectName(indiziert("lblVorschau", bereich.vorschauIndex));
         QPalette farben = vorschautext->palette();
         farben.setColor(QPalette::WindowText, vorschaufarbe);
         vorschautext->setPalette(farben);

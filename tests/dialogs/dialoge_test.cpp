@@ -159,6 +159,20 @@ private slots:
         QTRY_VERIFY(!dialog);
     }
 
+    void escapeSchliesstJedenDialog_data() {
+        QTest::addColumn<bool>("ueber");
+        QTest::newRow("Info") << true;
+        QTest::newRow("Unterstuetzen") << false;
+    }
+    void escapeSchliesstJedenDialog() {
+        QFETCH(bool, ueber);
+        const QPointer<QWidget> dialog =
+            ueber ? static_cast<QWidget*>(info()) : zeigeUnterstuetzung();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(fokus(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog);
+    }
+
     void endetMitDemLetztenFenster_data() {
         // H the main window, I the About dialog, U the support dialog (a tool window).
         QTest::addColumn<QString>("reihenfolge");

@@ -21,8 +21,8 @@ private slots:
         fenster = std::make_unique<QWidget>();
         feld = new Reiterfeld(5, 24, fenster.get());
         feld->setGeometry(0, 30, 500, 270);
-        for (const char* text :
-             {"&Aa", "&Bb", "&Aber", "Dd", "Ee", "Ff", "Gg", "Hh", "Ii", "Jj", "Kk", "Ll", "Mm"}) {
+        for (const char* text : {"&Aa", "&Beurteilung", "&Aber", "Dd", "Eignung und Einsatz", "Ff",
+                                 "Gg", "Hh", "Ii", "Jj", "Kk", "Ll", "Mm"}) {
             feld->reiterHinzufuegen(text);
         }
         anderes = new QLineEdit(fenster.get());
@@ -31,10 +31,26 @@ private slots:
     }
     void cleanup() { fenster.reset(); }
 
+    // Each row spans the strip, its tabs side by side, a longer caption a wider tab; a strip
+    // too narrow for a row sets every caption in one smaller size.
     void drei_zeilen_von_rand_zu_rand() {
-        QCOMPARE(feld->kopfhoehe(), 3 * 24);
-        for (int i = 0; i < feld->anzahl(); ++i) {
-            QCOMPARE(feld->reiterRechteck(i), QRect(i % 5 * 100, i / 5 * 24, 100, 24));
+        const double eigene = feld->font().pointSizeF();
+        for (const int breite : {500, 200}) {
+            feld->resize(breite, feld->height());
+            QCOMPARE(feld->kopfhoehe(), 3 * 24);
+            const QFontMetrics masse(feld->beschriftungsschrift(), feld);
+            for (int i = 0; i < feld->anzahl(); ++i) {
+                const QRect reiter = feld->reiterRechteck(i);
+                const bool zeilenende = i % 5 == 4 || i == feld->anzahl() - 1;
+                QCOMPARE(reiter.top(), i / 5 * 24);
+                QCOMPARE(reiter.left(), i % 5 == 0 ? 0 : feld->reiterRechteck(i - 1).right() + 1);
+                QCOMPARE(reiter.right() == breite - 1, zeilenende);
+                const QString text = feld->beschriftung(i).remove('&');
+                QVERIFY2(masse.horizontalAdvance(text) <= feld->beschriftungsfeld(i).width(),
+                         qPrintable(text));
+            }
+            QVERIFY(feld->reiterRechteck(1).width() > feld->reiterRechteck(0).width());
+            QCOMPARE(feld->beschriftungsschrift().pointSizeF() < eigene, breite == 200);
         }
     }
 

@@ -25,6 +25,28 @@ private slots:
             QCOMPARE(velmora::datumNormalisiert(eingabe, QDate(2026, 12, 6)), ergebnis);
         }
     }
+
+    // Every German month name and abbreviation is read to its month, with or without a dot.
+    void jeder_monatsname() {
+        const std::pair<int, QStringList> monate[] = {{1, {"Januar", "Jänner", "Jan."}},
+                                                      {2, {"Februar", "Feb."}},
+                                                      {3, {"März", "Mär.", "Mrz."}},
+                                                      {4, {"April", "Apr."}},
+                                                      {5, {"Mai"}},
+                                                      {6, {"Juni", "Jun."}},
+                                                      {7, {"Juli", "Jul."}},
+                                                      {8, {"August", "Aug."}},
+                                                      {9, {"September", "Sept.", "Sep"}},
+                                                      {10, {"Oktober", "Okt."}},
+                                                      {11, {"November", "Nov."}},
+                                                      {12, {"Dezember", "Dez."}}};
+        for (const auto& [monat, namen] : monate) {
+            for (const QString& name : namen) {
+                QCOMPARE(velmora::datumNormalisiert("1. " + name + " 95", QDate(2026, 12, 6)),
+                         QDate(1995, monat, 1).toString("dd.MM.yyyy"));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(DatumTest)

@@ -1,5 +1,6 @@
 // The main window and its outputs, driven by keyboard and mouse against the recording platform
 // layer.
+#include "compose/komposition.h"
 #include "output/dokument.h"
 #include "output/klartext.h"
 #include "platform/dateischicht.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <map>
 #include <memory>
 
 using namespace velmora;
@@ -122,6 +124,40 @@ private slots:
         }
     }
 
+    // The box's context menu takes the focus without leaving the box: the date is neither
+    // written out nor composed until the box is left.
+    void kontextmenue_verlaesst_das_feld_nicht() {
+        fenster->knopfSetzen(13, 0, true);
+        const QString vorher = fenster->vorschautext(13);
+        tippen(8, "31.3.04");
+        const QPoint mitte = box(8)->rect().center();
+        QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, mitte, box(8)->mapToGlobal(mitte));
+        QApplication::sendEvent(box(8), &rechtsklick);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(fenster->text(8), "31.3.04");
+        QCOMPARE(fenster->vorschautext(13), vorher);
+        QApplication::activePopupWidget()->close();
+        QTRY_VERIFY(box(8)->hasFocus());
+        QTest::keyClick(box(8), Qt::Key_Return);
+        QCOMPARE(fenster->text(8), "31.03.2004");
+        QVERIFY(fenster->vorschautext(13).contains("31.03.2004"));
+    }
+
+    // Enter alone moves on, from the main keys or the keypad; with Shift, Ctrl or Alt it stays.
+    void enter_nur_ohne_umschalt_strg_alt() {
+        for (const auto& [taste, zusatz, weiter] :
+             {std::tuple{Qt::Key_Return, Qt::ShiftModifier, false},
+              {Qt::Key_Return, Qt::ControlModifier, false},
+              {Qt::Key_Return, Qt::AltModifier, false},
+              {Qt::Key_Enter, Qt::KeypadModifier, true}}) {
+            fenster->textSetzen(7, {}); // the focus may have stayed
+            tippen(7, "1.4.95");
+            QTest::keyClick(box(7), taste, zusatz);
+            QCOMPARE(box(8)->hasFocus(), weiter);
+            QCOMPARE(fenster->text(7), weiter ? "01.04.1995" : "1.4.95");
+        }
+    }
+
     // Each output sees the date box that still has the focus written out first; the document
     // takes its page setup from the base beside the program.
     void ausgaben_des_fensterzustands() {
@@ -176,6 +212,47 @@ private slots:
         QCOMPARE(plattform->meldungen.size(), 1);
         QCOMPARE(plattform->meldungen[0].titel, "Velmora");
         QCOMPARE(fenster->text(0), "Erika");
+    }
+
+    // Only a group's chosen button is a tab stop (without a choice its first), for Tab and for
+    // Enter alike; the arrows move the choice round the group and compose as a click does.
+    void tab_enter_und_pfeile_in_der_notengruppe() {
+        struct Fall {
+            int bereich;
+            int vorher;         // the chosen button, -1 none
+            const char* tasten; // from the show flag: T Tab, B back, E Enter, arrows < > ^ v
+            const char* fokus;
+            int nachher;
+        };
+        const std::map<char, Qt::Key> taste = {{'T', Qt::Key_Tab},    {'B', Qt::Key_Backtab},
+                                               {'E', Qt::Key_Return}, {'<', Qt::Key_Left},
+                                               {'>', Qt::Key_Right},  {'^', Qt::Key_Up},
+                                               {'v', Qt::Key_Down}};
+        // After the last control of a page, the focus goes round to the upper strip.
+        for (const auto& [bereich, vorher, tasten, fokus, nachher] :
+             {Fall{3, 2, "T", "opt3(2)", 2}, Fall{3, 2, "E", "opt3(2)", 2},
+              Fall{3, -1, "T", "opt3(0)", -1}, Fall{3, -1, "Tv", "opt3(1)", 1},
+              Fall{3, 2, "T>", "opt3(3)", 3}, Fall{3, 2, "T^", "opt3(1)", 1},
+              Fall{3, 0, "T<", "opt3(5)", 5}, Fall{3, 2, "T>BT", "opt3(3)", 3},
+              Fall{3, 2, "T>E", "tabang(1)", 3}, Fall{12, 2, "Ev", "opt12(0)", 0}}) {
+            fenster->reiterSetzen(untereLeiste, bereich - 1);
+            for (int knopf = 0; knopf < 6; ++knopf) {
+                fenster->knopfSetzen(bereich, knopf, knopf == vorher);
+            }
+            element<QCheckBox>(QString("chkAnz(%1)").arg(bereich - 1))
+                ->setFocus(Qt::TabFocusReason);
+            for (const char* zeichen = tasten; *zeichen; ++zeichen) {
+                QTest::keyClick(QApplication::focusWidget(), taste.at(*zeichen));
+            }
+            const QString wo = QString("%1 %2").arg(bereich).arg(tasten);
+            QVERIFY2(QApplication::focusWidget() == element<QWidget>(fokus), qPrintable(wo));
+            QVERIFY2(fenster->daten().bereich(bereich).note == nachher + 1, qPrintable(wo));
+            if (nachher >= 0) {
+                QCOMPARE(fenster->vorschautext(bereich).toStdString(),
+                         vorschautext(bereich, nachher + 1, Anredeformen::fuer(keinGeschlecht),
+                                      fenster->daten()));
+            }
+        }
     }
 
     void vorschaulabels_der_bereiche_10_bis_13() {

@@ -1,0 +1,91 @@
+// What the main window writes into a fixed box shows whole, at the usual screen resolution and
+// at a larger one (CTest runs this program with QT_FONT_DPI at 96 and at 120): every preview
+// text for both genders, and every tab caption.
+#include "compose/anredeformen.h"
+#include "compose/bewertungsbereich.h"
+#include "compose/komposition.h"
+#include "support/fakeplattform.h"
+#include "ui/einpassbeschriftung.h"
+#include "ui/reiterfeld.h"
+#include "window/frmzg.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace velmora;
+
+class EinpassenTest : public QObject {
+    Q_OBJECT
+
+    FakePlattform plattform;
+    std::unique_ptr<frmzg> fenster;
+
+    // Wrapped at the label's width, the text fits the label's height.
+    static bool passt(const QLabel* label, double punkte) {
+        QFont schrift = label->font();
+        schrift.setPointSizeF(punkte);
+        const QRect noetig =
+            QFontMetrics(schrift, label)
+                .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        return noetig.width() <= label->width() && noetig.height() <= label->height();
+    }
+
+private slots:
+    void initTestCase() {
+        fenster = std::make_unique<frmzg>(plattform);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        // Qt scales a higher resolution by the device pixel ratio; the fonts go with it.
+        const int aufloesung = qEnvironmentVariableIntValue("QT_FONT_DPI");
+        QVERIFY(aufloesung == 0 ||
+                qRound(fenster->logicalDpiY() * fenster->devicePixelRatioF()) == aufloesung);
+    }
+
+    // With a long name, each in the largest size that fits, at most the label's own.
+    void jeder_vorschautext_passt() {
+        fenster->textSetzen(static_cast<int>(Eingabe::Name), "von Müller-Lüdenscheidt");
+        int texte = 0;
+        for (const int geschlecht : {herr, frau}) {
+            fenster->geschlechtWaehlen(geschlecht);
+            for (const Bewertungsbereich& bereich : bewertungsbereiche) {
+                const auto* label = fenster->findChild<Einpassbeschriftung*>(
+                    QString("lblVorschau(%1)").arg(bereich.vorschauIndex));
+                for (int note = 1; note <= bereich.stufen(); ++note, ++texte) {
+                    fenster->knopfSetzen(bereich.nummer, note - 1, true);
+                    const QString wo =
+                        QString("%1 %2 %3").arg(bereich.nummer).arg(note).arg(geschlecht);
+                    QCOMPARE(label->text().toStdString(),
+                             vorschautext(bereich.nummer, note, Anredeformen::fuer(geschlecht),
+                                          fenster->daten()));
+                    const double punkte = label->font().pointSizeF();
+                    QVERIFY2(passt(label, punkte), qPrintable(wo));
+                    QVERIFY2(punkte == label->nennschrift().pointSizeF() ||
+                                 (punkte < label->nennschrift().pointSizeF() &&
+                                  !passt(label, punkte + 0.25)),
+                             qPrintable(wo));
+                }
+            }
+        }
+        QCOMPARE(texte, 2 * 75);
+    }
+
+    // All captions of a strip in one font, none wider or higher than its place in the tab.
+    void jede_reiterbeschriftung_passt() {
+        for (const int leiste : {untereLeiste, obereLeiste}) {
+            const auto* reiter = fenster->findChild<Reiterfeld*>(QString("tabang(%1)").arg(leiste));
+            const QFontMetrics masse(reiter->beschriftungsschrift(), reiter);
+            QVERIFY(reiter->beschriftungsschrift().pointSizeF() <= reiter->font().pointSizeF());
+            for (int i = 0; i < reiter->anzahl(); ++i) {
+                const QRect feld = reiter->beschriftungsfeld(i);
+                const QString text = reiter->beschriftung(i).remove('&');
+                QVERIFY2(masse.horizontalAdvance(text) <= feld.width() &&
+                             masse.height() <= feld.height(),
+                         qPrintable(text));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(EinpassenTest)
+#include "einpassen_test.moc"
