@@ -30,6 +30,9 @@ inline constexpr std::array<std::string_view, anzahlEingaben> eingabeSlots = {
     "Firma",   "Ort",  "Eintrittsdatum", "Austrittsdatum", "Datum",
 };
 
+// The slot of the department that the tasks sentence names (Aufgaben::bereich).
+inline constexpr std::string_view aufgabenbereichSlot = "bereich";
+
 // What the window shows for one input: the label beside its box, the text the box starts
 // with, and whether leaving the box normalises a date.
 struct Eingabefeld {
