@@ -37,7 +37,7 @@ void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeu
 
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel) {
-    const Phrase* gewaehlt = phrase(bereich, note);
+    const Phrase* gewaehlt = phrase(bereich, note, daten.art);
     if (gewaehlt == nullptr) {
         return false;
     }

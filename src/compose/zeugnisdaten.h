@@ -65,6 +65,14 @@ struct Bereichsangaben {
 
 // The final reference, or an interim one for an employee who stays.
 enum class Zeugnisart { Endzeugnis, Zwischenzeugnis };
+inline constexpr std::array<Zeugnisart, 2> zeugnisarten = {Zeugnisart::Endzeugnis,
+                                                           Zeugnisart::Zwischenzeugnis};
+inline constexpr int anzahlZeugnisarten = static_cast<int>(zeugnisarten.size());
+
+// Tables that differ by kind hold the final reference first.
+constexpr std::size_t artIndex(Zeugnisart art) {
+    return static_cast<std::size_t>(art);
+}
 
 // What the employee did: the department named in the tasks sentence, the tasks one per
 // entry, and a paragraph of achievements. All empty: the reference keeps its placeholders.
