@@ -135,8 +135,9 @@ const Phrasenbibliothek zwischenzeugnisphrasen = {{
                "Führungsstil. {Herr} {Name} ist als Vorgesetzte{r} jederzeit voll anerkannt, "
                "wobei {sein} Team unsere hohen Erwartungen nicht nur erfüllt, sondern oftmals "
                "sogar übertrifft."),
-        Phrase("{Er} wird von {seinen} Mitarbeitern/innen anerkannt und geschätzt, wobei {er} sie "
-               "entsprechend ihren Fähigkeiten einsetzt und mit ihnen gute Ergebnisse erzielt."),
+        Phrase("{Er} wird von {seinen} Mitarbeitern/innen anerkannt und geschätzt, wobei {er} "
+               "diese entsprechend ihren Fähigkeiten einsetzt und mit ihnen gute Ergebnisse "
+               "erzielt."),
         Phrase("{Er} führt {seine} Mitarbeiter/innen zielbewusst zu überdurchschnittlichen "
                "Leistungen."),
         Phrase("{Er} ist in der Lage, {seine} Mitarbeiter/innen sachgerecht anzuleiten."),

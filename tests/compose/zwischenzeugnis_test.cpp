@@ -91,8 +91,8 @@ const Fall faelle[] = {
      "Herr Mustermann ist als Vorgesetzter jederzeit voll anerkannt, wobei sein Team unsere hohen "
      "Erwartungen nicht nur erfüllt, sondern oftmals sogar übertrifft."},
     {9, 2, frau,
-     "Sie wird von ihren Mitarbeitern/innen anerkannt und geschätzt, wobei sie sie entsprechend "
-     "ihren Fähigkeiten einsetzt und mit ihnen gute Ergebnisse erzielt."},
+     "Sie wird von ihren Mitarbeitern/innen anerkannt und geschätzt, wobei sie diese "
+     "entsprechend ihren Fähigkeiten einsetzt und mit ihnen gute Ergebnisse erzielt."},
     {11, 1, frau,
      "Frau Mustermann ist wegen ihres frischen, verbindlichen und kooperativen Auftretens eine "
      "allseits sehr geschätzte Ansprechpartnerin."},
