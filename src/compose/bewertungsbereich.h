@@ -8,37 +8,54 @@
 namespace velmora {
 
 // The buttons of a grade group, in index order: the school grades "1" (sehr gut) to "6"
-// (ungenügend), or who ended the employment.
+// (ungenügend), under their heading.
 inline constexpr std::array<std::string_view, 6> schulnoten = {"1", "2", "3", "4", "5", "6"};
-inline constexpr std::array<std::string_view, 3> beendigungsgruende = {
-    "Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"};
-
-// The heading above each kind of group.
 inline constexpr std::string_view schulnotenUeberschrift = "Schulnoten von sehr gut bis ungenügend";
-inline constexpr std::string_view beendigungsUeberschrift = "Kündigung durch";
 
-// The one section whose group says who ended the employment instead of giving a grade.
+// The one section whose group gives a reason instead of a grade: in a final reference who
+// ended the employment, in an interim one why it is issued.
 inline constexpr int beendigungsgrund = 12;
+
+// That section's tab, heading and buttons by kind; both kinds have three buttons, so the
+// settings file keeps the same lines for them.
+struct Grundgruppe {
+    std::string_view reiter;
+    std::string_view ueberschrift;
+    std::array<std::string_view, 3> knoepfe;
+};
+
+inline constexpr std::array<Grundgruppe, anzahlZeugnisarten> grundgruppen = {{
+    {"B&endigungsgrund", "Kündigung durch", {"Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"}},
+    {"Ausst&ellungsgrund", "Anlass", {"Wunsch", "Vorgesetztenwechsel", "Umstrukturierung"}},
+}};
+
+constexpr const Grundgruppe& grundgruppe(Zeugnisart art) {
+    return grundgruppen[artIndex(art)];
+}
 
 // One rated section of the reference: its tab, its grade group, its show flag and preview.
 struct Bewertungsbereich {
     int nummer;              // 1..13, the order of the tabs
     std::string_view name;   // "Fachwissen"
-    std::string_view reiter; // tab caption, "&" before the access key
+    std::string_view reiter; // tab caption of the final reference, "&" before the access key
     int anzeigeIndex;        // chkAnz(i)
     int vorschauIndex;       // lblVorschau(i)
 
     constexpr bool istBeendigungsgrund() const { return nummer == beendigungsgrund; }
-    // Buttons in its grade group.
+    // Buttons in its grade group, the same for both kinds.
     constexpr int stufen() const {
-        return static_cast<int>(istBeendigungsgrund() ? beendigungsgruende.size()
-                                                      : schulnoten.size());
+        return static_cast<int>(istBeendigungsgrund()
+                                    ? grundgruppe(Zeugnisart::Endzeugnis).knoepfe.size()
+                                    : schulnoten.size());
     }
-    constexpr std::string_view knopf(int index) const {
-        return istBeendigungsgrund() ? beendigungsgruende[index] : schulnoten[index];
+    constexpr std::string_view reiterFuer(Zeugnisart art) const {
+        return istBeendigungsgrund() ? grundgruppe(art).reiter : reiter;
     }
-    constexpr std::string_view ueberschrift() const {
-        return istBeendigungsgrund() ? beendigungsUeberschrift : schulnotenUeberschrift;
+    constexpr std::string_view knopf(int index, Zeugnisart art = Zeugnisart::Endzeugnis) const {
+        return istBeendigungsgrund() ? grundgruppe(art).knoepfe[index] : schulnoten[index];
+    }
+    constexpr std::string_view ueberschrift(Zeugnisart art = Zeugnisart::Endzeugnis) const {
+        return istBeendigungsgrund() ? grundgruppe(art).ueberschrift : schulnotenUeberschrift;
     }
 };
 
@@ -54,7 +71,7 @@ inline constexpr std::array<Bewertungsbereich, anzahlBereiche> bewertungsbereich
     {9, "Führungsfähigkeit", "&Führungsfähigkeit", 8, 8},
     {10, "Leistungsbeurteilung", "&Leistungsbeurteilung", 9, 12},
     {11, "Persönliche Führung", "&Persönliche Führung", 10, 9},
-    {beendigungsgrund, "Beendigungsgrund", "B&endigungsgrund", 11, 10},
+    {beendigungsgrund, "Beendigungsgrund", grundgruppe(Zeugnisart::Endzeugnis).reiter, 11, 10},
     {13, "Schlussformel", "&Schlussformel", 12, 11},
 }};
 

@@ -9,12 +9,14 @@ namespace {
 std::string_view wert(const Phrasenteil& teil, const Anredeformen& formen,
                       const Zeugnisdaten& daten) {
     switch (teil.art) {
+    case Phrasenteil::Art::Text: // most pieces are literal text
+        [[likely]] break;
     case Phrasenteil::Art::Eingabe:
         return daten.texte[teil.index];
     case Phrasenteil::Art::Anrede:
         return formen.woerter[teil.index];
-    case Phrasenteil::Art::Text:
-        break;
+    case Phrasenteil::Art::Aufgabenbereich:
+        return daten.aufgaben.bereich;
     }
     return teil.text;
 }
@@ -35,7 +37,7 @@ void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeu
 
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel) {
-    const Phrase* gewaehlt = phrase(bereich, note);
+    const Phrase* gewaehlt = phrase(bereich, note, daten.art);
     if (gewaehlt == nullptr) {
         return false;
     }

@@ -11,9 +11,10 @@
 
 namespace velmora {
 
-// One piece of a phrase: literal text, an input slot or a gendered word.
+// One piece of a phrase: literal text, an input slot, a gendered word or the department of
+// the tasks.
 struct Phrasenteil {
-    enum class Art : std::uint8_t { Text, Eingabe, Anrede };
+    enum class Art : std::uint8_t { Text, Eingabe, Anrede, Aufgabenbereich };
     Art art;
     std::uint8_t index; // into Zeugnisdaten::texte or Anredeformen::woerter
     std::string_view text;
@@ -70,6 +71,8 @@ consteval Phrase::Phrase(std::string_view vorlage) {
             teile_[anzahl_++] = {Phrasenteil::Art::Eingabe, static_cast<std::uint8_t>(e), {}};
         } else if (const int a = detail::slotIndex(anredeSlots, name); a >= 0) {
             teile_[anzahl_++] = {Phrasenteil::Art::Anrede, static_cast<std::uint8_t>(a), {}};
+        } else if (name == aufgabenbereichSlot) {
+            teile_[anzahl_++] = {Phrasenteil::Art::Aufgabenbereich, 0, {}};
         } else {
             throw "unknown slot";
         }
@@ -77,7 +80,8 @@ consteval Phrase::Phrase(std::string_view vorlage) {
     }
 }
 
-// The phrase of a section for a grade, or nullptr when the grade has none.
-const Phrase* phrase(int bereich, int note);
+// The phrase of a section for a grade in the library of the kind, or nullptr when the grade
+// has none.
+const Phrase* phrase(int bereich, int note, Zeugnisart art = Zeugnisart::Endzeugnis);
 
 } // namespace velmora

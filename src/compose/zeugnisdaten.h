@@ -30,6 +30,9 @@ inline constexpr std::array<std::string_view, anzahlEingaben> eingabeSlots = {
     "Firma",   "Ort",  "Eintrittsdatum", "Austrittsdatum", "Datum",
 };
 
+// The slot of the department that the tasks sentence names (Aufgaben::bereich).
+inline constexpr std::string_view aufgabenbereichSlot = "bereich";
+
 // What the window shows for one input: the label beside its box, the text the box starts
 // with, and whether leaving the box normalises a date.
 struct Eingabefeld {
@@ -62,6 +65,14 @@ struct Bereichsangaben {
 
 // The final reference, or an interim one for an employee who stays.
 enum class Zeugnisart { Endzeugnis, Zwischenzeugnis };
+inline constexpr std::array<Zeugnisart, 2> zeugnisarten = {Zeugnisart::Endzeugnis,
+                                                           Zeugnisart::Zwischenzeugnis};
+inline constexpr int anzahlZeugnisarten = static_cast<int>(zeugnisarten.size());
+
+// Tables that differ by kind hold the final reference first.
+constexpr std::size_t artIndex(Zeugnisart art) {
+    return static_cast<std::size_t>(art);
+}
 
 // What the employee did: the department named in the tasks sentence, the tasks one per
 // entry, and a paragraph of achievements. All empty: the reference keeps its placeholders.

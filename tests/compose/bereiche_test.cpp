@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
+#include <string_view>
 
 using namespace velmora;
 
@@ -17,6 +19,18 @@ TEST(Bewertungsbereiche, ReiterHabenGenauEineZugriffstaste) {
         std::erase(ohne, '&');
         // The Beendigungsgrund tab has always read "Bendigungsgrund".
         EXPECT_EQ(ohne, b.nummer == 12 ? "Bendigungsgrund" : b.name) << b.nummer;
+    }
+}
+
+// Section 12 changes its caption with the kind; every tab keeps its access key.
+TEST(Bewertungsbereiche, ZugriffstasteBleibtBeiJederArt) {
+    const auto taste = [](std::string_view reiter) {
+        return std::tolower(static_cast<unsigned char>(reiter[reiter.find('&') + 1]));
+    };
+    for (const auto& b : bewertungsbereiche) {
+        const auto reiter = b.reiterFuer(Zeugnisart::Zwischenzeugnis);
+        ASSERT_EQ(std::count(reiter.begin(), reiter.end(), '&'), 1) << reiter;
+        EXPECT_EQ(taste(reiter), taste(b.reiter)) << reiter;
     }
 }
 

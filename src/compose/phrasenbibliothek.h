@@ -1,0 +1,19 @@
+#pragma once
+
+#include "compose/phrasen.h"
+#include "compose/zeugnisdaten.h"
+
+#include <array>
+#include <vector>
+
+namespace velmora {
+
+// Per section, the phrases of grades 1 to 6 (section 12: its three choices).
+using Phrasenbibliothek = std::array<std::vector<Phrase>, anzahlBereiche>;
+
+// The final reference speaks of the past; the interim one of an employee who stays, in the
+// present tense, and gives the reason it is issued instead of the reason for leaving.
+extern const Phrasenbibliothek endzeugnisphrasen;
+extern const Phrasenbibliothek zwischenzeugnisphrasen;
+
+} // namespace velmora
