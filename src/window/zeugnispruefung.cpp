@@ -56,7 +56,7 @@ void schlussUndBeendigung(const Zeugnisdaten& daten, std::vector<Befund>& befund
         schlussformel, QStringLiteral("Die Schlussformel sagt, dass das Arbeitsverhältnis auf "
                                       "eigenen Wunsch endet; als Beendigungsgrund ist aber „%1“ "
                                       "gewählt.")
-                           .arg(qtext(beendigungsgruende[*grund - 1]))));
+                           .arg(qtext(grundgruppe(Zeugnisart::Endzeugnis).knoepfe[*grund - 1]))));
 }
 
 void ohneNote(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
