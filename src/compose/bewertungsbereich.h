@@ -79,8 +79,13 @@ constexpr const Bewertungsbereich& bewertungsbereich(int nummer) {
     return bewertungsbereiche[nummer - 1];
 }
 
-// The tabs of the upper strip that hold the inputs and the warning, in their order.
+// The tabs of the upper strip that hold the inputs and the warning, in their order; the
+// settings file knows these three.
 inline constexpr std::array<std::string_view, 3> angabenreiter = {
     "&Angaben zum Arbeitnehmer", "&Angaben zum Arbeitgeber", "&Wichtiger Hinweis"};
+// The upper strip's second row: the tasks and the signature.
+inline constexpr std::array<std::string_view, 2> zusatzreiter = {"Aufgabe&n", "Unters&chrift"};
+inline constexpr int aufgabenReiter = static_cast<int>(angabenreiter.size());
+inline constexpr int unterschriftReiter = aufgabenReiter + 1;
 
 } // namespace velmora

@@ -105,6 +105,8 @@ struct Zeugnisdaten {
     Aufgaben aufgaben;
     Unterzeichner unterzeichner;
 
+    bool operator==(const Zeugnisdaten&) const = default;
+
     const std::string& text(Eingabe e) const { return texte[static_cast<int>(e)]; }
     std::string& text(Eingabe e) { return texte[static_cast<int>(e)]; }
     Bereichsangaben& bereich(int nummer) { return bereiche[nummer - 1]; }

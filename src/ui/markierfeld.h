@@ -5,7 +5,8 @@
 namespace velmora {
 
 // A text box that selects its whole text whenever it gets the focus, so it can be copied or
-// replaced at once, whether reached by the keyboard or by a click.
+// replaced at once, whether reached by the keyboard or by a click. It holds one line: a line
+// break pasted or dropped into it becomes a blank at once.
 class Markierfeld : public QLineEdit {
     Q_OBJECT
 public:

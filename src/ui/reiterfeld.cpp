@@ -30,9 +30,13 @@ Reiterfeld::Reiterfeld(int reiterProZeile, int zeilenhoehe, QWidget* eltern)
     });
 }
 
-QWidget* Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
+int Reiterfeld::zugriffstaste(const QString& beschriftung) {
     const QKeySequence taste = QKeySequence::mnemonic(beschriftung);
-    reiter.append({beschriftung, taste.isEmpty() ? 0 : grabShortcut(taste)});
+    return taste.isEmpty() ? 0 : grabShortcut(taste);
+}
+
+QWidget* Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
+    reiter.append({beschriftung, zugriffstaste(beschriftung)});
     auto* seite = new QWidget;
     seiten->addWidget(seite);
     reiterAnordnen();
@@ -62,6 +66,18 @@ QWidget* Reiterfeld::seite(int index) const {
 
 QString Reiterfeld::beschriftung(int index) const {
     return reiter.value(index).beschriftung;
+}
+
+void Reiterfeld::beschriftungSetzen(int index, const QString& beschriftung) {
+    if (index < 0 || index >= anzahl() || reiter[index].beschriftung == beschriftung) {
+        return;
+    }
+    if (reiter[index].kuerzel != 0) {
+        releaseShortcut(reiter[index].kuerzel);
+    }
+    reiter[index] = {beschriftung, zugriffstaste(beschriftung)};
+    reiterAnordnen();
+    update();
 }
 
 int Reiterfeld::zeilen() const {

@@ -31,6 +31,8 @@ public:
     void setzeAktuellenIndex(int index);
     QWidget* seite(int index) const;
     QString beschriftung(int index) const;
+    // A new caption for a tab; its access key follows the caption.
+    void beschriftungSetzen(int index, const QString& beschriftung);
     // The height of all rows of tabs together.
     int kopfhoehe() const;
     // Where tab `index` is drawn and can be clicked.
@@ -56,6 +58,8 @@ private:
         int kuerzel; // shortcut id of the access key, 0 when there is none
     };
 
+    // Takes the access key of a caption for this strip; 0 when it has none.
+    int zugriffstaste(const QString& beschriftung);
     int zeilen() const;
     void seitenAnordnen();
     // Chooses the captions' font and lays the tabs out in their rows.

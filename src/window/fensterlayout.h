@@ -15,15 +15,47 @@ inline constexpr int beschriftungHoehe = 255;
 inline constexpr int feldHoehe = 285;
 inline constexpr int auswahlHoehe = 315;
 
-inline constexpr Twips flaeche{0, 0, 7605, 7305};
-inline constexpr Twips obereLeiste{120, 120, 7335, 2295};
-inline constexpr Twips untereLeiste{120, 2520, 7335, 3735};
+// The upper strip has a second row of tabs for the tasks and the signature: it, everything
+// below it and the window are that much taller, and the pages of the upper strip begin that
+// much lower. Every place of the first row's pages is given as on a strip of one row.
+inline constexpr int zweiteZeile = reiterzeile;
+
+inline constexpr Twips flaeche{0, 0, 7605, 7305 + zweiteZeile};
+inline constexpr Twips obereLeiste{120, 120, 7335, 2295 + zweiteZeile};
+inline constexpr Twips untereLeiste{120, 2520 + zweiteZeile, 7335, 3735};
 inline constexpr int obereReiterProZeile = 3;
 inline constexpr int untereReiterProZeile = 5;
+
+// A place on a page of the upper strip, given as on a strip with one row of tabs.
+constexpr Twips aufObererSeite(Twips t) {
+    return {t.links, t.oben + zweiteZeile, t.breite, t.hoehe};
+}
 
 // On the upper strip's pages.
 inline constexpr Twips geschlecht{240, 720, 975, auswahlHoehe};
 inline constexpr Twips warnhinweis{120, 480, 7095, 1575};
+
+// The page of the tasks: the department named in the tasks sentence, the tasks one per line,
+// the achievements.
+inline constexpr Twips bereichBeschriftung{240, 525, 1095, beschriftungHoehe};
+inline constexpr Twips bereichFeld{1320, 480, 5895, feldHoehe};
+inline constexpr Twips aufgabenBeschriftung{240, 870, 3375, beschriftungHoehe};
+inline constexpr Twips aufgabenFeld{240, 1110, 3375, 1035};
+inline constexpr Twips erfolgeBeschriftung{3720, 870, 3495, beschriftungHoehe};
+inline constexpr Twips erfolgeFeld{3720, 1110, 3495, 1035};
+
+// The page of the signature: who signs, in which function and with which authority, whether
+// the birth data are named, and the kind of reference.
+inline constexpr Twips unterzeichnerBeschriftung{240, 525, 1095, beschriftungHoehe};
+inline constexpr Twips unterzeichnerFeld{1320, 480, 2655, feldHoehe};
+inline constexpr Twips vollmachtBeschriftung{4200, 525, 975, beschriftungHoehe};
+inline constexpr Twips vollmachtFeld{5160, 480, 1095, auswahlHoehe};
+inline constexpr Twips funktionBeschriftung{240, 885, 1095, beschriftungHoehe};
+inline constexpr Twips funktionFeld{1320, 840, 2655, feldHoehe};
+inline constexpr Twips geburtsangaben{240, 1320, 3735, beschriftungHoehe};
+inline constexpr Twips artBeschriftung{4200, 1005, 2775, beschriftungHoehe};
+inline constexpr std::array<Twips, 2> artKnoepfe = {
+    {{4200, 1260, 2775, beschriftungHoehe}, {4200, 1560, 2775, beschriftungHoehe}}};
 
 // On every section page.
 inline constexpr Twips anzeigeUeberschrift{240, 1200, 1815, 255};
@@ -51,15 +83,24 @@ inline constexpr Notengruppe schulnoten{
     255,
     {{{0, 495}, {600, 495}, {1200, 495}, {1800, 495}, {2400, 495}, {3000, 495}}}};
 
-inline constexpr Notengruppe beendigungsgruende{{2400, 1200, 3855, 255},
-                                                {2160, 1680, 4695, 375},
-                                                375,
-                                                {{{240, 1335}, {1560, 1215}, {2760, 1815}}}};
+// Beendigungsgrund by the kind of reference: an interim reference names why it is issued,
+// with longer captions that share the frame differently.
+inline constexpr std::array<Notengruppe, 2> grundgruppen = {{
+    {{2400, 1200, 3855, 255},
+     {2160, 1680, 4695, 375},
+     375,
+     {{{240, 1335}, {1560, 1215}, {2760, 1815}}}},
+    {{2400, 1200, 3855, 255},
+     {2160, 1680, 4695, 375},
+     375,
+     {{{0, 975}, {1020, 1935}, {3000, 1695}}}},
+}};
 
 // The command buttons cmdfertig(0) to cmdfertig(2), and the default button beyond the right
 // edge that no one sees.
-inline constexpr std::array<Twips, 3> befehlsknoepfe = {
-    {{120, 6360, 3615, 855}, {3840, 6360, 3615, 375}, {3840, 6840, 3615, 375}}};
-inline constexpr Twips standardknopf{9120, 2640, 495, 735};
+inline constexpr std::array<Twips, 3> befehlsknoepfe = {{{120, 6360 + zweiteZeile, 3615, 855},
+                                                         {3840, 6360 + zweiteZeile, 3615, 375},
+                                                         {3840, 6840 + zweiteZeile, 3615, 375}}};
+inline constexpr Twips standardknopf{9120, 2640 + zweiteZeile, 495, 735};
 
 } // namespace velmora::fensterlayout

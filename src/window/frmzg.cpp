@@ -6,7 +6,10 @@
 #include "ui/einpassbeschriftung.h"
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
+#include "window/aufgabenfelder.h"
 #include "window/datum.h"
+#include "window/fensterlayout.h"
+#include "window/unterschriftfelder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -14,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -116,7 +120,57 @@ Zeugnisdaten frmzg::daten() const {
         daten.bereiche[i].note = noten[i]->checkedId() + 1;
         daten.bereiche[i].anzeige = anzeigezustand(chkAnz[i]->checkState());
     }
+    daten.art = art();
+    daten.geburtsangaben = unterschriftfelder->geburtsangaben();
+    daten.aufgaben = aufgabenfelder->aufgaben();
+    daten.unterzeichner = unterschriftfelder->unterzeichner();
     return daten;
+}
+
+void frmzg::datenSetzen(const Zeugnisdaten& daten) {
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        textSetzen(i, QString::fromStdString(daten.texte[i]));
+    }
+    geschlechtWaehlen(daten.geschlecht);
+    unterschriftfelder->geburtsangabenSetzen(daten.geburtsangaben);
+    aufgabenfelder->setzen(daten.aufgaben);
+    unterschriftfelder->unterzeichnerSetzen(daten.unterzeichner);
+    artSetzen(daten.art);
+    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
+        const Bereichsangaben& angaben = daten.bereich(bereich);
+        anzeigeSetzen(bereich, haekchen(angaben.anzeige));
+        if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
+            knopfSetzen(bereich, angaben.note - 1, true);
+        } else {
+            for (int knopf = 0; knopf < bewertungsbereich(bereich).stufen(); ++knopf) {
+                knopfSetzen(bereich, knopf, false);
+            }
+            lblVorschau[bereich - 1]->textSetzen({});
+        }
+    }
+    vorschau();
+}
+
+Zeugnisart frmzg::art() const {
+    return unterschriftfelder->art();
+}
+
+void frmzg::artSetzen(Zeugnisart art) {
+    unterschriftfelder->artSetzen(art);
+}
+
+void frmzg::artAnzeigen(Zeugnisart art) {
+    const Bewertungsbereich& grund = bewertungsbereich(beendigungsgrund);
+    tabang[untereLeiste]->beschriftungSetzen(beendigungsgrund - 1,
+                                             QString::fromUtf8(grund.reiterFuer(art)));
+    grundueberschrift->setText(QString::fromUtf8(grund.ueberschrift(art)));
+    const fensterlayout::Notengruppe& lage = fensterlayout::grundgruppen[artIndex(art)];
+    for (int knopf = 0; knopf < grund.stufen(); ++knopf) {
+        QAbstractButton* schalter = noten[beendigungsgrund - 1]->button(knopf);
+        schalter->setText(QString::fromUtf8(grund.knopf(knopf, art)));
+        schalter->setGeometry(twipsRechteck(lage.knoepfe[knopf].links, 0,
+                                            lage.knoepfe[knopf].breite, lage.knopfHoehe));
+    }
 }
 
 void frmzg::vorschau() {
@@ -156,6 +210,7 @@ void frmzg::feldVerlassen(int index) {
         }
     }
     vorschau();
+    emit geaendert();
 }
 
 void frmzg::eingabeAbschliessen() {
@@ -178,7 +233,9 @@ bool frmzg::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
         const bool eingabetaste = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+        // A command button takes Enter itself, and the tasks box takes it as a new line.
         if (eingabetaste && !qobject_cast<QPushButton*>(objekt) &&
+            !aufgabenfelder->nimmtZeilen(objekt) &&
             (taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             cmbStandard->click();
             return true;

@@ -11,15 +11,18 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace velmora {
 
+class Aufgabenfelder;
 class Einpassbeschriftung;
 class Plattform;
 class Reiterfeld;
+class Unterschriftfelder;
 
 // The main window: the employee's and the employer's data above, the thirteen rated sections
 // below, the outputs and the end on the buttons. Its controls are the only store of the
@@ -47,15 +50,26 @@ public:
     int reiter(int leiste) const;
     void reiterSetzen(int leiste, int index);
     QString vorschautext(int bereich) const;
+    // The kind of reference; choosing one relabels Beendigungsgrund and composes.
+    Zeugnisart art() const;
+    void artSetzen(Zeugnisart art);
 
     // The inputs as the controls hold them now.
     Zeugnisdaten daten() const;
+    // Puts a whole reference into the controls, through the same setters as above, and
+    // composes: a section without a grade loses its choice and its preview.
+    void datenSetzen(const Zeugnisdaten& daten);
     // Recomposes the previews of all sections from the controls.
     void vorschau();
     // The plain text of the reference to the clipboard.
     void kopieren();
     // The reference as a document for the word processor.
     void zeugniserstellen();
+
+signals:
+    // The user changed something the window keeps: a box left, a grade, the gender, a flag,
+    // a tab, the tasks, the signature, the kind.
+    void geaendert();
 
 protected:
     // Closing the window, by whatever way, saves the entries here. False keeps the window
@@ -71,6 +85,8 @@ private:
     void knoepfeAufbauen();
     void menueAufbauen();
     void fokusreihenfolgeSetzen();
+    // Beendigungsgrund's tab, heading and buttons as the kind names them.
+    void artAnzeigen(Zeugnisart art);
 
     // What leaving a text box does: a date box normalises its date, then all compose.
     void feldVerlassen(int index);
@@ -90,6 +106,9 @@ private:
     std::array<QButtonGroup*, anzahlBereiche> noten{};
     std::array<QCheckBox*, anzahlBereiche> chkAnz{};
     std::array<Einpassbeschriftung*, anzahlBereiche> lblVorschau{};
+    QLabel* grundueberschrift = nullptr;
+    Aufgabenfelder* aufgabenfelder = nullptr;
+    Unterschriftfelder* unterschriftfelder = nullptr;
     std::array<QPushButton*, 3> cmdfertig{};
     QPushButton* cmbStandard = nullptr;
 };

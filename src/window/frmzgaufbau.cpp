@@ -9,8 +9,10 @@
 #include "ui/reiterfeld.h"
 #include "ui/twips.h"
 #include "window/angabenfelder.h"
+#include "window/aufgabenfelder.h"
 #include "window/fensterlayout.h"
 #include "window/frmzg.h"
+#include "window/unterschriftfelder.h"
 #include "window/warnhinweis.h"
 
 #include <QButtonGroup>
@@ -43,6 +45,10 @@ QFont fett(double punkte) {
     QFont schrift = arial(punkte);
     schrift.setBold(true);
     return schrift;
+}
+
+QRect aufObererSeite(int links, int oben, int breite, int hoehe) {
+    return twipsRechteck(layout::aufObererSeite({links, oben, breite, hoehe}));
 }
 
 QLabel* beschriftung(const QString& name, const QString& text) {
@@ -100,26 +106,32 @@ void frmzg::obereLeisteAufbauen() {
     for (const std::string_view reiter : angabenreiter) {
         leiste->reiterHinzufuegen(qtext(reiter));
     }
+    for (const std::string_view reiter : zusatzreiter) {
+        leiste->reiterHinzufuegen(qtext(reiter));
+    }
 
     cmbang = new QComboBox;
     cmbang->setObjectName(QStringLiteral("cmbang"));
     cmbang->addItems({QStringLiteral("Herr"), QStringLiteral("Frau")});
     cmbang->setCurrentIndex(keinGeschlecht);
-    leiste->platzieren(0, cmbang, twipsRechteck(layout::geschlecht));
-    connect(cmbang, &QComboBox::activated, this, &frmzg::vorschau);
+    leiste->platzieren(0, cmbang, twipsRechteck(layout::aufObererSeite(layout::geschlecht)));
+    connect(cmbang, &QComboBox::activated, this, [this] {
+        vorschau();
+        emit geaendert();
+    });
 
     for (const Angabenfeld& feld : angabenfelder) {
         const Eingabefeld& eingabe = eingabefelder[feld.eingabe];
         leiste->platzieren(
             feld.seite,
             beschriftung(indiziert("lblallg", feld.beschriftungNr), qtext(eingabe.beschriftung)),
-            twipsRechteck(feld.beschriftungLinks, feld.beschriftungOben, feld.beschriftungBreite,
-                          layout::beschriftungHoehe));
+            aufObererSeite(feld.beschriftungLinks, feld.beschriftungOben, feld.beschriftungBreite,
+                           layout::beschriftungHoehe));
         auto* box = new Markierfeld(qtext(eingabe.anfangstext), nullptr);
         box->setObjectName(indiziert("txtang", feld.eingabe));
         leiste->platzieren(
             feld.seite, box,
-            twipsRechteck(feld.feldLinks, feld.feldOben, feld.feldBreite, layout::feldHoehe));
+            aufObererSeite(feld.feldLinks, feld.feldOben, feld.feldBreite, layout::feldHoehe));
         txtang[feld.eingabe] = box;
     }
 
@@ -127,7 +139,17 @@ void frmzg::obereLeisteAufbauen() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
-    leiste->platzieren(2, Text1, twipsRechteck(layout::warnhinweis));
+    leiste->platzieren(2, Text1, twipsRechteck(layout::aufObererSeite(layout::warnhinweis)));
+
+    aufgabenfelder = new Aufgabenfelder(*leiste, aufgabenReiter, this);
+    connect(aufgabenfelder, &Aufgabenfelder::verlassen, this, &frmzg::geaendert);
+    unterschriftfelder = new Unterschriftfelder(*leiste, unterschriftReiter, this);
+    connect(unterschriftfelder, &Unterschriftfelder::verlassen, this, &frmzg::geaendert);
+    connect(unterschriftfelder, &Unterschriftfelder::artGewaehlt, this, [this](Zeugnisart art) {
+        artAnzeigen(art);
+        vorschau();
+    });
+    connect(leiste, &Reiterfeld::aktuellerIndexGeaendert, this, &frmzg::geaendert);
 }
 
 void frmzg::untereLeisteAufbauen() {
@@ -140,11 +162,12 @@ void frmzg::untereLeisteAufbauen() {
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         leiste->reiterHinzufuegen(qtext(bereich.reiter));
     }
+    connect(leiste, &Reiterfeld::aktuellerIndexGeaendert, this, &frmzg::geaendert);
 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         const int seite = bereich.nummer - 1;
         const layout::Notengruppe& gruppenlage =
-            bereich.istBeendigungsgrund() ? layout::beendigungsgruende : layout::schulnoten;
+            bereich.istBeendigungsgrund() ? layout::grundgruppen[0] : layout::schulnoten;
         const auto setzen = [&](QWidget* steuerelement, const QRect& ort) {
             leiste->platzieren(seite, steuerelement, ort);
         };
@@ -156,8 +179,11 @@ void frmzg::untereLeisteAufbauen() {
         };
         setzen(ueberschrift(QStringLiteral("Anzeige im Zeugnis")),
                twipsRechteck(layout::anzeigeUeberschrift));
-        setzen(ueberschrift(qtext(bereich.ueberschrift())),
-               twipsRechteck(gruppenlage.ueberschrift));
+        QLabel* gruppenueberschrift = ueberschrift(qtext(bereich.ueberschrift()));
+        setzen(gruppenueberschrift, twipsRechteck(gruppenlage.ueberschrift));
+        if (bereich.istBeendigungsgrund()) {
+            grundueberschrift = gruppenueberschrift;
+        }
         for (const Twips& lage : layout::linien) {
             setzen(linie(), twipsRechteck(lage));
         }
@@ -165,7 +191,10 @@ void frmzg::untereLeisteAufbauen() {
         auto* anzeige = new QCheckBox;
         anzeige->setObjectName(indiziert("chkAnz", bereich.anzeigeIndex));
         // A grey state from the settings file ends with the first click.
-        connect(anzeige, &QCheckBox::clicked, anzeige, [anzeige] { anzeige->setTristate(false); });
+        connect(anzeige, &QCheckBox::clicked, this, [this, anzeige] {
+            anzeige->setTristate(false);
+            emit geaendert();
+        });
         setzen(anzeige, twipsRechteck(layout::anzeige));
         chkAnz[seite] = anzeige;
 
@@ -181,7 +210,10 @@ void frmzg::untereLeisteAufbauen() {
             note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
             gruppe->knopfAufnehmen(note);
         }
-        connect(gruppe, &QButtonGroup::idClicked, this, &frmzg::vorschau);
+        connect(gruppe, &QButtonGroup::idClicked, this, [this] {
+            vorschau();
+            emit geaendert();
+        });
         noten[seite] = gruppe;
 
         auto* vorschautext = new Einpassbeschriftung(fett(9.75));
@@ -260,6 +292,8 @@ void frmzg::fokusreihenfolgeSetzen() {
         }
     }
     reihe.append(Text1);
+    reihe.append(aufgabenfelder->fokusreihe());
+    reihe.append(unterschriftfelder->fokusreihe());
     for (int i = 1; i < reihe.size(); ++i) {
         setTabOrder(reihe[i - 1], reihe[i]);
     }

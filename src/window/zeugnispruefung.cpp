@@ -26,7 +26,8 @@ Befund inBereich(int nummer, const QString& text) {
 }
 
 Befund inAngaben(int reiter, const QString& text) {
-    std::string_view name = reiter == aufgabenReiter ? "Aufgaben" : angabenreiter[reiter];
+    std::string_view name =
+        reiter < aufgabenReiter ? angabenreiter[reiter] : zusatzreiter[reiter - aufgabenReiter];
     QString bereich = qtext(name);
     bereich.remove(QLatin1Char('&'));
     return {bereich, text, {obereLeiste, reiter}};

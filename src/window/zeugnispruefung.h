@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/bewertungsbereich.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 
@@ -18,10 +19,9 @@ struct Reiterziel {
     bool operator==(const Reiterziel&) const = default;
 };
 
-// The upper strip's tabs a finding can lead to.
+// The upper strip's tabs a finding can lead to (see also aufgabenReiter).
 inline constexpr int arbeitnehmerReiter = 0;
 inline constexpr int arbeitgeberReiter = 1;
-inline constexpr int aufgabenReiter = 3;
 
 // One thing to look at before a reference goes out, with the section it concerns.
 struct Befund {

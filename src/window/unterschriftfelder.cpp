@@ -1,0 +1,127 @@
+#include "window/unterschriftfelder.h"
+
+#include "ui/markierfeld.h"
+#include "ui/optionsgruppe.h"
+#include "ui/reiterfeld.h"
+#include "window/fensterlayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+namespace layout = fensterlayout;
+
+QLabel* beschriftung(const QString& text, QWidget* fuer) {
+    auto* label = new QLabel(text);
+    label->setBuddy(fuer);
+    return label;
+}
+
+constexpr std::array<const char*, anzahlZeugnisarten> artnamen = {"Endzeugnis", "Zwisc&henzeugnis"};
+
+} // namespace
+
+Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* eltern)
+    : QObject(eltern), txtUnterzeichner(new Markierfeld({}, nullptr)),
+      txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new QComboBox),
+      chkGeburtsangaben(new QCheckBox(QStringLiteral("Geburtsdatum und -&ort nennen"))),
+      optArt(new Optionsgruppe(this)) {
+    txtUnterzeichner->setObjectName(QStringLiteral("txtUnterzeichner"));
+    txtFunktion->setObjectName(QStringLiteral("txtFunktion"));
+    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
+    for (const std::string_view vollmacht : vollmachten) {
+        const QString wert = QString::fromUtf8(vollmacht.data(), vollmacht.size());
+        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
+    }
+    chkGeburtsangaben->setObjectName(QStringLiteral("chkGeburtsangaben"));
+    chkGeburtsangaben->setChecked(true);
+
+    const auto setzen = [&](QWidget* steuerelement, const Twips& lage) {
+        leiste.platzieren(seite, steuerelement, twipsRechteck(layout::aufObererSeite(lage)));
+    };
+    setzen(beschriftung(QStringLiteral("Na&me"), txtUnterzeichner),
+           layout::unterzeichnerBeschriftung);
+    setzen(txtUnterzeichner, layout::unterzeichnerFeld);
+    setzen(beschriftung(QStringLiteral("&Vollmacht"), cmbVollmacht), layout::vollmachtBeschriftung);
+    setzen(cmbVollmacht, layout::vollmachtFeld);
+    setzen(beschriftung(QStringLiteral("Fun&ktion"), txtFunktion), layout::funktionBeschriftung);
+    setzen(txtFunktion, layout::funktionFeld);
+    setzen(chkGeburtsangaben, layout::geburtsangaben);
+    setzen(new QLabel(QStringLiteral("Art des Zeugnisses")), layout::artBeschriftung);
+    for (int i = 0; i < anzahlZeugnisarten; ++i) {
+        auto* knopf = new QRadioButton(QString::fromUtf8(artnamen[i]));
+        knopf->setObjectName(QStringLiteral("optArt(%1)").arg(i));
+        setzen(knopf, layout::artKnoepfe[i]);
+        optArt->knopfAufnehmen(knopf);
+    }
+    optArt->button(static_cast<int>(artIndex(Zeugnisart::Endzeugnis)))->setChecked(true);
+
+    connect(optArt, &QButtonGroup::idClicked, this, [this](int) {
+        emit artGewaehlt(art());
+        emit verlassen();
+    });
+    connect(cmbVollmacht, &QComboBox::activated, this, &Unterschriftfelder::verlassen);
+    connect(chkGeburtsangaben, &QCheckBox::clicked, this, &Unterschriftfelder::verlassen);
+    for (Markierfeld* feld : {txtUnterzeichner, txtFunktion}) {
+        feld->installEventFilter(this);
+    }
+}
+
+Unterzeichner Unterschriftfelder::unterzeichner() const {
+    return {txtUnterzeichner->text().toStdString(), txtFunktion->text().toStdString(),
+            cmbVollmacht->currentData().toString().toStdString()};
+}
+
+void Unterschriftfelder::unterzeichnerSetzen(const Unterzeichner& unterzeichner) {
+    txtUnterzeichner->setText(QString::fromStdString(unterzeichner.name));
+    txtFunktion->setText(QString::fromStdString(unterzeichner.funktion));
+    const auto gefunden = std::find(vollmachten.begin(), vollmachten.end(), unterzeichner.zusatz);
+    cmbVollmacht->setCurrentIndex(
+        gefunden == vollmachten.end() ? 0 : static_cast<int>(gefunden - vollmachten.begin()));
+}
+
+bool Unterschriftfelder::geburtsangaben() const {
+    return chkGeburtsangaben->isChecked();
+}
+
+void Unterschriftfelder::geburtsangabenSetzen(bool nennen) {
+    chkGeburtsangaben->setChecked(nennen);
+}
+
+Zeugnisart Unterschriftfelder::art() const {
+    return optArt->checkedId() == static_cast<int>(artIndex(Zeugnisart::Zwischenzeugnis))
+               ? Zeugnisart::Zwischenzeugnis
+               : Zeugnisart::Endzeugnis;
+}
+
+void Unterschriftfelder::artSetzen(Zeugnisart art) {
+    if (art != this->art()) {
+        optArt->button(static_cast<int>(artIndex(art)))->setChecked(true);
+        emit artGewaehlt(art);
+    }
+}
+
+QList<QWidget*> Unterschriftfelder::fokusreihe() const {
+    QList<QWidget*> reihe{txtUnterzeichner, cmbVollmacht, txtFunktion, chkGeburtsangaben};
+    for (QAbstractButton* knopf : optArt->buttons()) {
+        reihe.append(knopf);
+    }
+    return reihe;
+}
+
+bool Unterschriftfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FocusOut) {
+        emit verlassen();
+    }
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+} // namespace velmora
