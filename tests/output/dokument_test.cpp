@@ -118,7 +118,7 @@ TEST(Zeugnisdokument, hostileInputsAppearExactlyAsTyped) {
         AngezeigteVorschautexte texte = markierteVorschauen();
         texte[0] = eingabe;
         const Gelesen dokument = rtfLesen(zeugnisdokument(daten, texte, {}).rtf);
-        const std::string sichtbar = eingabe == "Zeile\r\nzwei\t" ? "Zeilezwei" : eingabe;
+        const std::string sichtbar = eingabe == "Zeile\r\nzwei\t" ? "Zeilezwei\t" : eingabe;
         EXPECT_EQ(dokument.offeneGruppen, 0) << eingabe;
         ASSERT_EQ(dokument.absaetze.size(), 22u) << eingabe;
         EXPECT_EQ(dokument.absaetze[4].text.substr(5, sichtbar.size()), sichtbar);

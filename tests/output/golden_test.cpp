@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -63,9 +64,17 @@ void vergleichen(const std::string& datei, const std::string& ist) {
         std::ofstream(pfad, std::ios::binary) << ist;
         return;
     }
-    std::stringstream soll;
-    soll << std::ifstream(pfad, std::ios::binary).rdbuf();
-    EXPECT_EQ(ist, soll.str()) << pfad;
+    std::stringstream gelesen;
+    gelesen << std::ifstream(pfad, std::ios::binary).rdbuf();
+    const std::string soll = gelesen.str();
+    const auto [i, s] = std::mismatch(ist.begin(), ist.end(), soll.begin(), soll.end());
+    if (i != ist.end() || s != soll.end()) {
+        const std::size_t stelle = static_cast<std::size_t>(i - ist.begin());
+        const std::size_t von = stelle < 40 ? 0 : stelle - 40;
+        ADD_FAILURE() << pfad << " differs at byte " << stelle
+                      << ":\n  written: " << testing::PrintToString(ist.substr(von, 80))
+                      << "\n  golden:  " << testing::PrintToString(soll.substr(von, 80));
+    }
 }
 
 TEST(Golden, plainTextAndDocumentStayAsWritten) {

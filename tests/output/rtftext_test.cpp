@@ -39,11 +39,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Fall{"no code page byte gives a question mark", "ł", "\\u322?"},
                     Fall{"beyond the basic plane as a surrogate pair", "\xf0\x9f\x98\x80",
                          "\\u-10179?\\u-8704?"},
-                    Fall{"control characters are dropped",
+                    Fall{"a tab is kept, other control characters are dropped",
                          std::string("a\tb\r\nc\x01\x7f"
                                      "d\xc2\x85",
                                      11),
-                         "abcd"},
+                         "a\\tab bcd"},
+                    Fall{"a tab ends its control word before a blank of the text", "\t x",
+                         "\\tab  x"},
                     Fall{"NUL is dropped", std::string("x\0y", 3), "xy"},
                     Fall{"broken UTF-8 becomes the replacement character",
                          "a\xff"

@@ -122,6 +122,8 @@ Gelesen rtfLesen(std::string_view rtf) {
                     text(t);
                 }
                 fallbackUeberspringen = true;
+            } else if (wort == "tab") {
+                text("\t");
             } else if (wort == "par") {
                 Absatz& absatz = gelesen.absaetze.back();
                 absatz.ausrichtung = z.ausrichtung;
