@@ -28,12 +28,6 @@ constexpr std::string_view ausrichtungswort(Ausrichtung ausrichtung) {
     return "\\ql";
 }
 
-// A bullet hanging a quarter inch to the left of the item's text.
-void listenpunktSchreiben(int arial, std::string& rtf) {
-    rtf += "\\fi-360\\li360{\\*\\pn\\pnlvlblt\\pnf" + std::to_string(arial) +
-           "\\pnindent360{\\pntxtb\\'95}}";
-}
-
 void bildSchreiben(const Bild& bild, std::string& rtf) {
     constexpr char hexziffern[] = "0123456789abcdef";
     rtf += bild.format == Bildformat::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
@@ -49,26 +43,36 @@ void bildSchreiben(const Bild& bild, std::string& rtf) {
     rtf += '}';
 }
 
+void laufSchreiben(std::string_view text, const Zeichenformat& format, int arial,
+                   std::string& rtf) {
+    rtf += '{';
+    rtf += zeichenformat(format, arial);
+    rtf += ' ';
+    rtfTextAnhaengen(text, rtf);
+    rtf += '}';
+}
+
 // Each run is a group of its own with its full character format, and so is each paragraph
 // mark: an empty paragraph keeps the format of the piece it follows.
 void absatzSchreiben(const Absatz& absatz, int arial, bool mitMarke, std::string& rtf) {
     rtf += "\\pard";
     rtf += ausrichtungswort(absatz.ausrichtung);
     rtf += "\\sb0\\sa0";
+    // A list item hangs its bullet a quarter inch to the left of its text. The bullet is
+    // text, so that every reader sets it as large as the item.
     if (absatz.listenpunkt) {
-        listenpunktSchreiben(arial, rtf);
+        rtf += "\\fi-" + std::to_string(listeneinzug) + "\\li" + std::to_string(listeneinzug);
     }
     rtf += "\r\n";
     if (absatz.bild) {
         bildSchreiben(*absatz.bild, rtf);
     }
+    if (absatz.listenpunkt) {
+        laufSchreiben(std::string(aufzaehlungszeichen) + '\t', absatz.marke, arial, rtf);
+    }
     for (const Lauf& lauf : absatz.laeufe) {
         if (!lauf.text.empty()) {
-            rtf += '{';
-            rtf += zeichenformat(lauf.format, arial);
-            rtf += ' ';
-            rtfTextAnhaengen(lauf.text, rtf);
-            rtf += '}';
+            laufSchreiben(lauf.text, lauf.format, arial, rtf);
         }
     }
     if (mitMarke) {

@@ -24,6 +24,10 @@ struct Zeichenformat {
 
 enum class Ausrichtung { Links, Zentriert, Blocksatz };
 
+// An item of a bulleted list in a document: the bullet hangs this far left of its text.
+inline constexpr std::string_view aufzaehlungszeichen = "\u2022";
+inline constexpr int listeneinzug = 360;
+
 // A stretch of text in one format. The plain text, which knows no paragraphs, follows each
 // run with its own number of line breaks (CR LF).
 struct Lauf {
