@@ -25,7 +25,11 @@ struct Zipfehler {
 };
 using Archiv = std::unique_ptr<zip_t, ArchivVerwerfen>;
 
-// Adds the parts, pictures stored as they are (they are compressed already), the XML deflated.
+// Deflating a part costs a fresh compressor's tables; small parts save too little for that,
+// and pictures are compressed already.
+constexpr std::size_t kleinsterGepackterTeil = 4096;
+
+// Adds the parts, deflating the large XML parts and storing the others as they are.
 bool teileHinzufuegen(zip_t* archiv, const std::vector<Docxteil>& teile) {
     for (const Docxteil& teil : teile) {
         zip_source_t* quelle = zip_source_buffer(archiv, teil.inhalt.data(), teil.inhalt.size(), 0);
@@ -37,9 +41,10 @@ bool teileHinzufuegen(zip_t* archiv, const std::vector<Docxteil>& teile) {
             zip_source_free(quelle);
             return false;
         }
-        if (teil.name.starts_with("word/media/") &&
-            zip_set_file_compression(archiv, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0) <
-                0) {
+        const bool packen =
+            teil.inhalt.size() >= kleinsterGepackterTeil && !teil.name.starts_with("word/media/");
+        if (zip_set_file_compression(archiv, static_cast<zip_uint64_t>(index),
+                                     packen ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) < 0) {
             return false;
         }
     }
