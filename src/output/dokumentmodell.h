@@ -32,7 +32,7 @@ inline constexpr int listeneinzug = 360;
 // run with its own number of line breaks (CR LF).
 struct Lauf {
     std::string text{}; // UTF-8 as typed; a tab stays a tab
-    Zeichenformat format;
+    Zeichenformat format{};
     int zeilenumbrueche = 0;
 };
 
@@ -41,7 +41,7 @@ enum class Bildformat { Png, Jpeg };
 // A picture with its bytes as read from its file and the size it is printed at.
 struct Bild {
     Bildformat format = Bildformat::Png;
-    std::string daten;
+    std::string daten{};
     int breite = 0;
     int hoehe = 0;
 };
@@ -50,7 +50,7 @@ struct Absatz {
     std::vector<Lauf> laeufe{};
     Ausrichtung ausrichtung = Ausrichtung::Links;
     // The format of the paragraph mark: an empty paragraph is as high as its font.
-    Zeichenformat marke;
+    Zeichenformat marke{};
     bool listenpunkt = false;   // an item of a bulleted list
     const Bild* bild = nullptr; // a paragraph that shows this picture before its runs
 };
@@ -69,16 +69,16 @@ struct Seite {
 
 // The company's letterhead at the top of the first page; never part of the plain text.
 struct Briefkopf {
-    std::optional<Bild> logo;
-    std::vector<std::string> zeilen;
+    std::optional<Bild> logo{};
+    std::vector<std::string> zeilen{};
 };
 
 struct Dokumentmodell {
-    std::string titel;
-    std::string verfasser;
-    Seite seite;
-    Briefkopf briefkopf;
-    std::vector<Absatz> absaetze;
+    std::string titel{};
+    std::string verfasser{};
+    Seite seite{};
+    Briefkopf briefkopf{};
+    std::vector<Absatz> absaetze{};
 };
 
 // The letterhead as the documents set it above the reference: the logo and the address

@@ -100,7 +100,8 @@ Gelesen rtfLesen(std::string_view rtf) {
             if (pos < rtf.size() && rtf[pos] == ' ') {
                 ++pos;
             }
-            if (wort == "fonttbl" || wort == "colortbl" || wort == "stylesheet" || wort == "info") {
+            if (wort == "fonttbl" || wort == "colortbl" || wort == "stylesheet" || wort == "info" ||
+                wort == "pict") {
                 z.ziel = true;
             } else if (z.ziel) {
             } else if (wort == "b" || wort == "i") {
