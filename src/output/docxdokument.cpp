@@ -17,13 +17,13 @@ struct ArchivVerwerfen {
     void operator()(zip_t* archiv) const { zip_discard(archiv); }
 };
 using Quelle = std::unique_ptr<zip_source_t, QuelleFreigeben>;
+using Archiv = std::unique_ptr<zip_t, ArchivVerwerfen>;
 
 struct Zipfehler {
     zip_error_t fehler;
     Zipfehler() { zip_error_init(&fehler); }
     ~Zipfehler() { zip_error_fini(&fehler); }
 };
-using Archiv = std::unique_ptr<zip_t, ArchivVerwerfen>;
 
 // Deflating a part costs a fresh compressor's tables; small parts save too little for that,
 // and pictures are compressed already.
@@ -41,8 +41,7 @@ bool teileHinzufuegen(zip_t* archiv, const std::vector<Docxteil>& teile) {
             zip_source_free(quelle);
             return false;
         }
-        const bool packen =
-            teil.inhalt.size() >= kleinsterGepackterTeil && !teil.name.starts_with("word/media/");
+        const bool packen = !teil.komprimiert && teil.inhalt.size() >= kleinsterGepackterTeil;
         if (zip_set_file_compression(archiv, static_cast<zip_uint64_t>(index),
                                      packen ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) < 0) {
             return false;

@@ -117,10 +117,13 @@ void seiteSchreiben(const Seite& seite, std::string& xml) {
 
 } // namespace
 
-std::string docxSchrift() {
-    const std::string schrift(dokumentschrift);
-    return "<w:rFonts w:ascii=\"" + schrift + "\" w:eastAsia=\"" + schrift + "\" w:hAnsi=\"" +
-           schrift + "\" w:cs=\"" + schrift + "\"/>";
+const std::string& docxSchrift() {
+    static const std::string element = [] {
+        const std::string schrift(dokumentschrift);
+        return "<w:rFonts w:ascii=\"" + schrift + "\" w:eastAsia=\"" + schrift + "\" w:hAnsi=\"" +
+               schrift + "\" w:cs=\"" + schrift + "\"/>";
+    }();
+    return element;
 }
 
 std::string docxHaupttext(const Dokumentmodell& modell) {

@@ -16,7 +16,7 @@ inline constexpr std::string_view docxNamensraumW =
 inline constexpr std::string_view docxLogoId = "rId4";
 
 // The font element of the runs, the defaults and the bullet: the document's font.
-std::string docxSchrift();
+const std::string& docxSchrift();
 
 // word/document.xml: the letterhead, the paragraphs and the page set-up.
 std::string docxHaupttext(const Dokumentmodell& modell);

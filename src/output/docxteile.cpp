@@ -135,7 +135,7 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
         {"docProps/core.xml", eigenschaften(modell)},
     };
     if (logo) {
-        teile.push_back({"word/" + logoname, logo->daten});
+        teile.push_back({"word/" + logoname, logo->daten, true});
     }
     return teile;
 }

@@ -11,6 +11,7 @@ namespace velmora {
 struct Docxteil {
     std::string name;
     std::string inhalt;
+    bool komprimiert = false; // a picture, compressed in its own format
 };
 
 // The parts of the document as a Word document, the content types first: relationships,
