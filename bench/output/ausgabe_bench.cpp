@@ -1,6 +1,7 @@
-// The two outputs of a fully graded reference, and writing the document to disk as the
-// export does: a new file, never replacing one.
+// The outputs of a fully graded reference, and writing the document to disk as the export
+// does: a new file, never replacing one.
 #include "compose/komposition.h"
+#include "output/docxdokument.h"
 #include "output/dokument.h"
 #include "output/klartext.h"
 #include "platform/dateischicht.h"
@@ -54,6 +55,15 @@ void DokumentMitBasis(benchmark::State& state) {
     }
 }
 BENCHMARK(DokumentMitBasis);
+
+// The Word document in memory, from the inputs to the archive's bytes.
+void Docx(benchmark::State& state) {
+    const Zeugnis zeugnis;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(docxDokument(zeugnismodell(zeugnis.daten, zeugnis.texte)));
+    }
+}
+BENCHMARK(Docx)->Unit(benchmark::kMicrosecond);
 
 void DokumentSchreiben(benchmark::State& state) {
     const Zeugnis zeugnis;

@@ -107,6 +107,45 @@ constexpr std::array<std::string_view, 22> rumpfwoerter = {
     "s",    "f",     "fs",  "b",      "i",      "ul",    "cf",    "u",  "tab", "line", "page",
 };
 
+// The header's page setup: the document's words, then the first section's, which win.
+struct Seitenwort {
+    std::string_view wort;
+    int Seite::*mass;
+};
+
+constexpr std::array<Seitenwort, 12> seitenwoerter = {{
+    {"paperw", &Seite::breite},
+    {"paperh", &Seite::hoehe},
+    {"margl", &Seite::links},
+    {"margr", &Seite::rechts},
+    {"margt", &Seite::oben},
+    {"margb", &Seite::unten},
+    {"pgwsxn", &Seite::breite},
+    {"pghsxn", &Seite::hoehe},
+    {"marglsxn", &Seite::links},
+    {"margrsxn", &Seite::rechts},
+    {"margtsxn", &Seite::oben},
+    {"margbsxn", &Seite::unten},
+}};
+
+// The largest page a word processor sets up: 22 inches.
+constexpr long groesstesMass = 31680;
+
+void seitenwortLesen(const Zeichen& z, Seite& seite) {
+    for (const Seitenwort& s : seitenwoerter) {
+        if (z.wort == s.wort && z.zahl && *z.zahl >= 0 && *z.zahl <= groesstesMass) {
+            seite.*s.mass = static_cast<int>(*z.zahl);
+        }
+    }
+}
+
+// A page whose margins leave no room for text is no page setup to follow.
+Seite brauchbar(const Seite& seite) {
+    const bool platz =
+        seite.links + seite.rechts < seite.breite && seite.oben + seite.unten < seite.hoehe;
+    return platz ? seite : Seite{};
+}
+
 bool enthaelt(auto const& liste, std::string_view wort) {
     return std::find(liste.begin(), liste.end(), wort) != liste.end();
 }
@@ -242,6 +281,7 @@ std::optional<Basisdokument> basisdokumentZerlegen(std::string_view rtf) {
     std::optional<std::size_t> einfuegen; // start of the body
     bool inhalt = false;
     std::optional<std::size_t> schluss; // the document's closing brace
+    Seite seite;
     const auto rumpfBeginnt = [&](std::size_t pos) {
         if (!einfuegen) {
             einfuegen = pos;
@@ -280,6 +320,8 @@ std::optional<Basisdokument> basisdokumentZerlegen(std::string_view rtf) {
         case Zeichen::Art::Wort:
             if (einfuegen || enthaelt(rumpfwoerter, z.wort)) {
                 rumpfBeginnt(z.anfang);
+            } else {
+                seitenwortLesen(z, seite);
             }
             break;
         case Zeichen::Art::Symbol:
@@ -305,6 +347,7 @@ std::optional<Basisdokument> basisdokumentZerlegen(std::string_view rtf) {
     Basisdokument basis;
     basis.rumpf = rtf.substr(body);
     basis.rumpfHatInhalt = inhalt;
+    basis.seite = brauchbar(seite);
     if (schriften && schriften->arial) {
         basis.arial = *schriften->arial;
         basis.kopf = rtf.substr(0, body);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/dokumentmodell.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@ struct Basisdokument {
     std::string rumpf; // the base's own body and the document's closing brace
     int arial = 0;     // Arial's number in the font table
     bool rumpfHatInhalt = false;
+    Seite seite; // its paper size and margins where its header sets them
 };
 
 // Nothing when the text is no well-formed RTF document.

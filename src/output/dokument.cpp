@@ -7,87 +7,119 @@ namespace velmora {
 
 namespace {
 
-std::string zeichenformat(Zeichenformat format, int arial) {
+std::string zeichenformat(const Zeichenformat& format, int arial) {
     std::string f = "\\uc1\\lang1031\\f" + std::to_string(arial);
-    switch (format) {
-    case Zeichenformat::Ueberschrift:
-        return f + "\\fs28\\b\\i0\\charscalex150";
-    case Zeichenformat::Normal:
-        return f + "\\fs20\\b0\\i0\\charscalex100";
-    case Zeichenformat::Fett:
-        return f + "\\fs20\\b\\i0\\charscalex100";
-    case Zeichenformat::Kursiv:
-        return f + "\\fs20\\b0\\i\\charscalex100";
-    }
+    f += "\\fs" + std::to_string(format.halbpunkte);
+    f += format.fett ? "\\b" : "\\b0";
+    f += format.kursiv ? "\\i" : "\\i0";
+    f += "\\charscalex" + std::to_string(format.breite);
     return f;
 }
 
-std::string_view absatzformat(Ausrichtung ausrichtung) {
+constexpr std::string_view ausrichtungswort(Ausrichtung ausrichtung) {
     switch (ausrichtung) {
     case Ausrichtung::Zentriert:
-        return "\\pard\\qc\\sb0\\sa0\r\n";
+        return "\\qc";
     case Ausrichtung::Blocksatz:
-        return "\\pard\\qj\\sb0\\sa0\r\n";
+        return "\\qj";
     case Ausrichtung::Links:
         break;
     }
-    return "\\pard\\ql\\sb0\\sa0\r\n";
+    return "\\ql";
 }
 
-// Each piece is a group of its own with its full character format, and so is each paragraph
-// mark after it: an empty paragraph keeps the format of the piece it follows.
-void stueckeSchreiben(const std::vector<Zeugnisstueck>& stuecke, int arial, std::string& rtf) {
-    bool absatzOffen = false;
-    for (const Zeugnisstueck& stueck : stuecke) {
-        const std::string format = zeichenformat(stueck.zeichen, arial);
-        if (!absatzOffen) {
-            rtf += absatzformat(stueck.ausrichtung);
-            absatzOffen = true;
+void bildSchreiben(const Bild& bild, std::string& rtf) {
+    constexpr char hexziffern[] = "0123456789abcdef";
+    rtf += bild.format == Bildformat::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
+    rtf += "\\picwgoal" + std::to_string(bild.breite) + "\\pichgoal" + std::to_string(bild.hoehe);
+    for (std::size_t i = 0; i < bild.daten.size(); ++i) {
+        if (i % 64 == 0) {
+            rtf += "\r\n";
         }
-        if (!stueck.text.empty()) {
-            rtf += '{';
-            rtf += format;
-            rtf += ' ';
-            rtfTextAnhaengen(stueck.text, rtf);
-            rtf += '}';
-        }
-        for (int i = 0; i < stueck.absatzmarken; ++i) {
-            if (i > 0) {
-                rtf += absatzformat(stueck.ausrichtung);
-            }
-            rtf += '{' + format + "\\par}\r\n";
-        }
-        if (stueck.absatzmarken > 0) {
-            absatzOffen = false;
+        const auto byte = static_cast<unsigned char>(bild.daten[i]);
+        rtf += hexziffern[byte >> 4];
+        rtf += hexziffern[byte & 0xF];
+    }
+    rtf += '}';
+}
+
+void laufSchreiben(std::string_view text, const Zeichenformat& format, int arial,
+                   std::string& rtf) {
+    rtf += '{';
+    rtf += zeichenformat(format, arial);
+    rtf += ' ';
+    rtfTextAnhaengen(text, rtf);
+    rtf += '}';
+}
+
+// Each run is a group of its own with its full character format, and so is each paragraph
+// mark: an empty paragraph keeps the format of the piece it follows.
+void absatzSchreiben(const Absatz& absatz, int arial, bool mitMarke, std::string& rtf) {
+    rtf += "\\pard";
+    rtf += ausrichtungswort(absatz.ausrichtung);
+    rtf += "\\sb0\\sa0";
+    // A list item hangs its bullet a quarter inch to the left of its text. The bullet is
+    // text, so that every reader sets it as large as the item.
+    if (absatz.listenpunkt) {
+        rtf += "\\fi-" + std::to_string(listeneinzug) + "\\li" + std::to_string(listeneinzug);
+    }
+    rtf += "\r\n";
+    if (absatz.bild) {
+        bildSchreiben(*absatz.bild, rtf);
+    }
+    if (absatz.listenpunkt) {
+        laufSchreiben(std::string(aufzaehlungszeichen) + '\t', absatz.marke, arial, rtf);
+    }
+    for (const Lauf& lauf : absatz.laeufe) {
+        if (!lauf.text.empty()) {
+            laufSchreiben(lauf.text, lauf.format, arial, rtf);
         }
     }
+    if (mitMarke) {
+        rtf += '{' + zeichenformat(absatz.marke, arial) + "\\par}\r\n";
+    }
+}
+
+std::string schreiben(const Dokumentmodell& modell, const Basisdokument& basis) {
+    std::string rtf;
+    rtf.reserve(basis.kopf.size() + basis.rumpf.size() + 8192);
+    rtf += basis.kopf;
+    rtf += "\\viewkind1\r\n";
+    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+        absatzSchreiben(absatz, basis.arial, true, rtf);
+    }
+    // The reference ends without a paragraph mark; a base with a body of its own starts that
+    // body in a paragraph of its own, so the last paragraph keeps its alignment.
+    for (std::size_t i = 0; i < modell.absaetze.size(); ++i) {
+        const bool letzter = i + 1 == modell.absaetze.size();
+        absatzSchreiben(modell.absaetze[i], basis.arial, !letzter || basis.rumpfHatInhalt, rtf);
+    }
+    rtf += basis.rumpf;
+    return rtf;
+}
+
+// The base taken apart, or the built-in page setup in its place.
+std::pair<Basisdokument, bool> basisOderEingebaut(std::optional<std::string_view> basis) {
+    if (basis) {
+        if (std::optional<Basisdokument> zerlegt = basisdokumentZerlegen(*basis)) {
+            return {std::move(*zerlegt), true};
+        }
+    }
+    return {*basisdokumentZerlegen(eingebautesBasisdokument), false};
 }
 
 } // namespace
 
+Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::string_view> basis) {
+    const auto [zerlegt, verwendet] = basisOderEingebaut(basis);
+    return {schreiben(modell, zerlegt), verwendet};
+}
+
 Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
                                 const AngezeigteVorschautexte& vorschautexte,
                                 std::optional<std::string_view> basis) {
-    std::optional<Basisdokument> zerlegt = basis ? basisdokumentZerlegen(*basis) : std::nullopt;
-    Zeugnisdokument dokument;
-    dokument.basisVerwendet = zerlegt.has_value();
-    if (!zerlegt) {
-        zerlegt = basisdokumentZerlegen(eingebautesBasisdokument);
-    }
-    const std::vector<Zeugnisstueck> stuecke = zeugnisaufbau(daten, vorschautexte);
-
-    std::string& rtf = dokument.rtf;
-    rtf.reserve(zerlegt->kopf.size() + zerlegt->rumpf.size() + 8192);
-    rtf += zerlegt->kopf;
-    rtf += "\\viewkind1\r\n";
-    stueckeSchreiben(stuecke, zerlegt->arial, rtf);
-    // The reference ends without a paragraph mark; a base with a body of its own starts that
-    // body in a paragraph of its own, so the employer's paragraph keeps its alignment.
-    if (zerlegt->rumpfHatInhalt) {
-        rtf += '{' + zeichenformat(stuecke.back().zeichen, zerlegt->arial) + "\\par}\r\n";
-    }
-    rtf += zerlegt->rumpf;
-    return dokument;
+    const auto [zerlegt, verwendet] = basisOderEingebaut(basis);
+    return {schreiben(zeugnismodell(daten, vorschautexte, zerlegt.seite), zerlegt), verwendet};
 }
 
 } // namespace velmora

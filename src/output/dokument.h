@@ -14,8 +14,11 @@ struct Zeugnisdokument {
     bool basisVerwendet = false;
 };
 
-// The reference as a word-processor document (RTF), written into the base document at the
-// start of its body.
+// The document as RTF, written into the base document at the start of its body. The page
+// setup is the base's own (the model's page came from there).
+Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::string_view> basis);
+
+// The reference as a word-processor document (RTF) on the base document's page.
 Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
                                 const AngezeigteVorschautexte& vorschautexte,
                                 std::optional<std::string_view> basis);

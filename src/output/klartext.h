@@ -6,7 +6,11 @@
 
 namespace velmora {
 
-// The reference as plain text for the clipboard: lines joined with CR LF, no break at the end.
+// The document as plain text for the clipboard: each run followed by its line breaks (CR LF),
+// an item of a list after "– "; no letterhead, no break at the end.
+std::string klartext(const Dokumentmodell& modell);
+
+// The reference as plain text.
 std::string klartext(const Zeugnisdaten& daten, const AngezeigteVorschautexte& vorschautexte);
 
 } // namespace velmora

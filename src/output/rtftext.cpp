@@ -1,16 +1,13 @@
 #include "output/rtftext.h"
 
 #include "encoding/zeichensatz.h"
+#include "output/dokumenttext.h"
 
 #include <cstdint>
 
 namespace velmora {
 
 namespace {
-
-bool istSteuerzeichen(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
 
 constexpr char hexziffern[] = "0123456789abcdef";
 
@@ -25,13 +22,10 @@ void einheitAnhaengen(char32_t einheit, std::string_view ersatz, std::string& zi
 
 void rtfTextAnhaengen(std::string_view utf8, std::string& ziel) {
     ziel.reserve(ziel.size() + utf8.size() + utf8.size() / 4);
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const char32_t c = naechsterCodepunkt(utf8, pos);
-        if (istSteuerzeichen(c)) {
-            continue;
-        }
-        if (c == '\\' || c == '{' || c == '}') {
+    dokumentzeichen(utf8, [&ziel](char32_t c) {
+        if (c == tabulator) {
+            ziel += "\\tab ";
+        } else if (c == '\\' || c == '{' || c == '}') {
             ziel += '\\';
             ziel += static_cast<char>(c);
         } else if (c < 0x80) {
@@ -46,7 +40,7 @@ void rtfTextAnhaengen(std::string_view utf8, std::string& ziel) {
         } else {
             einheitAnhaengen(c, "?", ziel);
         }
-    }
+    });
 }
 
 } // namespace velmora

@@ -6,9 +6,9 @@
 namespace velmora {
 
 // Appends UTF-8 text to an RTF document so that it reads back exactly as typed and can never
-// change the document's structure: "\", "{" and "}" escaped, control characters dropped, every
-// other non-ASCII character as \uN with its Windows-1252 byte (or "?") for older readers.
-// Expects \uc1 in effect.
+// change the document's structure: "\", "{" and "}" escaped, a tab as \tab, other control
+// characters dropped, every other non-ASCII character as \uN with its Windows-1252 byte (or "?")
+// for older readers. Expects \uc1 in effect.
 void rtfTextAnhaengen(std::string_view utf8, std::string& ziel);
 
 } // namespace velmora

@@ -87,6 +87,18 @@ TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
     EXPECT_FALSE(basis->rumpfHatInhalt);
 }
 
+TEST(Zerlegen, takesThePageFromTheHeaderWhereItLeavesRoomForText) {
+    const auto seite = [](const std::string& rtf) { return basisdokumentZerlegen(rtf)->seite; };
+    EXPECT_EQ(seite("{\\rtf1\\paperw12240\\paperh15840\\margl1800\\margr1700\\margt1440\\margb1000 "
+                    "x}"),
+              (Seite{12240, 15840, 1800, 1700, 1440, 1000}));
+    EXPECT_EQ(seite("{\\rtf1\\margl1000\\sectd\\marglsxn1500\\pgwsxn12000 x}"),
+              (Seite{.breite = 12000, .links = 1500}));
+    EXPECT_EQ(seite("{\\rtf1\\pard x\\margl99}"), Seite{});
+    EXPECT_EQ(seite("{\\rtf1\\paperw2000\\margl1000\\margr1000 x}"), Seite{});
+    EXPECT_EQ(seite("{\\rtf1\\margl-5\\margr99999 x}"), Seite{});
+}
+
 TEST(Basissuche, besideTheProgramFirstThenTheDataFolders) {
     const auto suche = [](std::initializer_list<std::string> vorhanden) {
         return basisdokumentSuchen(

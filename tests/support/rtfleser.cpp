@@ -100,7 +100,8 @@ Gelesen rtfLesen(std::string_view rtf) {
             if (pos < rtf.size() && rtf[pos] == ' ') {
                 ++pos;
             }
-            if (wort == "fonttbl" || wort == "colortbl" || wort == "stylesheet" || wort == "info") {
+            if (wort == "fonttbl" || wort == "colortbl" || wort == "stylesheet" || wort == "info" ||
+                wort == "pict") {
                 z.ziel = true;
             } else if (z.ziel) {
             } else if (wort == "b" || wort == "i") {
@@ -122,6 +123,8 @@ Gelesen rtfLesen(std::string_view rtf) {
                     text(t);
                 }
                 fallbackUeberspringen = true;
+            } else if (wort == "tab") {
+                text("\t");
             } else if (wort == "par") {
                 Absatz& absatz = gelesen.absaetze.back();
                 absatz.ausrichtung = z.ausrichtung;

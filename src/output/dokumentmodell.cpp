@@ -1,0 +1,22 @@
+#include "output/dokumentmodell.h"
+
+namespace velmora {
+
+std::vector<Absatz> briefkopfAbsaetze(const Briefkopf& briefkopf) {
+    constexpr Zeichenformat klein{.halbpunkte = 18};
+    std::vector<Absatz> absaetze;
+    if (briefkopf.logo) {
+        absaetze.push_back(
+            {.ausrichtung = Ausrichtung::Zentriert, .marke = klein, .bild = &*briefkopf.logo});
+    }
+    for (const std::string& zeile : briefkopf.zeilen) {
+        absaetze.push_back(
+            {.laeufe = {{zeile, klein}}, .ausrichtung = Ausrichtung::Zentriert, .marke = klein});
+    }
+    if (!absaetze.empty()) {
+        absaetze.push_back({.ausrichtung = Ausrichtung::Zentriert, .marke = klein});
+    }
+    return absaetze;
+}
+
+} // namespace velmora
