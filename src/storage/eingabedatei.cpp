@@ -6,13 +6,23 @@ namespace velmora {
 
 namespace {
 
+// A text as an input box holds it: cut at the box's length.
+std::string imFeld(const std::string& text) {
+    if (text.size() <= feldlaenge) { // fewer bytes never hold more code units
+        return text;
+    }
+    return QString::fromStdString(text).left(feldlaenge).toStdString();
+}
+
 // Restores into a reference what the window restores into its controls.
 class Zeugnisempfaenger : public Einstellungsempfaenger {
 public:
     Zeugnisdaten daten = anfangsdaten();
 
     void geschlechtWaehlen(int geschlecht) override { daten.geschlecht = geschlecht; }
-    void textSetzen(int index, const std::string& text) override { daten.texte[index] = text; }
+    void textSetzen(int index, const std::string& text) override {
+        daten.texte[index] = imFeld(text);
+    }
     void knopfSetzen(int bereich, int knopf, bool an) override {
         int& note = daten.bereich(bereich).note;
         if (an) {
@@ -44,32 +54,26 @@ Zeugnisdaten zeugnisAusEinstellungen(const GeleseneEinstellungen& gelesen) {
     return empfaenger.daten;
 }
 
-void wieImFenster(Zeugnisdaten& daten) {
-    for (std::string& text : daten.texte) {
-        if (text.size() > feldlaenge) { // fewer bytes never hold more code units
-            text = QString::fromStdString(text).left(feldlaenge).toStdString();
-        }
-    }
-}
-
 Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name) {
     Zeugnislesung lesung;
     if (istZeugnisdatei(inhalt, name)) {
         lesung = zeugnisdateiLesen(inhalt, name);
-    } else {
-        const GeleseneEinstellungen gelesen =
-            einstellungenLesen(std::string_view(inhalt.constData(), inhalt.size()));
-        if (!gelesen[0]) {
-            lesung.fehler = QStringLiteral("Die Datei „%1“ ist weder ein Zeugnis (.zeugnis) noch "
-                                           "eine Einstellungsdatei von Velmora.")
-                                .arg(name);
-            return lesung;
+        if (lesung.datei) {
+            for (std::string& text : lesung.datei->daten.texte) {
+                text = imFeld(text);
+            }
         }
-        lesung.datei = Zeugnisdatei{zeugnisAusEinstellungen(gelesen), {}};
+        return lesung;
     }
-    if (lesung.datei) {
-        wieImFenster(lesung.datei->daten);
+    const GeleseneEinstellungen gelesen =
+        einstellungenLesen(std::string_view(inhalt.constData(), inhalt.size()));
+    if (!gelesen[0]) {
+        lesung.fehler = QStringLiteral("Die Datei „%1“ ist weder ein Zeugnis (.zeugnis) noch "
+                                       "eine Einstellungsdatei von Velmora.")
+                            .arg(name);
+        return lesung;
     }
+    lesung.datei = Zeugnisdatei{zeugnisAusEinstellungen(gelesen), {}};
     return lesung;
 }
 

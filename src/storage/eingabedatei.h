@@ -13,17 +13,15 @@ inline constexpr int feldlaenge = 32767;
 
 // The reference the window holds after loading a settings file: its start state, then each
 // value that could be read, in the file's order. A selected button gives its section that
-// grade; a cleared one takes the grade only when it was that button's.
+// grade; a cleared one takes the grade only when it was that button's; a text is cut at the
+// box's length.
 Zeugnisdaten zeugnisAusEinstellungen(const GeleseneEinstellungen& gelesen);
 
-// The texts cut as the window's boxes cut them.
-void wieImFenster(Zeugnisdaten& daten);
-
-// A file handed to the program, as the window would hold it. It is a reference file when its
-// name ends in ".zeugnis" or its first character (after a byte-order mark and blanks) is "{",
-// which begins no settings file; it is read strictly, so a broken one is refused and never
-// taken for settings. Anything else is a settings file, refused unless its first line is a
-// gender selection, as every settings file's is.
+// A file handed to the program, as the window would hold it (texts cut at the box's length).
+// It is a reference file when its name ends in ".zeugnis" or its first character (after a
+// byte-order mark and blanks) is "{", which begins no settings file; it is read strictly, so
+// a broken one is refused and never taken for settings. Anything else is a settings file,
+// refused unless its first line is a gender selection, as every settings file's is.
 Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name);
 
 } // namespace velmora
