@@ -10,7 +10,7 @@ libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation2 xdg-utils
 libreoffice-writer-nogui
 clang-14 libclang-rt-14-dev
-desktop-file-utils
+desktop-file-utils shared-mime-info
 "
 
 missing=""
