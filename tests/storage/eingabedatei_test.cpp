@@ -1,6 +1,5 @@
 // A file handed to the program: a reference file or a settings file, told apart without
 // ever reading a broken reference file as settings.
-#include "files/textzeilen.h"
 #include "storage/eingabedatei.h"
 #include "support/beispieldatei.h"
 #include "support/zufallszeugnis.h"
@@ -52,29 +51,5 @@ TEST(Eingabedatei, ZeugnisOderEinstellungen) {
             EXPECT_TRUE(lesung.fehler.contains(QStringLiteral("„%1“ %2").arg(name, fehler)))
                 << name << ": " << lesung.fehler.toStdString();
         }
-    }
-}
-
-// What the window does with a file's lines: the last "True" of a group wins, a "False" clears
-// only its own button, an unreadable line leaves the window's start state.
-TEST(Eingabedatei, EinstellungenWieSieDasFensterLaedt) {
-    const std::vector<std::tuple<const char*, Zeilenersatz, std::function<void(Zeugnisdaten&)>>>
-        faelle = {
-            {"Beispiel", {}, [](Zeugnisdaten&) {}},
-            {"zweimal True", {{72, "True"}}, [](Zeugnisdaten& d) { d.bereich(1).note = 6; }},
-            {"Anzeige 5", {{87, "5"}}, [](Zeugnisdaten& d) { d.bereich(1).anzeige = anzeigeAus; }},
-            {"zu lange Zeile",
-             {{3, std::string(hoechsteZeilenlaenge + 1, 'x')}},
-             [](Zeugnisdaten& d) { d.text(Eingabe::Name) = "Mustermann"; }},
-            {"längster Text",
-             {{2, std::string(40000, 'x')}},
-             [](Zeugnisdaten& d) { d.text(Eingabe::Vorname) = std::string(feldlaenge, 'x'); }},
-        };
-    for (const auto& [name, ersetzt, aendern] : faelle) {
-        Zeugnisdaten erwartet = beispielzeugnis();
-        aendern(erwartet);
-        const Zeugnislesung lesung = eingabedateiLesen(bytes(beispieldatei(ersetzt)), "a.ini");
-        ASSERT_TRUE(lesung.datei) << name;
-        EXPECT_EQ(test::felder(lesung.datei->daten), test::felder(erwartet)) << name;
     }
 }

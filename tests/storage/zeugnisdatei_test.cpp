@@ -39,10 +39,6 @@ QJsonValue gesetzt(const QJsonValue& ganzes, QStringList pfad, const QJsonValue&
     return objekt;
 }
 
-void setzen(QJsonObject& objekt, const QStringList& pfad, const QJsonValue& wert) {
-    objekt = gesetzt(objekt, pfad, wert).toObject();
-}
-
 } // namespace
 
 TEST(Zeugnisdatei, ZufallszustaendeKommenUnveraendertZurueck) {
@@ -68,7 +64,7 @@ TEST(Zeugnisdatei, UnbekannteAngabenBleibenAufJederEbene) {
         {{"unterzeichner", "unterschrift"}, "scan.png"},
     };
     for (const auto& [pfad, wert] : unbekannt) {
-        setzen(objekt, pfad, wert);
+        objekt = gesetzt(objekt, pfad, wert).toObject();
     }
     const Zeugnislesung lesung = zeugnisdateiLesen(bytes(objekt), dateiname);
     ASSERT_TRUE(lesung.datei);
@@ -79,51 +75,40 @@ TEST(Zeugnisdatei, UnbekannteAngabenBleibenAufJederEbene) {
 
     QJsonObject erwartet = zeugnisobjekt(geaendert);
     for (const auto& [pfad, wert] : unbekannt) {
-        setzen(erwartet, pfad, wert);
+        erwartet = gesetzt(erwartet, pfad, wert).toObject();
     }
     EXPECT_EQ(QJsonDocument::fromJson(zeugnisdateiSchreiben(geaendert, lesung.datei->gelesen)),
               QJsonDocument(erwartet));
 }
 
-TEST(Zeugnisdatei, FehlendeAngabenSindLeer) {
-    const Zeugnislesung lesung =
-        zeugnisdateiLesen(R"({"format": "velmora-zeugnis", "version": 1})", dateiname);
-    ASSERT_TRUE(lesung.datei);
-    EXPECT_EQ(test::felder(lesung.datei->daten), test::felder(Zeugnisdaten{}));
-}
-
-TEST(Zeugnisdatei, NeuereVersionMitHinweis) {
-    QJsonObject objekt = gueltig();
-    objekt["version"] = 2;
-    const Zeugnislesung lesung = zeugnisdateiLesen(bytes(objekt), dateiname);
-    ASSERT_TRUE(lesung.datei);
-    EXPECT_TRUE(lesung.hinweis.contains("„" + dateiname + "“"));
-    EXPECT_TRUE(lesung.hinweis.contains("neueren Version"));
+TEST(Zeugnisdatei, FehlendeAngabenSindLeerNeuereVersionMitHinweis) {
+    const Zeugnislesung leer = zeugnisdateiLesen(R"({"format": "velmora-zeugnis"})", dateiname);
+    ASSERT_TRUE(leer.datei);
+    EXPECT_EQ(test::felder(leer.datei->daten), test::felder(Zeugnisdaten{}));
+    EXPECT_TRUE(leer.hinweis.isEmpty());
+    const Zeugnislesung neuer =
+        zeugnisdateiLesen(R"({"format": "velmora-zeugnis", "version": 2})", dateiname);
+    ASSERT_TRUE(neuer.datei);
+    EXPECT_TRUE(neuer.hinweis.startsWith("Die Datei „" + dateiname + "“ stammt aus einer neueren"));
 }
 
 TEST(Zeugnisdatei, FehlerhafteDateiWirdMitGrundAbgelehnt) {
     const QByteArray ganz = bytes(gueltig());
     const auto geaendert = [](const QStringList& pfad, const QJsonValue& wert) {
-        QJsonObject objekt = gueltig();
-        setzen(objekt, pfad, wert);
-        return bytes(objekt);
+        return bytes(gesetzt(gueltig(), pfad, wert).toObject());
     };
-    QJsonObject zwoelf = gueltig();
-    QJsonArray bereiche = zwoelf["bereiche"].toArray();
-    bereiche.removeLast();
-    zwoelf["bereiche"] = bereiche;
+    QJsonArray zwoelf = gueltig()["bereiche"].toArray();
+    zwoelf.removeLast();
 
     const std::vector<std::tuple<const char*, QByteArray, const char*>> faelle = {
         {"leer", "", "leer"},
         {"kein JSON", "Zeugnis von Hans", "kein gültiges JSON (ein Wert ist ungültig"},
         {"abgeschnitten", ganz.left(ganz.size() / 2), "kein gültiges JSON"},
         {"10 MB tief", QByteArray(10 << 20, '['), "zu tief verschachtelt"},
-        {"Müll dahinter", ganz + "x", "weitere Zeichen"},
         {"Liste", "[]", "kein JSON-Objekt"},
         {"ohne Format", "{}", "„format“ ist nicht „velmora-zeugnis“"},
         {"anderes Format", geaendert({"format"}, "velmora-profil"), "„format“"},
         {"Version als Text", geaendert({"version"}, "1"), "„version“ muss eine ganze Zahl"},
-        {"Version 0", geaendert({"version"}, 0), "„version“"},
         {"Anrede Herrn", geaendert({"anrede"}, "Herrn"),
          "„anrede“ muss „Herr“, „Frau“ oder „“ sein."},
         {"Art unbekannt", geaendert({"art"}, "arbeitszeugnis"), "„art“ muss „endzeugnis“"},
@@ -132,13 +117,12 @@ TEST(Zeugnisdatei, FehlerhafteDateiWirdMitGrundAbgelehnt) {
          "„angaben.vorname“ muss ein Text sein."},
         {"Vorname null", geaendert({"angaben", "vorname"}, QJsonValue::Null), "angaben.vorname"},
         {"Geburtsangaben als Text", geaendert({"geburtsangaben"}, "ja"), "true oder false"},
-        {"12 Bereiche", bytes(zwoelf), "„bereiche“ muss eine Liste mit 13 Einträgen sein."},
+        {"12 Bereiche", geaendert({"bereiche"}, zwoelf),
+         "„bereiche“ muss eine Liste mit 13 Einträgen sein."},
         {"Bereich als Zahl", geaendert({"bereiche", "3"}, 5), "„bereiche[3]“ muss ein Objekt"},
         {"Note als Text", geaendert({"bereiche", "0", "note"}, "2"),
          "„bereiche[0].note“ muss eine ganze Zahl von 0 bis 6 sein."},
-        {"Note 7", geaendert({"bereiche", "0", "note"}, 7), "bereiche[0].note"},
         {"Note 2,5", geaendert({"bereiche", "0", "note"}, 2.5), "bereiche[0].note"},
-        {"Note -1", geaendert({"bereiche", "0", "note"}, -1), "bereiche[0].note"},
         {"Beendigungsgrund 4", geaendert({"bereiche", "11", "note"}, 4),
          "„bereiche[11].note“ muss eine ganze Zahl von 0 bis 3 sein."},
         {"Anzeige 3", geaendert({"bereiche", "12", "anzeige"}, 3), "bereiche[12].anzeige"},
