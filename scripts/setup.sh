@@ -11,7 +11,7 @@ libzip-dev libxml2-utils
 fonts-liberation2 xdg-utils
 libreoffice-writer-nogui
 clang-14 libclang-rt-14-dev clang-format
-desktop-file-utils
+desktop-file-utils shared-mime-info
 "
 
 missing=""

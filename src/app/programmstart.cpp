@@ -1,5 +1,6 @@
 #include "app/programmstart.h"
 
+#include "app/startdatei.h"
 #include "dialogs/kontakt.h"
 #include "platform/plattform.h"
 #include "window/einstellungsdatei.h"
@@ -8,13 +9,16 @@
 
 namespace velmora {
 
-void programmstart(frmzg& fenster, Plattform& plattform) {
+void programmstart(frmzg& fenster, Plattform& plattform, const std::optional<QString>& datei) {
     if (!plattform.oeffnen(QString::fromUtf8(kontakt::herausgeberWebseite))) {
         plattform.meldung(nullptr, QStringLiteral("Achtung"), QStringLiteral("Fehler!"),
                           Meldungssymbol::Ausruf);
     }
     einstellungenLaden(fenster, plattform);
     uebergabeUebernehmen(fenster, plattform);
+    if (datei) {
+        startdateiOeffnen(fenster, plattform, *datei);
+    }
     fenster.show();
 }
 

@@ -17,14 +17,16 @@ std::string pfadIn(std::string_view ordner, const std::string& name) {
 
 } // namespace
 
-std::string zeugnisdateiname(int nummer) {
-    return nummer <= 1 ? std::string("Zeugnis.doc")
-                       : "Zeugnis (" + std::to_string(nummer) + ").doc";
+std::string zeugnisdateiname(int nummer, std::string_view endung) {
+    const std::string name =
+        nummer <= 1 ? std::string("Zeugnis") : "Zeugnis (" + std::to_string(nummer) + ")";
+    return name + "." + std::string(endung);
 }
 
-Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen) {
+Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen,
+                      std::string_view endung) {
     for (int nummer = 1; nummer <= hoechsteNummer; ++nummer) {
-        const std::string pfad = pfadIn(ordner, zeugnisdateiname(nummer));
+        const std::string pfad = pfadIn(ordner, zeugnisdateiname(nummer, endung));
         const Anlegeergebnis ergebnis = anlegen(pfad);
         switch (ergebnis.art) {
         case Anlegeergebnis::Art::Angelegt:
@@ -38,8 +40,8 @@ Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen) {
     }
     return {std::nullopt, "Das Zeugnis konnte nicht gespeichert werden: Im Ordner \"" +
                               std::string(ordner) + "\" sind alle Namen von \"" +
-                              zeugnisdateiname(1) + "\" bis \"" + zeugnisdateiname(hoechsteNummer) +
-                              "\" vergeben."};
+                              zeugnisdateiname(1, endung) + "\" bis \"" +
+                              zeugnisdateiname(hoechsteNummer, endung) + "\" vergeben."};
 }
 
 } // namespace velmora

@@ -16,8 +16,9 @@ struct Anlegeergebnis {
 // Creates the file at the path with the document in it, never replacing one that exists.
 using DateiAnlegen = std::function<Anlegeergebnis(const std::string& pfad)>;
 
-// "Zeugnis.doc" for the first, "Zeugnis (2).doc" for the second, and so on.
-std::string zeugnisdateiname(int nummer);
+// "Zeugnis.doc" for the first, "Zeugnis (2).doc" for the second, and so on; another ending
+// for the other formats ("Zeugnis (2).txt").
+std::string zeugnisdateiname(int nummer, std::string_view endung = "doc");
 
 struct Ablage {
     std::optional<std::string> pfad; // the file written
@@ -26,6 +27,7 @@ struct Ablage {
 
 // Saves the document in the folder under the first free name; an existing file is never
 // replaced, since the user may have edited it.
-Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen);
+Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen,
+                      std::string_view endung = "doc");
 
 } // namespace velmora

@@ -1,0 +1,62 @@
+// Opening a reference file (reading it from disk, parsing it, composing its previews) and
+// saving one (writing the JSON and replacing the file atomically, synced to disk), as the
+// window and the command line do. Target: each well under 5 ms.
+#include "compose/komposition.h"
+#include "platform/dateischicht.h"
+#include "storage/zeugnisdatei.h"
+#include "support/volleinstellungen.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace velmora;
+
+namespace {
+
+// Every section graded and shown, tasks and signatory filled, texts as long as real ones.
+Zeugnisdaten vollesZeugnis() {
+    const Einstellungen e = volleEinstellungen();
+    Zeugnisdaten daten;
+    daten.geschlecht = e.geschlecht;
+    daten.texte = e.texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        daten.bereiche[i] = {*e.knoepfe[i] + 1, e.anzeige[i]};
+    }
+    daten.aufgaben = {"Vertrieb",
+                      {"Betreuung der Großkunden im Rheinland", "Erstellung von Angeboten",
+                       "Führung eines Teams von sechs Mitarbeitern"},
+                      "Sie steigerte den Umsatz ihres Bereichs in drei Jahren um 40 %."};
+    daten.unterzeichner = {"Petra Schmidt", "Personalleiterin", "ppa."};
+    return daten;
+}
+
+void ZeugnisOeffnen(benchmark::State& state) {
+    QTemporaryDir ordner;
+    const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Müller, Hans.zeugnis"));
+    if (!dateischicht::ersetzen(pfad, zeugnisdateiSchreiben(vollesZeugnis()), nullptr)) {
+        state.SkipWithError("cannot write");
+        return;
+    }
+    for (auto _ : state) {
+        const Zeugnislesung lesung = zeugnisdateiLesen(*dateischicht::lesen(pfad, 1 << 24), pfad);
+        benchmark::DoNotOptimize(alleVorschautexte(lesung.datei->daten));
+    }
+}
+BENCHMARK(ZeugnisOeffnen)->Unit(benchmark::kMicrosecond);
+
+void ZeugnisSpeichern(benchmark::State& state) {
+    QTemporaryDir ordner;
+    const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Müller, Hans.zeugnis"));
+    const Zeugnisdaten daten = vollesZeugnis();
+    for (auto _ : state) {
+        if (!dateischicht::ersetzen(pfad, zeugnisdateiSchreiben(daten), nullptr)) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+    }
+}
+BENCHMARK(ZeugnisSpeichern)->Unit(benchmark::kMicrosecond);
+
+} // namespace

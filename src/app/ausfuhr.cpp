@@ -1,0 +1,72 @@
+#include "app/ausfuhr.h"
+
+#include "app/befehlszeile.h"
+#include "app/exportformate.h"
+#include "app/zeugnisladen.h"
+#include "output/ablage.h"
+#include "platform/plattform.h"
+
+namespace velmora {
+
+namespace {
+
+const QString standardausgabe = QStringLiteral("-");
+
+Ausfuhrergebnis fehler(Plattform& plattform, const QString& text) {
+    plattform.protokoll(text);
+    return {1, {}};
+}
+
+// Never replaces a file of the documents folder, since the user may have edited it.
+Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
+                                 std::string_view endung) {
+    return zeugnisAblegen(
+        plattform.dokumentenordner().toStdString(),
+        [&](const std::string& pfad) {
+            QString grund;
+            switch (plattform.dateiNeuAnlegen(QString::fromStdString(pfad), inhalt, &grund)) {
+            case Neuanlage::Angelegt:
+                return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
+            case Neuanlage::Vorhanden:
+                return Anlegeergebnis{Anlegeergebnis::Art::Vorhanden, {}};
+            case Neuanlage::Fehler:
+                break;
+            }
+            return Anlegeergebnis{Anlegeergebnis::Art::Fehler, grund.toStdString()};
+        },
+        endung);
+}
+
+} // namespace
+
+Ausfuhrergebnis exportieren(const Aufruf& aufruf, Plattform& plattform) {
+    const Zeugnislesung lesung =
+        aufruf.datei ? zeugnisLaden(plattform, *aufruf.datei) : zuletztBearbeitet(plattform);
+    if (!lesung.datei) {
+        return fehler(plattform, lesung.fehler);
+    }
+    if (!lesung.hinweis.isEmpty()) {
+        plattform.protokoll(lesung.hinweis);
+    }
+    const QByteArray inhalt = aufruf.format->erzeugen(lesung.datei->daten, plattform);
+
+    if (aufruf.ausgabe == standardausgabe) {
+        return {0, inhalt};
+    }
+    if (aufruf.ausgabe) {
+        QString grund;
+        if (!plattform.dateiErsetzen(*aufruf.ausgabe, inhalt, &grund)) {
+            return fehler(plattform,
+                          QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
+                              .arg(*aufruf.ausgabe, grund));
+        }
+        return {0, (*aufruf.ausgabe + QLatin1Char('\n')).toUtf8()};
+    }
+    const Ablage ablage = imDokumentenordnerAblegen(plattform, inhalt, aufruf.format->endung);
+    if (!ablage.pfad) {
+        return fehler(plattform, QString::fromStdString(ablage.fehler));
+    }
+    return {0, QByteArray::fromStdString(*ablage.pfad + '\n')};
+}
+
+} // namespace velmora

@@ -1,0 +1,150 @@
+#include "app/befehlszeile.h"
+
+#include "app/ausfuhr.h"
+#include "app/exportformate.h"
+#include "generated/version.h"
+#include "platform/plattform.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace velmora {
+
+namespace {
+
+const QString optionHilfe = QStringLiteral("--help");
+const QString optionVersion = QStringLiteral("--version");
+const QString optionExport = QStringLiteral("--export");
+const QString optionAusgabe = QStringLiteral("--ausgabe");
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString formatnamen() {
+    QStringList namen;
+    for (const Exportformat& format : exportformate) {
+        namen.append(qtext(format.name));
+    }
+    return namen.join(QStringLiteral(", "));
+}
+
+QString aufrufhilfe() {
+    QString formate;
+    for (const Exportformat& format : exportformate) {
+        formate += QStringLiteral("                     %1  %2\n")
+                       .arg(qtext(format.name), qtext(format.beschreibung));
+    }
+    return QStringLiteral(
+               "Aufruf:\n"
+               "  velmora [DATEI]\n"
+               "  velmora --export FORMAT [--ausgabe PFAD] [DATEI]\n"
+               "  velmora --help | --version\n"
+               "\n"
+               "Ohne --export öffnet Velmora das Fenster, mit DATEI darin diese Datei.\n"
+               "\n"
+               "  DATEI            ein Zeugnis (*.zeugnis) oder eine Einstellungsdatei\n"
+               "                   (arbeitszeugnis.ini); ohne DATEI gibt --export das\n"
+               "                   zuletzt im Fenster bearbeitete Zeugnis aus\n"
+               "  --export FORMAT  das Zeugnis ohne Fenster ausgeben; FORMAT ist\n"
+               "%1"
+               "  --ausgabe PFAD   das Zeugnis unter PFAD speichern; mit „-“ erscheint es\n"
+               "                   auf der Standardausgabe. Ohne --ausgabe wird es im\n"
+               "                   Dokumente-Ordner als „Zeugnis.FORMAT“ gespeichert, ohne\n"
+               "                   eine vorhandene Datei zu überschreiben.\n"
+               "  --help           diese Hilfe anzeigen\n"
+               "  --version        die Versionsnummer anzeigen\n")
+        .arg(formate);
+}
+
+Aufruf fehlgebrauch(const QString& fehler) {
+    Aufruf aufruf;
+    aufruf.art = Aufruf::Art::Fehlgebrauch;
+    aufruf.fehler = fehler;
+    return aufruf;
+}
+
+void schreiben(std::FILE* ziel, const QByteArray& inhalt) {
+    std::fwrite(inhalt.constData(), 1, std::size_t(inhalt.size()), ziel);
+    std::fflush(ziel);
+}
+
+} // namespace
+
+Aufruf aufrufLesen(const QStringList& argumente) {
+    Aufruf aufruf;
+    std::optional<QString> format;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& argument = argumente[i];
+        if (argument == optionHilfe || argument == optionVersion) {
+            if (argumente.size() > 1) {
+                return fehlgebrauch(
+                    QStringLiteral("„%1“ steht ohne weitere Angaben.").arg(argument));
+            }
+            aufruf.art = argument == optionHilfe ? Aufruf::Art::Hilfe : Aufruf::Art::Version;
+        } else if (argument == optionExport || argument == optionAusgabe) {
+            std::optional<QString>& wert = argument == optionExport ? format : aufruf.ausgabe;
+            if (wert) {
+                return fehlgebrauch(QStringLiteral("„%1“ ist doppelt angegeben.").arg(argument));
+            }
+            if (i + 1 == argumente.size()) {
+                return fehlgebrauch(QStringLiteral("Nach „%1“ fehlt %2.")
+                                        .arg(argument, argument == optionExport
+                                                           ? QStringLiteral("das Format")
+                                                           : QStringLiteral("der Pfad")));
+            }
+            wert = argumente[++i];
+        } else if (argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
+            return fehlgebrauch(QStringLiteral("Unbekannte Option „%1“.").arg(argument));
+        } else if (aufruf.datei) {
+            return fehlgebrauch(QStringLiteral("Es kann nur eine Datei angegeben werden."));
+        } else {
+            aufruf.datei = argument;
+        }
+    }
+    if (format) {
+        aufruf.art = Aufruf::Art::Export;
+        aufruf.format = exportformat(*format);
+        if (!aufruf.format) {
+            return fehlgebrauch(QStringLiteral("Unbekanntes Format „%1“; möglich sind: %2.")
+                                    .arg(*format, formatnamen()));
+        }
+    } else if (aufruf.ausgabe) {
+        return fehlgebrauch(QStringLiteral("„--ausgabe“ gilt nur zusammen mit „--export“."));
+    }
+    return aufruf;
+}
+
+bool fuerDasFenster(const QStringList& argumente) {
+    return std::none_of(argumente.begin(), argumente.end(), [](const QString& argument) {
+        return argument.startsWith(QStringLiteral("--"));
+    });
+}
+
+int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
+    switch (aufruf.art) {
+    case Aufruf::Art::Hilfe:
+        schreiben(stdout, aufrufhilfe().toUtf8());
+        return 0;
+    case Aufruf::Art::Version:
+        schreiben(stdout, QStringLiteral("velmora %1.%2.%3\n")
+                              .arg(versionMajor)
+                              .arg(versionMinor)
+                              .arg(versionRevision)
+                              .toUtf8());
+        return 0;
+    case Aufruf::Art::Export: {
+        const Ausfuhrergebnis ergebnis = exportieren(aufruf, plattform);
+        schreiben(stdout, ergebnis.standardausgabe);
+        return ergebnis.status;
+    }
+    case Aufruf::Art::Fehlgebrauch:
+    case Aufruf::Art::Fenster:
+        break;
+    }
+    plattform.protokoll(aufruf.fehler);
+    schreiben(stderr, ('\n' + aufrufhilfe()).toUtf8());
+    return 2;
+}
+
+} // namespace velmora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velmora {
+
+struct Exportformat;
+class Plattform;
+
+// What the command line asks for.
+struct Aufruf {
+    enum class Art { Fenster, Export, Hilfe, Version, Fehlgebrauch };
+    Art art = Art::Fenster;
+    std::optional<QString> datei;         // Fenster, Export: the file given
+    const Exportformat* format = nullptr; // Export
+    std::optional<QString> ausgabe;       // Export: after --ausgabe; "-" is standard output
+    QString fehler;                       // Fehlgebrauch: what is wrong, in German
+};
+
+// The arguments after the program's name.
+Aufruf aufrufLesen(const QStringList& argumente);
+
+// True when no argument is an option of the program's own ("--…"): then the window's toolkit
+// takes its own options ("-platform offscreen") out first and the rest is read after it.
+bool fuerDasFenster(const QStringList& argumente);
+
+// Runs a call that needs no window: the help and the version on standard output, the export,
+// and the usage on standard error after a wrong call. Answers the exit status: 0, 1 after an
+// error, 2 after a wrong call.
+int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform);
+
+} // namespace velmora

@@ -1,0 +1,56 @@
+#include "app/exportformate.h"
+
+#include "compose/komposition.h"
+#include "output/klartext.h"
+#include "platform/plattform.h"
+#include "storage/zeugnisvorlage.h"
+
+namespace velmora {
+
+namespace {
+
+// What the preview labels show once the window has composed them: a section without a grade
+// shows nothing.
+AngezeigteVorschautexte komponierteVorschautexte(const Zeugnisdaten& daten) {
+    const Vorschautexte komponiert = alleVorschautexte(daten);
+    AngezeigteVorschautexte texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = komponiert[i].value_or(std::string());
+    }
+    return texte;
+}
+
+QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
+    return QByteArray::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
+}
+
+QByteArray textverarbeitungsdokument(const Zeugnisdaten& daten, Plattform& plattform) {
+    const Vorlagendokument dokument = zeugnisdokumentErstellen(
+        daten, komponierteVorschautexte(daten), plattform.programmordner(),
+        {[&](const QString& pfad) { return plattform.dateiVorhanden(pfad); },
+         [&](const QString& pfad, qint64 hoechstens) {
+             return plattform.dateiLesen(pfad, hoechstens);
+         }});
+    if (!dokument.hinweis.isEmpty()) {
+        plattform.protokoll(dokument.hinweis);
+    }
+    return dokument.rtf;
+}
+
+} // namespace
+
+const std::array<Exportformat, 2> exportformate = {{
+    {"txt", "txt", "der Text für die Zwischenablage (UTF-8, CR LF)", zwischenablagetext},
+    {"rtf", "rtf", "das Dokument für die Textverarbeitung (RTF)", textverarbeitungsdokument},
+}};
+
+const Exportformat* exportformat(QStringView name) {
+    for (const Exportformat& format : exportformate) {
+        if (name == QLatin1String(format.name.data(), qsizetype(format.name.size()))) {
+            return &format;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace velmora

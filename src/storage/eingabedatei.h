@@ -1,0 +1,27 @@
+#pragma once
+
+#include "files/einstellungen.h"
+#include "storage/zeugnisdatei.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmora {
+
+// The longest text an input box of the window holds, in UTF-16 code units (Qt's default).
+inline constexpr int feldlaenge = 32767;
+
+// The reference the window holds after loading a settings file: its start state, then each
+// value that could be read, in the file's order. A selected button gives its section that
+// grade; a cleared one takes the grade only when it was that button's; a text is cut at the
+// box's length.
+Zeugnisdaten zeugnisAusEinstellungen(const GeleseneEinstellungen& gelesen);
+
+// A file handed to the program, as the window would hold it (texts cut at the box's length).
+// It is a reference file when its name ends in ".zeugnis" or its first character (after a
+// byte-order mark and blanks) is "{", which begins no settings file; it is read strictly, so
+// a broken one is refused and never taken for settings. Anything else is a settings file,
+// refused unless its first line is a gender selection, as every settings file's is.
+Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name);
+
+} // namespace velmora

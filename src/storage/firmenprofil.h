@@ -1,0 +1,36 @@
+#pragma once
+
+#include "compose/zeugnisdaten.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+inline constexpr char firmenprofildateiname[] = "firmenprofil.json";
+
+// The logo is copied into the data folder under one of these names, so that a moved original
+// does not lose it; the profile names no other file.
+inline constexpr std::array<std::string_view, 2> logodateinamen = {"firmenlogo.png",
+                                                                   "firmenlogo.jpg"};
+
+// The employer's data that every new reference starts from, in firmenprofil.json.
+struct Firmenprofil {
+    std::string firma;
+    std::vector<std::string> briefkopf; // the letterhead's lines
+    std::string logo;                   // one of logodateinamen, empty without a logo
+    std::string ort;                    // the place of the reference
+    Unterzeichner unterzeichner;
+
+    bool operator==(const Firmenprofil&) const = default;
+};
+
+// Tolerant: a member that is missing or cannot be read keeps its default, the others count.
+Firmenprofil firmenprofilLesen(const QByteArray& inhalt);
+QByteArray firmenprofilSchreiben(const Firmenprofil& profil);
+
+} // namespace velmora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "compose/zeugnisdaten.h"
+#include "storage/jsonleser.h"
+
+#include <QJsonObject>
+
+namespace velmora {
+
+// The parts of a reference that the settings file's 101 lines cannot hold.
+struct Zeugniszusatz {
+    Zeugnisart art = Zeugnisart::Endzeugnis;
+    bool geburtsangaben = true;
+    Aufgaben aufgaben;
+    Unterzeichner unterzeichner;
+
+    bool operator==(const Zeugniszusatz&) const = default;
+};
+
+Zeugniszusatz zusatzVon(const Zeugnisdaten& daten);
+void zusatzEinsetzen(const Zeugniszusatz& zusatz, Zeugnisdaten& daten);
+
+// The members "art", "geburtsangaben", "aufgaben" and "unterzeichner", as the reference file
+// and the state file both hold them. Writing keeps what `objekt` holds beyond them.
+void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz);
+void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt);
+
+// A signatory's "name", "funktion" and "zusatz" ("", "i. V." or "ppa.").
+void unterzeichnerLesen(Jsonleser& leser, Unterzeichner& unterzeichner);
+QJsonObject unterzeichnerObjekt(const Unterzeichner& unterzeichner, QJsonObject objekt = {});
+
+QJsonArray textliste(const std::vector<std::string>& texte);
+
+} // namespace velmora

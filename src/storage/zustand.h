@@ -1,0 +1,37 @@
+#pragma once
+
+#include "storage/zeugnisteile.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velmora {
+
+inline constexpr char zustandsdateiname[] = "zustand.json";
+
+// The recent-files list holds the files opened last, the newest first.
+inline constexpr int zuletztGeoeffneteDateien = 8;
+
+// What the window keeps beyond the settings file's 101 lines, in zustand.json.
+struct Zustand {
+    Zeugniszusatz zusatz;
+    QString offeneDatei; // the reference file the window holds, empty when none
+    QStringList zuletztGeoeffnet;
+    // A tab of the upper strip beyond the three the settings file knows.
+    std::optional<int> obererReiter;
+    QString uebergabe; // the hash of the last handover file taken over
+    QJsonObject vorlieben;
+
+    bool operator==(const Zustand&) const = default;
+};
+
+// Tolerant: a member that is missing or cannot be read keeps its default, the others count;
+// bytes that are no JSON object give the defaults.
+Zustand zustandLesen(const QByteArray& inhalt);
+QByteArray zustandSchreiben(const Zustand& zustand);
+
+} // namespace velmora

@@ -1,0 +1,185 @@
+// The command line as a script meets it: the built program as a child process, without a
+// display, with a home folder of its own.
+#include "compose/komposition.h"
+#include "output/dokument.h"
+#include "output/klartext.h"
+#include "storage/eingabedatei.h"
+#include "storage/zustand.h"
+#include "support/beispieldatei.h"
+#include "support/zufallszeugnis.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+
+namespace {
+
+// The previews as the window composes them from the grades.
+AngezeigteVorschautexte komponiert(const Zeugnisdaten& daten) {
+    const Vorschautexte texte = alleVorschautexte(daten);
+    AngezeigteVorschautexte angezeigt;
+    std::ranges::transform(texte, angezeigt.begin(), [](auto& t) { return t.value_or(""); });
+    return angezeigt;
+}
+
+QByteArray text(const Zeugnisdaten& daten) {
+    return QByteArray::fromStdString(klartext(daten, komponiert(daten)));
+}
+
+QByteArray lesen(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : "(keine Datei)";
+}
+
+struct Lauf {
+    int status = -1;
+    QByteArray ausgabe, fehler;
+};
+
+} // namespace
+
+class BefehlszeileTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir heim;
+
+    Lauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert("HOME", heim.path());
+        umgebung.insert("XDG_CONFIG_HOME", heim.filePath(".config"));
+        for (const char* anzeige : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            umgebung.remove(anzeige);
+        }
+        QProcess prozess;
+        prozess.setProcessEnvironment(umgebung);
+        prozess.start(programm, argumente);
+        if (!prozess.waitForFinished(30000) || prozess.exitStatus() != QProcess::NormalExit) {
+            return {};
+        }
+        return {prozess.exitCode(), prozess.readAllStandardOutput(),
+                prozess.readAllStandardError()};
+    }
+    QString ablegen(const QString& name, const QByteArray& inhalt) {
+        QDir().mkpath(QFileInfo(heim.filePath(name)).path());
+        QFile datei(heim.filePath(name));
+        return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size()
+                   ? datei.fileName()
+                   : QString();
+    }
+
+private slots:
+    void aufruf_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung"); // on standard error after "velmora: "
+        const QString alt = ablegen("alt.zeugnis", QByteArray::fromStdString(beispieldatei()));
+        const QString ini = ablegen("alt.ini", QByteArray::fromStdString(beispieldatei()));
+        const QString bild = ablegen("bild.ini", "\x89PNG\r\n\x1A\n");
+        const QString ziel = heim.filePath("fehlt/z.txt");
+        QTest::newRow("Format") << QStringList{"--export", "pdf"} << 2
+                                << "Unbekanntes Format „pdf“; möglich sind: txt, rtf.";
+        QTest::newRow("zwei Dateien") << QStringList{"--export", "txt", "a", "b"} << 2 << "";
+        QTest::newRow("ohne Export") << QStringList{"--ausgabe", "-", alt} << 2 << "";
+        QTest::newRow("ohne Pfad") << QStringList{"--export", "txt", "--ausgabe"} << 2 << "";
+        QTest::newRow("Hilfe mit mehr") << QStringList{"--help", "--version"} << 2 << "";
+        QTest::newRow("Option") << QStringList{"--export", "txt", "-v"} << 2
+                                << "Unbekannte Option „-v“.";
+        QTest::newRow("fehlt") << QStringList{"--export", "txt", heim.filePath("x.zeugnis")} << 1
+                               << "Die Datei „" + heim.filePath("x.zeugnis") +
+                                      "“ kann nicht gelesen";
+        QTest::newRow("Ordner") << QStringList{"--export", "rtf", heim.path()} << 1
+                                << "Die Datei „" + heim.path() + "“ kann nicht gelesen";
+        QTest::newRow("Einstellungen als .zeugnis") << QStringList{"--export", "txt", alt} << 1
+                                                    << "Die Datei „" + alt + "“ ist kein gültiges";
+        QTest::newRow("Bild") << QStringList{"--export", "txt", bild} << 1
+                              << "Die Datei „" + bild + "“ ist weder";
+        QTest::newRow("Ausgabeordner fehlt")
+            << QStringList{"--export", "txt", "--ausgabe", ziel, ini} << 1
+            << "Das Zeugnis konnte nicht als „" + ziel + "“ gespeichert";
+    }
+
+    // A wrong call shows the usage (2), an error says what and where (1); neither writes to
+    // standard output.
+    void aufruf() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        const Lauf lauf = starten(argumente);
+        QCOMPARE(lauf.status, status);
+        QVERIFY2(lauf.fehler.startsWith("velmora: " + meldung.toUtf8()), lauf.fehler);
+        QCOMPARE(lauf.fehler.contains("Aufruf:\n  velmora [DATEI]"), status == 2);
+        QCOMPARE(lauf.ausgabe, "");
+    }
+
+    void hilfe_und_version() {
+        QVERIFY(starten({"--help"}).ausgabe.contains("velmora --export FORMAT [--ausgabe PFAD]"));
+        QCOMPARE(starten({"--version"}).ausgabe, "velmora 1.5.0\n");
+    }
+
+    // Exactly the clipboard text and the document the window produces for the same state.
+    void ausgaben_wie_im_fenster() {
+        const std::string basis = lesen(VELMORA_TEMP_DOC).toStdString();
+        std::mt19937 zufall(8);
+        for (int durchlauf = 0; durchlauf < 12; ++durchlauf) {
+            const Zeugnisdaten daten = test::zufallszeugnis(zufall);
+            const QString datei = ablegen("zufall.zeugnis", zeugnisdateiSchreiben(daten));
+            const Lauf txt = starten({"--export", "txt", "--ausgabe", "-", datei});
+            const Lauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
+            QCOMPARE(txt.ausgabe, text(daten));
+            QCOMPARE(rtf.ausgabe.toStdString(),
+                     zeugnisdokument(daten, komponiert(daten), basis).rtf);
+            QCOMPARE(txt.status + rtf.status, 0);
+            QCOMPARE(txt.fehler + rtf.fehler, "");
+        }
+        const std::string einstellungen = beispieldatei();
+        const QString ini = ablegen("a.ini", QByteArray::fromStdString(einstellungen));
+        QCOMPARE(starten({"--export", "txt", "--ausgabe", "-", ini}).ausgabe,
+                 text(zeugnisAusEinstellungen(einstellungenLesen(einstellungen))));
+    }
+
+    // Never over a file the user has: the next free name, its path on standard output.
+    void dokumentenordner() {
+        const QString datei = ablegen("a.zeugnis", zeugnisdateiSchreiben(anfangsdaten()));
+        const QString dokumente = heim.filePath("Documents/");
+        ablegen("Documents/Zeugnis.txt", "bearbeitet");
+        for (const QString name : {"Zeugnis (2).txt", "Zeugnis (3).txt", "Zeugnis.rtf"}) {
+            const Lauf lauf = starten({"--export", name.right(3), datei});
+            QCOMPARE(lauf.ausgabe, (dokumente + name + "\n").toUtf8());
+            QVERIFY(
+                lesen(dokumente + name).startsWith(name.endsWith("txt") ? "ZEUGNIS" : "{\\rtf"));
+        }
+        QCOMPARE(lesen(dokumente + "Zeugnis.txt"), "bearbeitet");
+        const QString ziel = heim.filePath("ausgabe.txt");
+        QCOMPARE(starten({"--export", "txt", "--ausgabe", ziel, datei}).ausgabe, ziel + "\n");
+        QCOMPARE(lesen(ziel), text(anfangsdaten()));
+    }
+
+    // Without a file: the window's last state from the data folder beside a copy of the
+    // program; no recovery file read, no handover taken.
+    void ohne_datei() {
+        const QString programm = heim.filePath("programm/velmora");
+        QDir().mkpath(heim.filePath("programm"));
+        QVERIFY(QFile::copy(VELMORA_PROGRAMM, programm));
+        const std::string einstellungen = beispieldatei();
+        ablegen("programm/arbeitszeugnis.ini", QByteArray::fromStdString(einstellungen));
+        Zustand zustand;
+        zustand.zusatz.aufgaben.liste = {"Einkauf"};
+        ablegen("programm/zustand.json", zustandSchreiben(zustand));
+        Zeugnisdaten anders = anfangsdaten();
+        anders.text(Eingabe::Vorname) = "Erika";
+        ablegen("programm/wiederherstellung.json",
+                "{\"zeugnis\": " + zeugnisdateiSchreiben(anders) + "}");
+        const QString uebergabe = ablegen("programm/übergabe.ini", "Erika\r\n");
+
+        Zeugnisdaten erwartet = zeugnisAusEinstellungen(einstellungenLesen(einstellungen));
+        zusatzEinsetzen(zustand.zusatz, erwartet);
+        QCOMPARE(starten({"--export", "txt", "--ausgabe", "-"}, programm).ausgabe, text(erwartet));
+        QVERIFY(QFile::exists(uebergabe));
+    }
+};
+
+QTEST_GUILESS_MAIN(BefehlszeileTest)
+#include "befehlszeile_test.moc"

@@ -1,0 +1,104 @@
+// The files the program keeps for itself: written and read back unchanged, and read
+// tolerantly, so that a broken file costs its broken values and never the start.
+#include "storage/firmenprofil.h"
+#include "storage/wiederherstellung.h"
+#include "storage/zustand.h"
+#include "support/zufallszeugnis.h"
+
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+namespace {
+
+Zustand vollerZustand() {
+    return {{Zeugnisart::Zwischenzeugnis,
+             false,
+             {"Vertrieb", {"Einkauf"}, "Umsatz verdoppelt"},
+             {"Petra Schmidt", "Personalleiterin", "ppa."}},
+            "/hr/Mustermann, Hans.zeugnis",
+            {"/hr/Mustermann, Hans.zeugnis", "/hr/Musterfrau, Erika.zeugnis"},
+            4,
+            "9f86d081884c7d65",
+            {{"pruefen", true}}};
+}
+
+const Firmenprofil firmenprofil = {"Zevuz GmbH",
+                                   {"Königsallee 1", "40212 Düsseldorf"},
+                                   "firmenlogo.png",
+                                   "Düsseldorf",
+                                   {"Petra Schmidt", "Leiterin", "i. V."}};
+
+// The object the bytes hold with one member replaced.
+QByteArray mit(const QByteArray& datei, const char* name, const QJsonValue& wert) {
+    QJsonObject objekt = QJsonDocument::fromJson(datei).object();
+    objekt[name] = wert;
+    return QJsonDocument(objekt).toJson();
+}
+
+} // namespace
+
+TEST(EigeneDateien, KommenUnveraendertZurueck) {
+    const QByteArray zustand = zustandSchreiben(vollerZustand());
+    EXPECT_EQ(zustandLesen(zustand), vollerZustand());
+    EXPECT_EQ(zustandSchreiben(zustandLesen(zustand)), zustand);
+    EXPECT_EQ(firmenprofilLesen(firmenprofilSchreiben(firmenprofil)), firmenprofil);
+
+    std::mt19937 zufall(12);
+    for (int durchlauf = 0; durchlauf < 50; ++durchlauf) {
+        const Wiederherstellung w{{test::zufallszeugnis(zufall), {{"zukunft", "bleibt"}}},
+                                  {int(zufall() % 13), int(zufall() % 5)},
+                                  "/hr/Mustermann, Hans.zeugnis",
+                                  zufall() % 2 == 1};
+        const QByteArray datei = wiederherstellungSchreiben(w);
+        const auto gelesen = wiederherstellungLesen(datei);
+        ASSERT_TRUE(gelesen);
+        EXPECT_EQ(test::felder(gelesen->zeugnis.daten), test::felder(w.zeugnis.daten));
+        EXPECT_EQ(std::tie(gelesen->reiter, gelesen->offeneDatei, gelesen->geaendert),
+                  std::tie(w.reiter, w.offeneDatei, w.geaendert));
+        EXPECT_EQ(wiederherstellungSchreiben(*gelesen), datei); // "zukunft" included
+    }
+}
+
+TEST(EigeneDateien, KaputteWerteKostenNurSich) {
+    const QByteArray ganz = zustandSchreiben(vollerZustand());
+    QStringList zehn;
+    for (int i = 0; i < 10; ++i) {
+        zehn.append(QStringLiteral("/z/%1.zeugnis").arg(i));
+    }
+    const std::vector<std::tuple<const char*, QByteArray, std::function<void(Zustand&)>>> faelle = {
+        {"Müll", "\x01\x02{", [](Zustand& z) { z = Zustand(); }},
+        {"Art 5", mit(ganz, "art", 5), [](Zustand& z) { z.zusatz.art = Zeugnisart::Endzeugnis; }},
+        {"Aufgaben als Liste", mit(ganz, "aufgaben", QJsonArray{}),
+         [](Zustand& z) { z.zusatz.aufgaben = {}; }},
+        {"zehn zuletzt", mit(ganz, "zuletzt", QJsonArray::fromStringList(zehn)),
+         [&](Zustand& z) { z.zuletztGeoeffnet = zehn.mid(0, zuletztGeoeffneteDateien); }},
+        // Tabs 0 to 2 are the settings file's.
+        {"Reiter 2", mit(ganz, "reiter", 2), [](Zustand& z) { z.obererReiter.reset(); }},
+    };
+    for (const auto& [name, datei, aendern] : faelle) {
+        Zustand erwartet = vollerZustand();
+        aendern(erwartet);
+        EXPECT_EQ(zustandLesen(datei), erwartet) << name;
+    }
+    // The profile names no file but its own logo in the data folder.
+    for (const char* logo : {"../../etc/passwd", "/tmp/firmenlogo.png", "logo.gif"}) {
+        EXPECT_EQ(firmenprofilLesen(mit(firmenprofilSchreiben(firmenprofil), "logo", logo)).logo,
+                  "");
+    }
+}
+
+TEST(EigeneDateien, WiederherstellungNimmtDasZeugnisGanzOderGarNicht) {
+    const QByteArray ganz = wiederherstellungSchreiben({{anfangsdaten(), {}}, {12, 1}, "/a", true});
+    QJsonObject zeugnis = QJsonDocument::fromJson(ganz)["zeugnis"].toObject();
+    zeugnis["anrede"] = "Herrn";
+    EXPECT_FALSE(wiederherstellungLesen(mit(ganz, "zeugnis", zeugnis)));
+    EXPECT_FALSE(wiederherstellungLesen(ganz.left(ganz.size() - 3)));
+
+    const auto ohneReiter = wiederherstellungLesen(mit(ganz, "reiter", QJsonObject{{"unten", 13}}));
+    ASSERT_TRUE(ohneReiter);
+    EXPECT_EQ(ohneReiter->reiter, (std::array<int, 2>{0, 0}));
+    EXPECT_EQ(ohneReiter->offeneDatei, "/a");
+}
