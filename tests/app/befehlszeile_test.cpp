@@ -34,7 +34,7 @@ QByteArray lesen(const QString& pfad) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : "(keine Datei)";
 }
 
-struct Lauf {
+struct Programmlauf {
     int status = -1;
     QByteArray ausgabe, fehler;
 };
@@ -46,7 +46,7 @@ class BefehlszeileTest : public QObject {
 
     QTemporaryDir heim;
 
-    Lauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
+    Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", heim.path());
         umgebung.insert("XDG_CONFIG_HOME", heim.filePath(".config"));
@@ -107,7 +107,7 @@ private slots:
         QFETCH(QStringList, argumente);
         QFETCH(int, status);
         QFETCH(QString, meldung);
-        const Lauf lauf = starten(argumente);
+        const Programmlauf lauf = starten(argumente);
         QCOMPARE(lauf.status, status);
         QVERIFY2(lauf.fehler.startsWith("velmora: " + meldung.toUtf8()), lauf.fehler);
         QCOMPARE(lauf.fehler.contains("Aufruf:\n  velmora [DATEI]"), status == 2);
@@ -126,8 +126,8 @@ private slots:
         for (int durchlauf = 0; durchlauf < 12; ++durchlauf) {
             const Zeugnisdaten daten = test::zufallszeugnis(zufall);
             const QString datei = ablegen("zufall.zeugnis", zeugnisdateiSchreiben(daten));
-            const Lauf txt = starten({"--export", "txt", "--ausgabe", "-", datei});
-            const Lauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
+            const Programmlauf txt = starten({"--export", "txt", "--ausgabe", "-", datei});
+            const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
             QCOMPARE(txt.ausgabe, text(daten));
             QCOMPARE(rtf.ausgabe.toStdString(),
                      zeugnisdokument(daten, komponiert(daten), basis).rtf);
@@ -146,7 +146,7 @@ private slots:
         const QString dokumente = heim.filePath("Documents/");
         ablegen("Documents/Zeugnis.txt", "bearbeitet");
         for (const QString name : {"Zeugnis (2).txt", "Zeugnis (3).txt", "Zeugnis.rtf"}) {
-            const Lauf lauf = starten({"--export", name.right(3), datei});
+            const Programmlauf lauf = starten({"--export", name.right(3), datei});
             QCOMPARE(lauf.ausgabe, (dokumente + name + "\n").toUtf8());
             QVERIFY(
                 lesen(dokumente + name).startsWith(name.endsWith("txt") ? "ZEUGNIS" : "{\\rtf"));
