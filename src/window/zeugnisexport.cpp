@@ -18,14 +18,16 @@ std::optional<QByteArray> basisdokumentLesen(Plattform& plattform) {
     const std::string programmordner = plattform.programmordner().toStdString();
     const std::string vomProgramm = programmordner + "/" + datenordnerVomProgramm;
     const auto pfad = basisdokumentSuchen(
-        programmordner, {vomProgramm, installierterDatenordner},
-        [&](const std::string& p) { return plattform.dateiVorhanden(QString::fromStdString(p)); });
+        programmordner, {vomProgramm, installierterDatenordner}, [&](const std::string& p) {
+            return plattform.dateiVorhanden(QString::fromStdString(p), Dateiart::Dokument);
+        });
     if (!pfad) {
         plattform.protokoll(QStringLiteral("Keine Vorlage temp.doc gefunden; das Dokument bekommt "
                                            "die eingebaute Seiteneinrichtung."));
         return std::nullopt;
     }
-    auto inhalt = plattform.dateiLesen(QString::fromStdString(*pfad), hoechstensBasis);
+    auto inhalt = plattform.dateiLesen(QString::fromStdString(*pfad), Dateiart::Dokument,
+                                       hoechstensBasis, {});
     if (!inhalt) {
         plattform.protokoll(QStringLiteral("Die Vorlage „%1“ ist nicht lesbar; das Dokument "
                                            "bekommt die eingebaute Seiteneinrichtung.")
@@ -53,7 +55,7 @@ void frmzg::zeugniserstellen() {
         zeugnisAblegen(plattform.dokumentenordner().toStdString(), [&](const std::string& p) {
             const QString pfad = QString::fromStdString(p);
             QString fehler;
-            switch (plattform.dateiNeuAnlegen(pfad, inhalt, &fehler)) {
+            switch (plattform.dateiNeuAnlegen(pfad, Dateiart::Dokument, inhalt, &fehler)) {
             case Neuanlage::Angelegt:
                 return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
             case Neuanlage::Vorhanden:
@@ -68,10 +70,12 @@ void frmzg::zeugniserstellen() {
                           Meldungssymbol::Kritisch);
         return;
     }
-    if (!plattform.oeffnen(QString::fromStdString(*ablage.pfad))) {
-        plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.")
-                                .arg(QString::fromStdString(*ablage.pfad)));
-    }
+    const QString pfad = QString::fromStdString(*ablage.pfad);
+    plattform.dokumentOeffnen(pfad, this, [this, pfad](bool geoeffnet) {
+        if (!geoeffnet) {
+            plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.").arg(pfad));
+        }
+    });
 }
 
 } // namespace velmora
