@@ -56,6 +56,9 @@ public:
     void kopieren();
     // The reference as a document for the word processor.
     void zeugniserstellen();
+    // The end the system asks for (a logout, a signal): saves as a close does, asks nothing
+    // and ends the program.
+    void sofortBeenden();
 
 protected:
     // Closing the window, by whatever way, saves the entries here. False keeps the window

@@ -1,0 +1,126 @@
+#include "platform/einzelinstanz.h"
+
+#include "platform/dateischicht.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+namespace velmora {
+
+namespace {
+
+constexpr char bestaetigung = '\1';
+
+// How long a later start tries to reach the first: long enough for one that is still starting.
+constexpr int wartezeitMs = 3000;
+constexpr int versuchsabstandMs = 100;
+
+// In the user's own runtime folder, named after the data folder's canonical path, so that
+// every way of naming the folder meets the same program.
+QString dienstnameFuer(const QString& datenordner) {
+    const QByteArray kanonisch = QFileInfo(datenordner).canonicalFilePath().toUtf8();
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/velmora-") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(kanonisch, QCryptographicHash::Sha256).toHex().left(16));
+}
+
+} // namespace
+
+Einzelinstanz::Einzelinstanz(const QString& datenordner, QObject* eltern)
+    : QObject(eltern), datenordner(datenordner), dienstname(dienstnameFuer(datenordner)) {}
+
+Einzelinstanz::~Einzelinstanz() = default;
+
+Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
+    using Art = Anmeldung::Art;
+    if (datenordner.isEmpty()) {
+        return {Art::Erste, {}};
+    }
+    const QString sperrdatei = QDir(datenordner).filePath(QStringLiteral(".velmora.lock"));
+    // Qt's lock file reads a lock through a link and would wait on a FIFO for ever.
+    if (const auto fremd = dateischicht::fremderEintrag(sperrdatei)) {
+        return {Art::Gescheitert, QStringLiteral("„%1“: %2").arg(sperrdatei, *fremd)};
+    }
+    sperre = std::make_unique<QLockFile>(sperrdatei);
+    sperre->setStaleLockTime(0); // only a dead owner frees the lock, however old it is
+    const QDeadlineTimer frist(wartezeitMs);
+    do {
+        if (sperre->tryLock(0)) {
+            dienstStarten();
+            return {Art::Erste, {}};
+        }
+        if (sperre->error() != QLockFile::LockFailedError) {
+            return {Art::Gescheitert,
+                    QStringLiteral("Die Sperre „%1“ kann nicht angelegt werden.").arg(sperrdatei)};
+        }
+        if (weiterreichen(argumente)) {
+            return {Art::Weitergereicht, {}};
+        }
+        QThread::msleep(versuchsabstandMs);
+    } while (!frist.hasExpired());
+    return {Art::Gescheitert,
+            QStringLiteral("Velmora läuft bereits mit dem Datenordner „%1“, antwortet aber nicht. "
+                           "Bitte beenden Sie das laufende Programm und starten Sie es erneut.")
+                .arg(QDir::toNativeSeparators(datenordner))};
+}
+
+void Einzelinstanz::dienstStarten() {
+    dienst = new QLocalServer(this);
+    dienst->setSocketOptions(QLocalServer::UserAccessOption);
+    // We hold the lock, so a socket of that name was left by a run that crashed.
+    QLocalServer::removeServer(dienstname);
+    dienst->listen(dienstname);
+    connect(dienst, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* anfrage = dienst->nextPendingConnection()) {
+            connect(anfrage, &QLocalSocket::disconnected, anfrage, &QObject::deleteLater);
+            connect(anfrage, &QLocalSocket::readyRead, this, [this, anfrage] {
+                QDataStream daten(anfrage);
+                daten.startTransaction();
+                QStringList argumente;
+                QString arbeitsordner;
+                daten >> argumente >> arbeitsordner;
+                if (!daten.commitTransaction()) {
+                    return; // the rest is still on its way
+                }
+                anfrage->write(&bestaetigung, 1);
+                anfrage->disconnectFromServer();
+                emit weitererStart(argumente, arbeitsordner);
+            });
+        }
+    });
+}
+
+// Waits in an event loop of its own, so that a first instance in this very thread (a test)
+// can answer too.
+bool Einzelinstanz::weiterreichen(const QStringList& argumente) {
+    QLocalSocket verbindung;
+    verbindung.connectToServer(dienstname);
+    if (!verbindung.waitForConnected(versuchsabstandMs)) {
+        return false;
+    }
+    QByteArray nachricht;
+    QDataStream strom(&nachricht, QIODevice::WriteOnly);
+    strom << argumente << QDir::currentPath();
+    verbindung.write(nachricht);
+    QEventLoop schleife;
+    QTimer::singleShot(wartezeitMs, &schleife, &QEventLoop::quit);
+    connect(&verbindung, &QLocalSocket::readyRead, &schleife, &QEventLoop::quit);
+    connect(&verbindung, &QLocalSocket::disconnected, &schleife, &QEventLoop::quit);
+    if (verbindung.bytesAvailable() == 0) {
+        schleife.exec();
+    }
+    char antwort = 0;
+    return verbindung.read(&antwort, 1) == 1 && antwort == bestaetigung;
+}
+
+} // namespace velmora

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace velmora {
+
+// One running program per data folder. The first start holds a lock in the folder (a lock
+// whose owner has died, after a crash, counts as free) and listens for later starts; a later
+// start hands its command line to it and ends, so no two windows overwrite each other's
+// entries.
+class Einzelinstanz : public QObject {
+    Q_OBJECT
+public:
+    struct Anmeldung {
+        enum class Art { Erste, Weitergereicht, Gescheitert } art;
+        QString grund; // why it failed, in German for a message box
+    };
+
+    explicit Einzelinstanz(const QString& datenordner, QObject* eltern = nullptr);
+    ~Einzelinstanz() override;
+
+    // Takes the data folder for this process, or hands the arguments (and the folder they were
+    // given in) to the process that has it. Without a data folder there is nothing to guard.
+    Anmeldung anmelden(const QStringList& argumente);
+
+signals:
+    // A later start on the same data folder asked for this.
+    void weitererStart(const QStringList& argumente, const QString& arbeitsordner);
+
+private:
+    void dienstStarten();
+    bool weiterreichen(const QStringList& argumente);
+
+    QString datenordner;
+    QString dienstname;
+    std::unique_ptr<QLockFile> sperre;
+    QLocalServer* dienst = nullptr;
+};
+
+} // namespace velmora
