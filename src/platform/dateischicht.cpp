@@ -30,10 +30,6 @@ constexpr std::array<Eintragsart, 6> eintragsarten = {{
     {S_IFBLK, "eine Gerätedatei"},
 }};
 
-// A link in the place of one of the program's files is followed by nothing: so no file the
-// link names can be read into the program's files or overwritten by them.
-constexpr int keineVerknuepfung = O_NOFOLLOW;
-
 QString keineDatei(mode_t modus) {
     QString was = QStringLiteral("ein Eintrag unbekannter Art");
     for (const auto& art : eintragsarten) {
@@ -139,12 +135,15 @@ std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechs
         systemfehlerMelden(fehler);
         return std::nullopt;
     }
-    // Opening a FIFO would wait for a writer, opening a device may do something: neither is.
+    // Only an ordinary file is opened: a FIFO would wait for a writer, a device may act on
+    // being opened.
     if (!S_ISREG(eintrag.st_mode)) {
         melden(fehler, keineDatei(eintrag.st_mode));
         return std::nullopt;
     }
-    const int ohneLink = art == Dateiart::Eigen ? keineVerknuepfung : 0;
+    // No link is followed to one of the program's files: else any file the link names could
+    // be read into them, and from there into the settings file.
+    const int ohneLink = art == Dateiart::Eigen ? O_NOFOLLOW : 0;
     Deskriptor datei(
         ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | ohneLink));
     if (datei.fd < 0) {

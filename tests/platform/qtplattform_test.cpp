@@ -10,10 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using velmora::Dateiart;
 using velmora::Neuanlage;
@@ -26,54 +23,23 @@ class QtPlattformTest : public QObject {
     velmora::QtPlattform plattform;
 
     QString pfad(const QString& name) const { return ordner.filePath(name); }
-    QByteArray inhalt(const QString& name) {
-        return plattform.dateiLesen(pfad(name), Dateiart::Dokument, 1000, nullptr)
-            .value_or("<fehlt>");
+    static QByteArray inhalt(const QString& pfad) {
+        return dateischicht::lesen(pfad, Dateiart::Dokument, 1000).value_or("<fehlt>");
     }
-    static mode_t art(const QString& pfad) {
-        struct stat eintrag {};
-        return ::lstat(QFile::encodeName(pfad).constData(), &eintrag) == 0
-                   ? eintrag.st_mode & S_IFMT
-                   : 0;
-    }
-    static mode_t modus(const QString& pfad) {
-        struct stat eintrag {};
-        ::lstat(QFile::encodeName(pfad).constData(), &eintrag);
-        return eintrag.st_mode & 07777;
+    // Kind and mode of the entry itself, 0 when there is none.
+    static mode_t eintrag(const QString& pfad) {
+        struct stat daten {};
+        return ::lstat(QFile::encodeName(pfad).constData(), &daten) == 0 ? daten.st_mode : 0;
     }
     static QStringList eintraege(const QString& ordner) {
         return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                       QDir::NoDotAndDotDot);
     }
-    // What a user, another program or an attacker may leave in the place of a file.
-    static bool eintragAnlegen(const QString& art, const QString& pfad, const QString& ziel) {
-        const QByteArray name = QFile::encodeName(pfad);
-        if (art == "Verknüpfung") {
-            return QFile::link(ziel, pfad);
-        }
-        if (art == "FIFO") {
-            return ::mkfifo(name.constData(), 0600) == 0;
-        }
-        if (art == "Ordner") {
-            return QDir().mkdir(pfad);
-        }
-        sockaddr_un adresse{};
-        adresse.sun_family = AF_UNIX;
-        qstrncpy(adresse.sun_path, name.constData(), sizeof adresse.sun_path);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool gebunden =
-            ::bind(fd, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0;
-        ::close(fd);
-        return gebunden;
-    }
 
 private slots:
     void initTestCase() {
-        QCOMPARE(
-            plattform.dateiNeuAnlegen(pfad("zehn.txt"), Dateiart::Dokument, "0123456789", nullptr),
-            Neuanlage::Angelegt);
-        QCOMPARE(plattform.dateiNeuAnlegen(pfad(".versteckt"), Dateiart::Dokument, "x", nullptr),
-                 Neuanlage::Angelegt);
+        QVERIFY(dateischicht::ersetzen(pfad("zehn.txt"), Dateiart::Eigen, "0123456789", nullptr));
+        QVERIFY(dateischicht::ersetzen(pfad(".versteckt"), Dateiart::Eigen, "x", nullptr));
         QVERIFY(QDir(ordner.path()).mkdir("ordner"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(pfad("konfiguration")));
         std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails instead
@@ -113,116 +79,86 @@ private slots:
         QCOMPARE(plattform.dateiVorhanden(pfad(name), Dateiart::Dokument), vorhanden);
     }
 
-    // A link, a FIFO, a folder or a socket in the place of one of the program's own files is
-    // neither read nor written nor deleted, and says what it is; no file it names is touched,
-    // none is created. As a candidate name of a new document it counts as taken.
+    // A link, a FIFO or a folder in the place of one of the program's own files is neither
+    // read nor written nor deleted, and says what it is; no file it names is touched, none is
+    // created. As the name of a new document it counts as taken.
     void eigeneDateiNurAlsGewoehnlicheDatei_data() {
-        QTest::addColumn<QString>("eintrag");
         QTest::addColumn<QString>("ziel");
         QTest::addColumn<QString>("grund");
-        QTest::newRow("Verknüpfung auf eine Datei") << "Verknüpfung"
-                                                    << "geheim.txt"
+        QTest::newRow("Verknüpfung auf eine Datei") << "geheim.txt"
                                                     << "symbolische Verknüpfung";
-        QTest::newRow("Verknüpfung ins Leere") << "Verknüpfung"
-                                               << "nirgends.txt"
+        QTest::newRow("Verknüpfung ins Leere") << "nirgends.txt"
                                                << "symbolische Verknüpfung";
-        QTest::newRow("FIFO") << "FIFO"
-                              << ""
+        QTest::newRow("FIFO") << ""
                               << "benannte Pipe";
-        QTest::newRow("Ordner") << "Ordner"
-                                << ""
+        QTest::newRow("Ordner") << ""
                                 << "Ordner";
-        QTest::newRow("Socket") << "Socket"
-                                << ""
-                                << "Socket";
     }
     void eigeneDateiNurAlsGewoehnlicheDatei() {
-        QFETCH(QString, eintrag);
         QFETCH(QString, ziel);
         QFETCH(QString, grund);
         QTemporaryDir daten;
         const QString datei = daten.filePath("arbeitszeugnis.ini");
-        const QString zielpfad = daten.filePath(ziel);
-        if (ziel == "geheim.txt") {
-            QVERIFY(dateischicht::ersetzen(zielpfad, Dateiart::Dokument, "geheim", nullptr));
-        }
-        QVERIFY(eintragAnlegen(eintrag, datei, zielpfad));
-        const mode_t vorher = art(datei);
+        QVERIFY(dateischicht::ersetzen(daten.filePath("geheim.txt"), Dateiart::Eigen, "geheim",
+                                       nullptr));
+        QVERIFY(!ziel.isEmpty()     ? QFile::link(daten.filePath(ziel), datei)
+                : grund == "Ordner" ? QDir().mkdir(datei)
+                                    : ::mkfifo(QFile::encodeName(datei).constData(), 0600) == 0);
+        const mode_t vorher = eintrag(datei);
         const QStringList vorherDa = eintraege(daten.path());
 
         QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen));
-        QString fehler;
-        QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler));
-        QVERIFY2(fehler.contains(grund), qPrintable(fehler));
-        fehler.clear();
-        QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler));
-        QVERIFY2(fehler.contains(grund), qPrintable(fehler));
-        fehler.clear();
-        QVERIFY(!plattform.dateiLoeschen(datei, &fehler));
-        QVERIFY2(fehler.contains(grund), qPrintable(fehler));
-        for (const Dateiart dateiart : {Dateiart::Eigen, Dateiart::Dokument}) {
-            QCOMPARE(plattform.dateiNeuAnlegen(datei, dateiart, "neu", nullptr),
-                     Neuanlage::Vorhanden);
+        std::array<QString, 3> fehler;
+        QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]));
+        QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]));
+        QVERIFY(!plattform.dateiLoeschen(datei, &fehler[2]));
+        for (const QString& grundGenannt : fehler) {
+            QVERIFY2(grundGenannt.contains(grund), qPrintable(grundGenannt));
         }
-
-        QCOMPARE(art(datei), vorher);
+        for (const Dateiart art : {Dateiart::Eigen, Dateiart::Dokument}) {
+            QCOMPARE(plattform.dateiNeuAnlegen(datei, art, "neu", nullptr), Neuanlage::Vorhanden);
+        }
+        QCOMPARE(eintrag(datei), vorher);
         QCOMPARE(eintraege(daten.path()), vorherDa);
-        if (ziel == "geheim.txt") {
-            QCOMPARE(dateischicht::lesen(zielpfad, Dateiart::Dokument, 100), "geheim");
-        }
+        QCOMPARE(inhalt(daten.filePath("geheim.txt")), "geheim");
     }
 
-    // A document may be a link: it is read and replaced at the file it names, and the link
-    // stays. A FIFO under a document's name is no document and is not waited on.
+    // A document may be a link: it is read and replaced at the file it names; the link stays.
     void dokumentFolgtVerknuepfung() {
-        QTemporaryDir dokumente;
-        const QString zeugnis = dokumente.filePath("Zeugnis.zeugnis");
-        const QString ziel = dokumente.filePath("archiv/Zeugnis.zeugnis");
-        QVERIFY(QDir(dokumente.path()).mkdir("archiv"));
-        QVERIFY(dateischicht::ersetzen(ziel, Dateiart::Dokument, "alt", nullptr));
-        QVERIFY(QFile::link(ziel, zeugnis));
-        QVERIFY(plattform.dateiVorhanden(zeugnis, Dateiart::Dokument));
+        const QString zeugnis = pfad("Zeugnis.zeugnis");
+        QVERIFY(QFile::link(pfad("ordner/Zeugnis.zeugnis"), zeugnis));
+        QVERIFY(plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "alt", nullptr));
         QCOMPARE(plattform.dateiLesen(zeugnis, Dateiart::Dokument, 100, nullptr), "alt");
-        QVERIFY(plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "neu", nullptr));
-        QCOMPARE(art(zeugnis), mode_t(S_IFLNK));
-        QCOMPARE(dateischicht::lesen(ziel, Dateiart::Dokument, 100), "neu");
-
-        const QString fifo = dokumente.filePath("fifo.doc");
-        QVERIFY(eintragAnlegen("FIFO", fifo, {}));
-        QVERIFY(!plattform.dateiVorhanden(fifo, Dateiart::Dokument));
-        QVERIFY(!plattform.dateiLesen(fifo, Dateiart::Dokument, 100, nullptr));
+        QVERIFY(S_ISLNK(eintrag(zeugnis)));
+        QCOMPARE(inhalt(pfad("ordner/Zeugnis.zeugnis")), "alt");
     }
 
     // The program's own new files are the user's alone; a replaced file keeps its mode.
     void modusDerDateien_data() {
-        QTest::addColumn<int>("art");
+        QTest::addColumn<Dateiart>("art");
         QTest::addColumn<bool>("neuAnlegen");
         QTest::addColumn<int>("vorher");
         QTest::addColumn<int>("nachher");
-        const int eigen = int(Dateiart::Eigen);
-        const int dokument = int(Dateiart::Dokument);
-        QTest::newRow("eigene, ersetzt, neu") << eigen << false << 0 << 0600;
-        QTest::newRow("eigene, ersetzt, war 0644") << eigen << false << 0644 << 0644;
-        QTest::newRow("eigene, ersetzt, war 0660") << eigen << false << 0660 << 0660;
-        QTest::newRow("eigene, neu angelegt") << eigen << true << 0 << 0600;
-        QTest::newRow("Dokument, neu angelegt") << dokument << true << 0 << 0644;
-        QTest::newRow("Dokument, ersetzt, neu") << dokument << false << 0 << 0644;
+        QTest::newRow("eigene, ersetzt") << Dateiart::Eigen << false << 0 << 0600;
+        QTest::newRow("eigene, ersetzt, war 0664") << Dateiart::Eigen << false << 0664 << 0664;
+        QTest::newRow("eigene, angelegt") << Dateiart::Eigen << true << 0 << 0600;
+        QTest::newRow("Dokument, angelegt") << Dateiart::Dokument << true << 0 << 0644;
     }
     void modusDerDateien() {
-        QFETCH(int, art);
+        QFETCH(Dateiart, art);
         QFETCH(bool, neuAnlegen);
         QFETCH(int, vorher);
         QFETCH(int, nachher);
         QTemporaryDir daten;
         const QString datei = daten.filePath("datei");
         if (vorher) {
-            QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", nullptr));
+            QVERIFY(dateischicht::ersetzen(datei, art, "alt", nullptr));
             QCOMPARE(::chmod(QFile::encodeName(datei).constData(), mode_t(vorher)), 0);
         }
-        QVERIFY(neuAnlegen ? plattform.dateiNeuAnlegen(datei, Dateiart(art), "x", nullptr) ==
-                                 Neuanlage::Angelegt
-                           : plattform.dateiErsetzen(datei, Dateiart(art), "x", nullptr));
-        QCOMPARE(modus(datei), mode_t(nachher));
+        QVERIFY(neuAnlegen
+                    ? plattform.dateiNeuAnlegen(datei, art, "x", nullptr) == Neuanlage::Angelegt
+                    : plattform.dateiErsetzen(datei, art, "x", nullptr));
+        QCOMPARE(eintrag(datei) & 07777, mode_t(nachher));
     }
 
     void ersetzenGanzOderGarNicht_data() {
@@ -232,32 +168,31 @@ private slots:
         QTest::newRow("gross") << 100000 << false;
         QTest::newRow("Umbenennen scheitert") << 4 << true;
     }
-    // A write cut short, here by the file size limit that binds root too, or a rename that
-    // fails leaves the old file and no temporary file behind.
+    // A write cut short, here by the file size limit that binds root too, or a failed rename
+    // leaves the old file and no temporary file.
     void ersetzenGanzOderGarNicht() {
         QFETCH(int, groesse);
         QFETCH(bool, umbenennenScheitert);
         QTemporaryDir daten;
         const QString datei = daten.filePath("z.ini");
-        QVERIFY(
-            plattform.dateiErsetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", nullptr));
-        QVERIFY(plattform.dateiErsetzen(datei, Dateiart::Eigen, "alt", nullptr));
+        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", {}));
+        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
         rlimit vorher{};
         getrlimit(RLIMIT_FSIZE, &vorher);
         const rlimit eng{8, vorher.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        const auto scheitert = [](const char*, const char*) {
+            errno = EIO;
+            return -1;
+        };
         QString fehler;
-        const bool ersetzt = dateischicht::ersetzen(
-            datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
-            umbenennenScheitert ? [](const char*, const char*) {
-                errno = EIO;
-                return -1;
-            }
-                                : ::rename);
+        const bool ersetzt =
+            dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
+                                   umbenennenScheitert ? +scheitert : ::rename);
         setrlimit(RLIMIT_FSIZE, &vorher);
         QVERIFY(!ersetzt);
         QVERIFY(!fehler.isEmpty());
-        QCOMPARE(dateischicht::lesen(datei, Dateiart::Eigen, 100), "alt");
+        QCOMPARE(inhalt(datei), "alt");
         QCOMPARE(eintraege(daten.path()), QStringList{"z.ini"});
     }
 
@@ -280,20 +215,15 @@ private slots:
                  QStringList());
     }
 
-    // Once chosen, the data folder stays: when the program's folder goes away, saving there
-    // fails and is reported instead of moving to the configuration folder.
+    // Once chosen, the data folder stays: when the program's folder goes away, a save there
+    // fails, to be reported, instead of moving to the configuration folder.
     void datenordnerBleibtFuerDenLauf() {
-        QTemporaryDir wurzel;
-        const QString programm = wurzel.filePath("programm");
-        QVERIFY(QDir().mkdir(programm));
-        velmora::QtPlattform laufend({programm, {}});
-        QCOMPARE(laufend.datenordner(), programm);
-        QVERIFY(QDir(programm).removeRecursively());
-        QCOMPARE(laufend.datenordner(), programm);
-        QString fehler;
-        QVERIFY(!laufend.dateiErsetzen(programm + "/arbeitszeugnis.ini", Dateiart::Eigen, "1",
-                                       &fehler));
-        QVERIFY(!fehler.isEmpty());
+        QTemporaryDir programm;
+        velmora::QtPlattform laufend({programm.path(), {}});
+        QCOMPARE(laufend.datenordner(), programm.path());
+        QVERIFY(programm.remove());
+        QCOMPARE(laufend.datenordner(), programm.path());
+        QVERIFY(!laufend.dateiErsetzen(programm.filePath("a.ini"), Dateiart::Eigen, "1", {}));
     }
 
     // The opener's exit status decides, and the answer comes through the event loop.
@@ -311,11 +241,9 @@ private slots:
         QTemporaryDir werkzeug;
         const QString skript = werkzeug.filePath("oeffner");
         if (!oeffner.isEmpty()) {
-            QFile datei(skript);
-            QVERIFY(datei.open(QIODevice::WriteOnly));
-            datei.write(("#!/bin/sh\necho \"$1\" > \"$0.arg\"\n" + oeffner + "\n").toUtf8());
-            datei.close();
-            QVERIFY(datei.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            const QString text = "#!/bin/sh\necho \"$1\" > \"$0.arg\"\n" + oeffner + "\n";
+            QVERIFY(dateischicht::ersetzen(skript, Dateiart::Eigen, text.toUtf8(), nullptr));
+            QVERIFY(QFile::setPermissions(skript, QFile::ReadOwner | QFile::ExeOwner));
         }
         velmora::QtPlattform desktop({ordner.path(), skript});
         QObject kontext;
@@ -325,10 +253,8 @@ private slots:
         QVERIFY(!antwort);
         QTRY_VERIFY(antwort.has_value());
         QCOMPARE(*antwort, geoeffnet);
-        if (!oeffner.isEmpty()) {
-            QCOMPARE(dateischicht::lesen(skript + ".arg", Dateiart::Dokument, 1000),
-                     (pfad("Zeugnis (2).doc") + "\n").toUtf8());
-        }
+        QCOMPARE(inhalt(skript + ".arg"),
+                 oeffner.isEmpty() ? "<fehlt>" : (pfad("Zeugnis (2).doc") + "\n").toUtf8());
     }
 };
 

@@ -26,12 +26,6 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(ende.count(), 1);
     }
-
-    void vorherigeHandlerZurueck() {
-        std::signal(SIGTERM, SIG_IGN);
-        { velmora::Signalwaechter waechter; }
-        QVERIFY(std::signal(SIGTERM, SIG_DFL) == SIG_IGN);
-    }
 };
 
 QTEST_GUILESS_MAIN(SignalwaechterTest)
