@@ -8,6 +8,7 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -261,12 +262,32 @@ bool loeschen(const QString& pfad, QString* fehler) {
     return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
 }
 
-std::optional<QString> fremderEintrag(const QString& pfad) {
+Sperre sperren(const QString& pfad, int& fd, QString* fehler) {
+    const QByteArray name = QFile::encodeName(pfad);
     struct stat eintrag {};
-    if (::lstat(QFile::encodeName(pfad).constData(), &eintrag) != 0 || S_ISREG(eintrag.st_mode)) {
-        return std::nullopt;
+    if (::lstat(name.constData(), &eintrag) == 0 && !S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
+        return Sperre::Fehler;
     }
-    return keineDatei(eintrag.st_mode);
+    Deskriptor datei(
+        ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600));
+    if (datei.fd < 0) {
+        systemfehlerMelden(fehler);
+        return Sperre::Fehler;
+    }
+    if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
+        return Sperre::Fehler;
+    }
+    if (::flock(datei.fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            return Sperre::Besetzt;
+        }
+        systemfehlerMelden(fehler);
+        return Sperre::Fehler;
+    }
+    std::swap(fd, datei.fd);
+    return Sperre::Genommen;
 }
 
 bool ordnerSichern(const QString& pfad) {

@@ -22,9 +22,13 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
 Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler);
 bool vorhanden(const QString& pfad, Dateiart art);
 bool loeschen(const QString& pfad, QString* fehler);
-// Nothing when the path names an ordinary file or nothing at all; else why the entry there
-// (a link, a folder, a FIFO ...) is left alone.
-std::optional<QString> fremderEintrag(const QString& pfad);
+
+// What taking a lock came to: taken, held by a process that lives, or an error.
+enum class Sperre { Genommen, Besetzt, Fehler };
+// Locks one of the program's own files, created empty when missing, for as long as `fd` stays
+// open: the kernel lets go at any end of the process, a crash included, so no lock outlives
+// its owner.
+Sperre sperren(const QString& pfad, int& fd, QString* fehler);
 // Creates the folder (with its parents) unless it exists; false when it cannot.
 bool ordnerSichern(const QString& pfad);
 

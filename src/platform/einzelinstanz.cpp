@@ -14,6 +14,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <unistd.h>
+
 namespace velmora {
 
 namespace {
@@ -39,29 +41,30 @@ QString dienstnameFuer(const QString& datenordner) {
 Einzelinstanz::Einzelinstanz(const QString& datenordner, QObject* eltern)
     : QObject(eltern), datenordner(datenordner), dienstname(dienstnameFuer(datenordner)) {}
 
-Einzelinstanz::~Einzelinstanz() = default;
+Einzelinstanz::~Einzelinstanz() {
+    if (sperre >= 0) {
+        ::close(sperre);
+    }
+}
 
 Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
     using Art = Anmeldung::Art;
     if (datenordner.isEmpty()) {
         return {Art::Erste, {}};
     }
+    // Never removed: a lock file deleted while another start opens it would let two hold it.
     const QString sperrdatei = QDir(datenordner).filePath(QStringLiteral(".velmora.lock"));
-    // Qt's lock file reads a lock through a link and would wait on a FIFO for ever.
-    if (const auto fremd = dateischicht::fremderEintrag(sperrdatei)) {
-        return {Art::Gescheitert, QStringLiteral("„%1“: %2").arg(sperrdatei, *fremd)};
-    }
-    sperre = std::make_unique<QLockFile>(sperrdatei);
-    sperre->setStaleLockTime(0); // only a dead owner frees the lock, however old it is
     const QDeadlineTimer frist(wartezeitMs);
     do {
-        if (sperre->tryLock(0)) {
+        QString fehler;
+        switch (dateischicht::sperren(sperrdatei, sperre, &fehler)) {
+        case dateischicht::Sperre::Genommen:
             dienstStarten();
             return {Art::Erste, {}};
-        }
-        if (sperre->error() != QLockFile::LockFailedError) {
-            return {Art::Gescheitert,
-                    QStringLiteral("Die Sperre „%1“ kann nicht angelegt werden.").arg(sperrdatei)};
+        case dateischicht::Sperre::Fehler:
+            return {Art::Gescheitert, QStringLiteral("„%1“: %2").arg(sperrdatei, fehler)};
+        case dateischicht::Sperre::Besetzt:
+            break;
         }
         if (weiterreichen(argumente)) {
             return {Art::Weitergereicht, {}};

@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QStringList>
-
-#include <memory>
 
 class QLocalServer;
 
 namespace velmora {
 
-// One running program per data folder. The first start holds a lock in the folder (a lock
-// whose owner has died, after a crash, counts as free) and listens for later starts; a later
-// start hands its command line to it and ends, so no two windows overwrite each other's
-// entries.
+// One running program per data folder. The first start holds a lock in the folder (which
+// ends with its process, however that ends) and listens for later starts; a later start hands
+// its command line to it and ends, so no two windows overwrite each other's entries.
 class Einzelinstanz : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +35,7 @@ private:
 
     QString datenordner;
     QString dienstname;
-    std::unique_ptr<QLockFile> sperre;
+    int sperre = -1; // the lock file, locked while open
     QLocalServer* dienst = nullptr;
 };
 
