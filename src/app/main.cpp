@@ -19,9 +19,12 @@ int main(int argc, char* argv[]) {
     switch (anmeldung.art) {
     case velmora::Einzelinstanz::Anmeldung::Art::Erste:
         break;
+    case velmora::Einzelinstanz::Anmeldung::Art::Ungeschuetzt:
+        plattform.protokoll(anmeldung.grund);
+        break;
     case velmora::Einzelinstanz::Anmeldung::Art::Weitergereicht:
         return 0;
-    case velmora::Einzelinstanz::Anmeldung::Art::Gescheitert:
+    case velmora::Einzelinstanz::Anmeldung::Art::KeineAntwort:
         plattform.meldung(nullptr, QStringLiteral("Velmora"), anmeldung.grund,
                           velmora::Meldungssymbol::Ausruf);
         return 1;

@@ -62,7 +62,11 @@ Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
             dienstStarten();
             return {Art::Erste, {}};
         case dateischicht::Sperre::Fehler:
-            return {Art::Gescheitert, QStringLiteral("„%1“: %2").arg(sperrdatei, fehler)};
+            // A lock that cannot be had must not cost the user the start.
+            return {Art::Ungeschuetzt,
+                    QStringLiteral("Die Sperre „%1“ ließ sich nicht einrichten; ein zweiter Start "
+                                   "mit demselben Datenordner wird nicht verhindert. %2")
+                        .arg(sperrdatei, fehler)};
         case dateischicht::Sperre::Besetzt:
             break;
         }
@@ -71,7 +75,7 @@ Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
         }
         QThread::msleep(versuchsabstandMs);
     } while (!frist.hasExpired());
-    return {Art::Gescheitert,
+    return {Art::KeineAntwort,
             QStringLiteral("Velmora läuft bereits mit dem Datenordner „%1“, antwortet aber nicht. "
                            "Bitte beenden Sie das laufende Programm und starten Sie es erneut.")
                 .arg(QDir::toNativeSeparators(datenordner))};

@@ -14,8 +14,10 @@ class Einzelinstanz : public QObject {
     Q_OBJECT
 public:
     struct Anmeldung {
-        enum class Art { Erste, Weitergereicht, Gescheitert } art;
-        QString grund; // why it failed, in German for a message box
+        // Ungeschuetzt: the first, but the lock could not be taken, so nothing keeps a later
+        // start out. KeineAntwort: another program holds the folder but does not answer.
+        enum class Art { Erste, Ungeschuetzt, Weitergereicht, KeineAntwort } art;
+        QString grund; // why not Erste, in German
     };
 
     explicit Einzelinstanz(const QString& datenordner, QObject* eltern = nullptr);
