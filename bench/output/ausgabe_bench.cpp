@@ -72,7 +72,8 @@ void DokumentSchreiben(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Zeugnis.doc"));
     for (auto _ : state) {
-        if (dateischicht::neuAnlegen(pfad, rtf, nullptr) != Neuanlage::Angelegt) {
+        if (dateischicht::neuAnlegen(pfad, Dateiart::Dokument, rtf, nullptr) !=
+            Neuanlage::Angelegt) {
             state.SkipWithError("cannot write");
             break;
         }

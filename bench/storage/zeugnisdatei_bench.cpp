@@ -35,12 +35,14 @@ Zeugnisdaten vollesZeugnis() {
 void ZeugnisOeffnen(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Müller, Hans.zeugnis"));
-    if (!dateischicht::ersetzen(pfad, zeugnisdateiSchreiben(vollesZeugnis()), nullptr)) {
+    if (!dateischicht::ersetzen(pfad, Dateiart::Dokument, zeugnisdateiSchreiben(vollesZeugnis()),
+                                nullptr)) {
         state.SkipWithError("cannot write");
         return;
     }
     for (auto _ : state) {
-        const Zeugnislesung lesung = zeugnisdateiLesen(*dateischicht::lesen(pfad, 1 << 24), pfad);
+        const Zeugnislesung lesung = zeugnisdateiLesen(
+            *dateischicht::lesen(pfad, Dateiart::Dokument, 1 << 24, nullptr), pfad);
         benchmark::DoNotOptimize(alleVorschautexte(lesung.datei->daten));
     }
 }
@@ -51,7 +53,8 @@ void ZeugnisSpeichern(benchmark::State& state) {
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Müller, Hans.zeugnis"));
     const Zeugnisdaten daten = vollesZeugnis();
     for (auto _ : state) {
-        if (!dateischicht::ersetzen(pfad, zeugnisdateiSchreiben(daten), nullptr)) {
+        if (!dateischicht::ersetzen(pfad, Dateiart::Dokument, zeugnisdateiSchreiben(daten),
+                                    nullptr)) {
             state.SkipWithError("cannot write");
             break;
         }

@@ -24,7 +24,8 @@ Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
         plattform.dokumentenordner().toStdString(),
         [&](const std::string& pfad) {
             QString grund;
-            switch (plattform.dateiNeuAnlegen(QString::fromStdString(pfad), inhalt, &grund)) {
+            switch (plattform.dateiNeuAnlegen(QString::fromStdString(pfad), Dateiart::Dokument,
+                                              inhalt, &grund)) {
             case Neuanlage::Angelegt:
                 return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
             case Neuanlage::Vorhanden:
@@ -55,7 +56,7 @@ Ausfuhrergebnis exportieren(const Aufruf& aufruf, Plattform& plattform) {
     }
     if (aufruf.ausgabe) {
         QString grund;
-        if (!plattform.dateiErsetzen(*aufruf.ausgabe, inhalt, &grund)) {
+        if (!plattform.dateiErsetzen(*aufruf.ausgabe, Dateiart::Dokument, inhalt, &grund)) {
             return fehler(plattform,
                           QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
                               .arg(*aufruf.ausgabe, grund));

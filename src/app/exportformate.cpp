@@ -27,9 +27,9 @@ QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
 QByteArray textverarbeitungsdokument(const Zeugnisdaten& daten, Plattform& plattform) {
     const Vorlagendokument dokument = zeugnisdokumentErstellen(
         daten, komponierteVorschautexte(daten), plattform.programmordner(),
-        {[&](const QString& pfad) { return plattform.dateiVorhanden(pfad); },
+        {[&](const QString& pfad) { return plattform.dateiVorhanden(pfad, Dateiart::Dokument); },
          [&](const QString& pfad, qint64 hoechstens) {
-             return plattform.dateiLesen(pfad, hoechstens);
+             return plattform.dateiLesen(pfad, Dateiart::Dokument, hoechstens, nullptr);
          }});
     if (!dokument.hinweis.isEmpty()) {
         plattform.protokoll(dokument.hinweis);

@@ -10,10 +10,13 @@ namespace velmora {
 
 Zeugnislesung zeugnisLaden(Plattform& plattform, const QString& pfad) {
     // One byte more than allowed tells a file that is too large from one that just fits.
-    const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteJsongroesse + 1);
+    QString grund;
+    const std::optional<QByteArray> inhalt =
+        plattform.dateiLesen(pfad, Dateiart::Dokument, hoechsteJsongroesse + 1, &grund);
     Zeugnislesung lesung;
     if (!inhalt) {
-        lesung.fehler = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(pfad);
+        lesung.fehler =
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(pfad, grund);
     } else if (inhalt->size() > hoechsteJsongroesse) {
         lesung.fehler = QStringLiteral("Die Datei „%1“ ist zu groß für ein Zeugnis.").arg(pfad);
     } else {
@@ -31,12 +34,15 @@ Zeugnislesung zuletztBearbeitet(Plattform& plattform) {
         return lesung;
     }
     const QString einstellungen = einstellungspfad(plattform);
-    if (plattform.dateiVorhanden(einstellungen)) {
-        const auto inhalt = plattform.dateiLesen(einstellungen, hoechsteDateigroesse);
+    if (plattform.dateiVorhanden(einstellungen, Dateiart::Eigen)) {
+        QString grund;
+        const auto inhalt =
+            plattform.dateiLesen(einstellungen, Dateiart::Eigen, hoechsteDateigroesse, &grund);
         if (!inhalt) {
             lesung.datei.reset();
-            lesung.fehler = QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden.")
-                                .arg(einstellungen);
+            lesung.fehler =
+                QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden: %2")
+                    .arg(einstellungen, grund);
             return lesung;
         }
         daten = zeugnisAusEinstellungen(
@@ -44,8 +50,9 @@ Zeugnislesung zuletztBearbeitet(Plattform& plattform) {
     }
     // A state file that cannot be read costs its values, as at the window's start.
     const QString zustand = ordner + QLatin1Char('/') + QLatin1String(zustandsdateiname);
-    if (plattform.dateiVorhanden(zustand)) {
-        if (const auto inhalt = plattform.dateiLesen(zustand, hoechsteJsongroesse)) {
+    if (plattform.dateiVorhanden(zustand, Dateiart::Eigen)) {
+        if (const auto inhalt =
+                plattform.dateiLesen(zustand, Dateiart::Eigen, hoechsteJsongroesse, nullptr)) {
             zusatzEinsetzen(zustandLesen(*inhalt).zusatz, daten);
         }
     }

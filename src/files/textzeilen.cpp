@@ -16,23 +16,64 @@ bool hatHohesByte(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-// Splits off the next line; false at the end of the file.
+// The C0 and C1 controls and DEL; the tab is text.
+bool steuerzeichen(char32_t cp) {
+    return (cp < 0x20 && cp != U'\t') || (cp >= 0x7F && cp <= 0x9F);
+}
+
+// How a line reads back: as UTF-8 when it is valid UTF-8 with a byte of 0x80 or more.
+bool liestSichAlsUtf8(std::string_view zeile) {
+    return hatHohesByte(zeile) && istUtf8(zeile);
+}
+
+// Where the line at the start of `rest` ends: at its first CR or LF. Searching for each byte
+// alone is many times faster than for either byte at once; searching a piece at a time keeps
+// a file of CR-only lines from being searched to its end for an LF at every line.
+std::size_t endeDerZeile(std::string_view rest) {
+    constexpr std::size_t stueck = 4096;
+    for (std::size_t anfang = 0; anfang < rest.size(); anfang += stueck) {
+        const std::string_view teil = rest.substr(anfang, stueck);
+        const std::size_t lf = teil.find('\n');
+        const std::size_t ende = std::min(lf, teil.substr(0, lf).find('\r'));
+        if (ende != std::string_view::npos) {
+            return anfang + ende;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Splits off the next line at CR LF, LF or CR; false at the end of the file.
 bool naechsteZeile(std::string_view& rest, std::string_view& zeile) {
     if (rest.empty()) {
         return false;
     }
-    const std::size_t ende = rest.find('\n');
+    const std::size_t ende = endeDerZeile(rest);
     zeile = rest.substr(0, ende);
-    rest = ende == std::string_view::npos ? std::string_view{} : rest.substr(ende + 1);
-    if (zeile.ends_with('\r')) {
-        zeile.remove_suffix(1);
+    if (ende == std::string_view::npos) {
+        rest = {};
+    } else {
+        rest.remove_prefix(rest.substr(ende).starts_with(zeilenende) ? ende + 2 : ende + 1);
     }
     return true;
 }
 
-void zeileAnhaengen(std::string_view zeile, std::string& ziel) {
-    const std::size_t anfang = ziel.size();
-    std::string zeichen;
+std::string textDerZeile(std::string_view zeile) {
+    const std::string utf8 =
+        liestSichAlsUtf8(zeile) ? std::string(zeile) : windows1252NachUtf8(zeile);
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t anfang = pos;
+        if (!steuerzeichen(naechsterCodepunkt(utf8, pos))) {
+            text.append(utf8, anfang, pos - anfang);
+        }
+    }
+    return text;
+}
+
+// The line as the file can carry it: no line break, no control character, valid UTF-8.
+std::string zeileBereinigt(std::string_view zeile) {
+    std::string ziel;
     for (std::size_t pos = 0; pos < zeile.size();) {
         char32_t cp = naechsterCodepunkt(zeile, pos);
         if (cp == U'\r' && zeile.substr(pos).starts_with('\n')) {
@@ -40,15 +81,26 @@ void zeileAnhaengen(std::string_view zeile, std::string& ziel) {
         }
         if (cp == U'\r' || cp == U'\n') {
             cp = U' ';
+        } else if (steuerzeichen(cp)) {
+            continue;
         }
-        zeichen.clear();
-        utf8Anhaengen(cp, zeichen);
-        if (ziel.size() - anfang + zeichen.size() > hoechsteZeilenlaenge) {
+        const std::size_t vorher = ziel.size();
+        utf8Anhaengen(cp, ziel);
+        if (ziel.size() > hoechsteZeilenlaenge) {
+            ziel.resize(vorher);
             break;
         }
-        ziel += zeichen;
     }
-    ziel += zeilenende;
+    return ziel;
+}
+
+std::string verbunden(const std::vector<std::string>& zeilen) {
+    std::string datei;
+    for (const auto& zeile : zeilen) {
+        datei += zeile;
+        datei += zeilenende;
+    }
+    return datei;
 }
 
 } // namespace
@@ -58,44 +110,34 @@ std::vector<std::optional<std::string>> zeilenLesen(std::string_view datei,
     if (datei.starts_with(bytereihenfolge)) {
         datei.remove_prefix(bytereihenfolge.size());
     }
-    std::vector<std::optional<std::string_view>> roh;
-    bool hoch = false;
-    bool utf8 = true;
-    std::string_view zeile;
-    while (roh.size() < hoechstens && naechsteZeile(datei, zeile)) {
-        if (zeile.size() > hoechsteZeilenlaenge) {
-            roh.emplace_back();
-            continue;
-        }
-        hoch = hoch || hatHohesByte(zeile);
-        utf8 = utf8 && istUtf8(zeile);
-        roh.emplace_back(zeile);
-    }
     std::vector<std::optional<std::string>> zeilen;
-    zeilen.reserve(roh.size());
-    for (const auto& z : roh) {
-        if (!z) {
+    std::string_view zeile;
+    while (zeilen.size() < hoechstens && naechsteZeile(datei, zeile)) {
+        if (zeile.size() > hoechsteZeilenlaenge) {
             zeilen.emplace_back();
-        } else if (hoch && utf8) {
-            zeilen.emplace_back(*z);
         } else {
-            zeilen.emplace_back(windows1252NachUtf8(*z));
+            zeilen.emplace_back(textDerZeile(zeile));
         }
     }
     return zeilen;
 }
 
 std::string zeilenSchreiben(const std::vector<std::string>& zeilen) {
-    std::string utf8;
+    std::vector<std::string> utf8;
+    utf8.reserve(zeilen.size());
+    std::vector<std::string> windows1252;
+    windows1252.reserve(zeilen.size());
+    bool einheitlich1252 = true;
     for (const auto& zeile : zeilen) {
-        zeileAnhaengen(zeile, utf8);
+        utf8.push_back(zeileBereinigt(zeile));
+        if (einheitlich1252) {
+            // Windows-1252 bytes that happen to form valid UTF-8 ("ß“") would read as UTF-8.
+            auto bytes = utf8NachWindows1252(utf8.back());
+            einheitlich1252 = bytes && !liestSichAlsUtf8(*bytes);
+            windows1252.push_back(bytes.value_or(std::string()));
+        }
     }
-    // Windows-1252 bytes that happen to form valid UTF-8 ("ß“") would be read as UTF-8.
-    auto windows1252 = utf8NachWindows1252(utf8);
-    if (windows1252 && !(hatHohesByte(*windows1252) && istUtf8(*windows1252))) {
-        return std::move(*windows1252);
-    }
-    return utf8;
+    return verbunden(einheitlich1252 ? windows1252 : utf8);
 }
 
 } // namespace velmora

@@ -3,79 +3,291 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora::dateischicht {
 
 namespace {
 
-void fehlerMelden(QString* fehler, const QString& grund) {
+// What stands in a file's place when it is no ordinary file.
+struct Eintragsart {
+    mode_t art;
+    const char* beschreibung;
+};
+
+constexpr std::array<Eintragsart, 6> eintragsarten = {{
+    {S_IFLNK, "eine symbolische Verknüpfung"},
+    {S_IFDIR, "ein Ordner"},
+    {S_IFIFO, "eine benannte Pipe (FIFO)"},
+    {S_IFSOCK, "ein Socket"},
+    {S_IFCHR, "eine Gerätedatei"},
+    {S_IFBLK, "eine Gerätedatei"},
+}};
+
+QString keineDatei(mode_t modus) {
+    QString was = QStringLiteral("ein Eintrag unbekannter Art");
+    for (const auto& art : eintragsarten) {
+        if ((modus & S_IFMT) == art.art) {
+            was = QString::fromUtf8(art.beschreibung);
+        }
+    }
+    return QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das Programm lässt den "
+                          "Eintrag unverändert.")
+        .arg(was);
+}
+
+bool melden(QString* fehler, const QString& grund) {
     if (fehler) {
         *fehler = grund;
+    }
+    return false;
+}
+
+bool systemfehlerMelden(QString* fehler) {
+    return melden(fehler, qt_error_string(errno));
+}
+
+// An open file, closed when it goes out of scope.
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd(fd) {}
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    ~Deskriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    // close(2) can report a write that failed late, so it is checked where data was written.
+    bool schliessen() {
+        const int alt = fd;
+        fd = -1;
+        return ::close(alt) == 0;
+    }
+    int fd;
+};
+
+bool allesSchreiben(int fd, const QByteArray& inhalt) {
+    for (qsizetype geschrieben = 0; geschrieben < inhalt.size();) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben,
+                                  static_cast<size_t>(inhalt.size() - geschrieben));
+        if (n < 0 && errno != EINTR) {
+            return false;
+        }
+        geschrieben += n > 0 ? n : 0;
+    }
+    return true;
+}
+
+// Looks at the entry under the name: the link itself for the program's own files, the file it
+// names for a document.
+bool eintragAnsehen(const QByteArray& name, Dateiart art, struct stat& eintrag) {
+    return (art == Dateiart::Eigen ? ::lstat(name.constData(), &eintrag)
+                                   : ::stat(name.constData(), &eintrag)) == 0;
+}
+
+// The file a document's link leads to, through every link on the way, even when it does not
+// exist yet; the program's own files are taken as they are.
+QString zielDerVerknuepfung(const QString& pfad, Dateiart art) {
+    QFileInfo eintrag(pfad);
+    for (int tiefe = 0; art == Dateiart::Dokument && tiefe < 40 && eintrag.isSymLink(); ++tiefe) {
+        eintrag.setFile(eintrag.symLinkTarget());
+    }
+    return eintrag.filePath();
+}
+
+// A new temporary file beside the target, to be renamed over it.
+Deskriptor temporaerAnlegen(const QString& ziel, mode_t modus, QByteArray& name) {
+    const QFileInfo info(ziel);
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        name = QFile::encodeName(info.dir().filePath(QStringLiteral(".%1.%2").arg(
+            info.fileName(), QString::number(QRandomGenerator::global()->generate(), 36))));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
+        if (fd >= 0 || errno != EEXIST) {
+            return Deskriptor(fd);
+        }
+    }
+    return Deskriptor(-1);
+}
+
+// A rename is only durable once the folder that holds the name is on the disk too.
+void ordnerSynchronisieren(const QString& datei) {
+    const Deskriptor ordner(::open(QFile::encodeName(QFileInfo(datei).absolutePath()).constData(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (ordner.fd >= 0) {
+        ::fsync(ordner.fd);
     }
 }
 
 } // namespace
 
-std::optional<QByteArray> lesen(const QString& pfad, qint64 hoechstens) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                QString* fehler) {
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat eintrag {};
+    if (!eintragAnsehen(name, art, eintrag)) {
+        systemfehlerMelden(fehler);
         return std::nullopt;
     }
-    QByteArray inhalt = datei.read(hoechstens);
-    if (datei.error() != QFileDevice::NoError) {
+    // Only an ordinary file is opened: a FIFO would wait for a writer, a device may act on
+    // being opened.
+    if (!S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
         return std::nullopt;
     }
+    // No link is followed to one of the program's files: else any file the link names could
+    // be read into them, and from there into the settings file.
+    const int ohneLink = art == Dateiart::Eigen ? O_NOFOLLOW : 0;
+    Deskriptor datei(
+        ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | ohneLink));
+    if (datei.fd < 0) {
+        if (errno == ELOOP) {
+            melden(fehler, keineDatei(S_IFLNK));
+        } else {
+            systemfehlerMelden(fehler);
+        }
+        return std::nullopt;
+    }
+    // The entry may have been swapped since it was looked at.
+    if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
+        return std::nullopt;
+    }
+    QByteArray inhalt(static_cast<qsizetype>(std::min<qint64>(eintrag.st_size, hoechstens)),
+                      Qt::Uninitialized);
+    qsizetype gelesen = 0;
+    while (gelesen < hoechstens) {
+        if (gelesen == inhalt.size()) {
+            inhalt.resize(std::min<qint64>(hoechstens, 2 * gelesen + 4096));
+        }
+        const ssize_t n =
+            ::read(datei.fd, inhalt.data() + gelesen, static_cast<size_t>(inhalt.size() - gelesen));
+        if (n == 0) {
+            break;
+        }
+        if (n < 0 && errno != EINTR) {
+            systemfehlerMelden(fehler);
+            return std::nullopt;
+        }
+        gelesen += n > 0 ? n : 0;
+    }
+    inhalt.truncate(gelesen);
     return inhalt;
 }
 
-bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        fehlerMelden(fehler, datei.errorString());
-        return false;
+bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler,
+              Umbenennen umbenennen) {
+    const QString ziel = zielDerVerknuepfung(pfad, art);
+    const QByteArray name = QFile::encodeName(ziel);
+    struct stat eintrag {};
+    // A new file of the program's own holds the user's entries: for the user's eyes alone.
+    mode_t modus = art == Dateiart::Eigen ? 0600 : 0666;
+    const bool vorhanden = ::lstat(name.constData(), &eintrag) == 0;
+    if (vorhanden && !S_ISREG(eintrag.st_mode)) {
+        return melden(fehler, keineDatei(eintrag.st_mode));
     }
-    // commit() does not notice a failed flush of the write buffer, so flush first.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
-        fehlerMelden(fehler, datei.errorString());
-        datei.cancelWriting();
-        return false;
+    if (!vorhanden && errno != ENOENT) {
+        return systemfehlerMelden(fehler);
     }
-    if (!datei.commit()) {
-        fehlerMelden(fehler, datei.errorString());
-        return false;
+    if (vorhanden) {
+        modus = eintrag.st_mode & 07777;
     }
+
+    QByteArray temporaer;
+    Deskriptor datei = temporaerAnlegen(ziel, modus, temporaer);
+    if (datei.fd < 0) {
+        return systemfehlerMelden(fehler);
+    }
+    // The umask may have narrowed the mode of the new file; the old file's mode is kept whole.
+    const bool geschrieben = allesSchreiben(datei.fd, inhalt) &&
+                             (!vorhanden || ::fchmod(datei.fd, modus) == 0) &&
+                             ::fsync(datei.fd) == 0 && datei.schliessen();
+    // The rename replaces the name itself: were a link put there meanwhile, the link goes,
+    // and the file it names stays untouched.
+    if (!geschrieben || umbenennen(temporaer.constData(), name.constData()) != 0) {
+        const int grund = errno;
+        ::unlink(temporaer.constData());
+        errno = grund;
+        return systemfehlerMelden(fehler);
+    }
+    ordnerSynchronisieren(ziel);
     return true;
 }
 
-Neuanlage neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        // A link counts as taken even when it points nowhere.
-        const QFileInfo eintrag(pfad);
-        if (eintrag.exists() || eintrag.isSymLink()) {
+Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler) {
+    const QByteArray name = QFile::encodeName(pfad);
+    // O_EXCL follows no link: any entry of that name, even a link pointing nowhere, is taken.
+    Deskriptor datei(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                            art == Dateiart::Eigen ? 0600 : 0666));
+    if (datei.fd < 0) {
+        struct stat eintrag {};
+        if (errno == EEXIST || ::lstat(name.constData(), &eintrag) == 0) {
             return Neuanlage::Vorhanden;
         }
-        fehlerMelden(fehler, datei.errorString());
+        systemfehlerMelden(fehler);
         return Neuanlage::Fehler;
     }
     // A half-written new file is worth nothing: it goes again.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
-        fehlerMelden(fehler, datei.errorString());
-        datei.close();
-        datei.remove();
+    if (!allesSchreiben(datei.fd, inhalt) || !datei.schliessen()) {
+        systemfehlerMelden(fehler);
+        ::unlink(name.constData());
         return Neuanlage::Fehler;
     }
     return Neuanlage::Angelegt;
 }
 
-bool vorhanden(const QString& pfad) {
-    const QFileInfo info(pfad);
-    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+bool vorhanden(const QString& pfad, Dateiart art) {
+    struct stat eintrag {};
+    return !QFileInfo(pfad).fileName().startsWith(QLatin1Char('.')) &&
+           eintragAnsehen(QFile::encodeName(pfad), art, eintrag) &&
+           (art == Dateiart::Eigen || S_ISREG(eintrag.st_mode));
 }
 
-bool loeschen(const QString& pfad) {
-    return QFile::remove(pfad);
+bool loeschen(const QString& pfad, QString* fehler) {
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat eintrag {};
+    if (::lstat(name.constData(), &eintrag) != 0) {
+        return errno == ENOENT || systemfehlerMelden(fehler);
+    }
+    if (!S_ISREG(eintrag.st_mode)) {
+        return melden(fehler, keineDatei(eintrag.st_mode));
+    }
+    return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
+}
+
+Sperre sperren(const QString& pfad, int& fd, QString* fehler) {
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat eintrag {};
+    if (::lstat(name.constData(), &eintrag) == 0 && !S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
+        return Sperre::Fehler;
+    }
+    Deskriptor datei(
+        ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600));
+    if (datei.fd < 0) {
+        systemfehlerMelden(fehler);
+        return Sperre::Fehler;
+    }
+    if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
+        melden(fehler, keineDatei(eintrag.st_mode));
+        return Sperre::Fehler;
+    }
+    if (::flock(datei.fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            return Sperre::Besetzt;
+        }
+        systemfehlerMelden(fehler);
+        return Sperre::Fehler;
+    }
+    std::swap(fd, datei.fd);
+    return Sperre::Genommen;
 }
 
 bool ordnerSichern(const QString& pfad) {

@@ -5,17 +5,30 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
 #include <optional>
 
 // The file operations of the platform layer on the real file system, shared by the program
-// and by the recording fake of the tests.
+// and by the recording fake of the tests. Each is described at its place in Plattform.
 namespace velmora::dateischicht {
 
-std::optional<QByteArray> lesen(const QString& pfad, qint64 hoechstens);
-bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler);
-Neuanlage neuAnlegen(const QString& pfad, const QByteArray& inhalt, QString* fehler);
-bool vorhanden(const QString& pfad);
-bool loeschen(const QString& pfad);
+// rename(2); tests hand in one that fails, to see the last step of a replace go wrong.
+using Umbenennen = int (*)(const char* alt, const char* neu);
+
+std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                QString* fehler = nullptr);
+bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler,
+              Umbenennen umbenennen = ::rename);
+Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler);
+bool vorhanden(const QString& pfad, Dateiart art);
+bool loeschen(const QString& pfad, QString* fehler);
+
+// What taking a lock came to: taken, held by a process that lives, or an error.
+enum class Sperre { Genommen, Besetzt, Fehler };
+// Locks one of the program's own files, created empty when missing, for as long as `fd` stays
+// open: the kernel lets go at any end of the process, a crash included, so no lock outlives
+// its owner.
+Sperre sperren(const QString& pfad, int& fd, QString* fehler);
 // Creates the folder (with its parents) unless it exists; false when it cannot.
 bool ordnerSichern(const QString& pfad);
 

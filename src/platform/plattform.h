@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 namespace velmora {
@@ -15,13 +17,24 @@ enum class Meldungssymbol { Keins, Ausruf, Information, Kritisch };
 // file, a folder, a link, even a dangling one), or another error.
 enum class Neuanlage { Angelegt, Vorhanden, Fehler };
 
+// Whose file a path names. The program's own files (settings, handover, state, recovery,
+// company profile, logo) are read and written only when they are ordinary files, never
+// through a symbolic link; one created anew holds the user's entries and is readable by the
+// user alone. The user's documents may be links, which are followed.
+enum class Dateiart { Eigen, Dokument };
+
 // Everything that leaves the process goes through here, so tests can record it instead.
 class Plattform {
 public:
     virtual ~Plattform() = default;
 
-    // Opens an address (https:, mailto:) or a file with the desktop's default handler.
+    // Opens an address (https:, mailto:) or a file with the desktop's default handler. The
+    // answer only tells whether the handler could be asked.
     virtual bool oeffnen(const QString& adresse) = 0;
+    // Opens a document with the desktop's opener without waiting for it, and calls `fertig`
+    // with whether the opener reported success, while `kontext` lives.
+    virtual void dokumentOeffnen(const QString& pfad, QObject* kontext,
+                                 std::function<void(bool geoeffnet)> fertig) = 0;
     // Clears the clipboard, then sets the text as plain text only. False when it could not.
     virtual bool zwischenablageSetzen(const QString& text) = 0;
     virtual bool programmStarten(const QString& pfad) = 0;
@@ -33,22 +46,33 @@ public:
 
     // The folder that holds the program.
     virtual QString programmordner() const = 0;
-    // Where the settings and handover files live: the program's folder when it is writable,
-    // else ~/.config/velmora (created when first asked for).
+    // Where the program's own files live: the program's folder when it is writable, else
+    // ~/.config/velmora (created when first asked for). Chosen at the first call and kept for
+    // the whole run, so that a save never moves elsewhere unnoticed. Empty when there is none.
     virtual QString datenordner() = 0;
     // The user's documents folder (created if missing, else the home folder).
     virtual QString dokumentenordner() = 0;
 
-    // File layer. `hoechstens` caps the bytes read, so no file can stall the program.
-    virtual std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) = 0;
-    // Replaces the file as a whole or leaves the old one untouched; `fehler` says why not.
-    virtual bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) = 0;
-    // Creates a new file and never overwrites: an entry of that name answers Vorhanden.
-    virtual Neuanlage dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+    // File layer. Every `fehler` is a reason in German that the window can show after the
+    // path. Reading: `hoechstens` caps the bytes read, so no file can stall the program.
+    virtual std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art,
+                                                 qint64 hoechstens, QString* fehler) = 0;
+    // Replaces the file as a whole, synced to the disk, or leaves the old one untouched. An
+    // existing file keeps its mode.
+    virtual bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
+                               QString* fehler) = 0;
+    // Creates a new file and never overwrites: any entry of that name, even a link that
+    // points nowhere, answers Vorhanden.
+    virtual Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                                       QString* fehler) = 0;
-    // An ordinary file that is not hidden (name not starting with a dot); false on any error.
-    virtual bool dateiVorhanden(const QString& pfad) = 0;
-    virtual bool dateiLoeschen(const QString& pfad) = 0;
+    // Whether there is something to read under a name that is not hidden (not starting with a
+    // dot); false on any error. A document must be an ordinary file. For the program's own
+    // files any entry counts, so that a link or a folder in a file's place is read, refused and
+    // reported instead of being passed over.
+    virtual bool dateiVorhanden(const QString& pfad, Dateiart art) = 0;
+    // Deletes one of the program's own files: an ordinary file only, never a link or anything
+    // else. True when nothing of that name is left.
+    virtual bool dateiLoeschen(const QString& pfad, QString* fehler) = 0;
 };
 
 } // namespace velmora

@@ -9,9 +9,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -43,10 +45,51 @@ bool beschreibbar(const QString& ordner) {
 
 } // namespace
 
+Umgebung desktopUmgebung() {
+    return {QCoreApplication::applicationDirPath(),
+            QStandardPaths::findExecutable(QStringLiteral("xdg-open"))};
+}
+
+QtPlattform::QtPlattform(Umgebung umgebung) : umgebung(std::move(umgebung)) {}
+
 bool QtPlattform::oeffnen(const QString& adresse) {
     const QUrl url = QDir::isAbsolutePath(adresse) ? QUrl::fromLocalFile(adresse)
                                                    : QUrl(adresse, QUrl::StrictMode);
     return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+// Qt's desktop services answer true on X11 as soon as xdg-open has started, even when nothing
+// opens; the opener's own exit status is the real answer.
+void QtPlattform::dokumentOeffnen(const QString& pfad, QObject* kontext,
+                                  std::function<void(bool geoeffnet)> fertig) {
+    if (umgebung.oeffner.isEmpty()) {
+        const bool geoeffnet = QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+        QTimer::singleShot(0, kontext, [fertig, geoeffnet] { fertig(geoeffnet); });
+        return;
+    }
+    // Without a parent: an opener still running when the program ends is left to finish.
+    auto* oeffner = new QProcess;
+    oeffner->setStandardInputFile(QProcess::nullDevice());
+    oeffner->setStandardOutputFile(QProcess::nullDevice());
+    oeffner->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const auto beendet = [oeffner, empfaenger = QPointer<QObject>(kontext),
+                          fertig](bool geoeffnet) {
+        if (empfaenger) {
+            fertig(geoeffnet);
+        }
+        oeffner->deleteLater();
+    };
+    QObject::connect(oeffner, &QProcess::finished, oeffner,
+                     [beendet](int status, QProcess::ExitStatus art) {
+                         beendet(art == QProcess::NormalExit && status == 0);
+                     });
+    QObject::connect(oeffner, &QProcess::errorOccurred, oeffner,
+                     [beendet](QProcess::ProcessError fehler) {
+                         if (fehler == QProcess::FailedToStart) {
+                             beendet(false);
+                         }
+                     });
+    oeffner->start(umgebung.oeffner, {pfad});
 }
 
 bool QtPlattform::zwischenablageSetzen(const QString& text) {
@@ -78,11 +121,14 @@ void QtPlattform::protokoll(const QString& text) {
 }
 
 QString QtPlattform::programmordner() const {
-    return QCoreApplication::applicationDirPath();
+    return umgebung.programmordner;
 }
 
 QString QtPlattform::datenordner() {
-    return datenordnerFuer(programmordner());
+    if (!gewaehlterDatenordner) {
+        gewaehlterDatenordner = datenordnerFuer(programmordner());
+    }
+    return *gewaehlterDatenordner;
 }
 
 QString QtPlattform::dokumentenordner() {
@@ -90,25 +136,27 @@ QString QtPlattform::dokumentenordner() {
     return dateischicht::ordnerSichern(dokumente) ? dokumente : QDir::homePath();
 }
 
-std::optional<QByteArray> QtPlattform::dateiLesen(const QString& pfad, qint64 hoechstens) {
-    return dateischicht::lesen(pfad, hoechstens);
+std::optional<QByteArray> QtPlattform::dateiLesen(const QString& pfad, Dateiart art,
+                                                  qint64 hoechstens, QString* fehler) {
+    return dateischicht::lesen(pfad, art, hoechstens, fehler);
 }
 
-bool QtPlattform::dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) {
-    return dateischicht::ersetzen(pfad, inhalt, fehler);
+bool QtPlattform::dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
+                                QString* fehler) {
+    return dateischicht::ersetzen(pfad, art, inhalt, fehler);
 }
 
-Neuanlage QtPlattform::dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+Neuanlage QtPlattform::dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                                        QString* fehler) {
-    return dateischicht::neuAnlegen(pfad, inhalt, fehler);
+    return dateischicht::neuAnlegen(pfad, art, inhalt, fehler);
 }
 
-bool QtPlattform::dateiVorhanden(const QString& pfad) {
-    return dateischicht::vorhanden(pfad);
+bool QtPlattform::dateiVorhanden(const QString& pfad, Dateiart art) {
+    return dateischicht::vorhanden(pfad, art);
 }
 
-bool QtPlattform::dateiLoeschen(const QString& pfad) {
-    return dateischicht::loeschen(pfad);
+bool QtPlattform::dateiLoeschen(const QString& pfad, QString* fehler) {
+    return dateischicht::loeschen(pfad, fehler);
 }
 
 QString datenordnerFuer(const QString& programmordner) {

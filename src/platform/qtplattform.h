@@ -4,11 +4,26 @@
 
 namespace velmora {
 
+// What the real platform layer takes from the desktop it runs on; tests point it elsewhere.
+struct Umgebung {
+    QString programmordner;
+    // The program that opens a document and tells by its exit status whether it could; empty:
+    // Qt's desktop services, which cannot tell.
+    QString oeffner;
+};
+
+// The program's own folder and xdg-open, when it is found in PATH.
+Umgebung desktopUmgebung();
+
 // The platform layer of the running program: desktop handler, clipboard, processes,
 // message boxes and the real file system.
 class QtPlattform : public Plattform {
 public:
+    explicit QtPlattform(Umgebung umgebung = desktopUmgebung());
+
     bool oeffnen(const QString& adresse) override;
+    void dokumentOeffnen(const QString& pfad, QObject* kontext,
+                         std::function<void(bool geoeffnet)> fertig) override;
     bool zwischenablageSetzen(const QString& text) override;
     bool programmStarten(const QString& pfad) override;
     void meldung(QWidget* besitzer, const QString& titel, const QString& text,
@@ -19,12 +34,18 @@ public:
     QString datenordner() override;
     QString dokumentenordner() override;
 
-    std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override;
-    bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override;
-    Neuanlage dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+    std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                         QString* fehler) override;
+    bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
+                       QString* fehler) override;
+    Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                               QString* fehler) override;
-    bool dateiVorhanden(const QString& pfad) override;
-    bool dateiLoeschen(const QString& pfad) override;
+    bool dateiVorhanden(const QString& pfad, Dateiart art) override;
+    bool dateiLoeschen(const QString& pfad, QString* fehler) override;
+
+private:
+    Umgebung umgebung;
+    std::optional<QString> gewaehlterDatenordner;
 };
 
 // The data folder for a program folder: the folder itself when a file can really be created

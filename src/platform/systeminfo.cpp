@@ -36,7 +36,7 @@ std::optional<QString> msinfoPfad(Plattform& plattform, Registrierung& registrie
         return std::nullopt;
     }
     const QString pfad = *ordner + QStringLiteral("\\MSINFO32.EXE");
-    if (!plattform.dateiVorhanden(pfad)) {
+    if (!plattform.dateiVorhanden(pfad, Dateiart::Dokument)) {
         return std::nullopt;
     }
     return pfad;

@@ -14,17 +14,19 @@ QString einstellungspfad(Plattform& plattform) {
 
 void einstellungenLaden(frmzg& fenster, Plattform& plattform) {
     const QString pfad = einstellungspfad(plattform);
-    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad)) {
+    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
         return;
     }
-    const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteDateigroesse);
+    QString fehler;
+    const std::optional<QByteArray> inhalt =
+        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
     if (!inhalt) {
         plattform.meldung(nullptr, QStringLiteral("Velmora"),
                           QStringLiteral("Die Einstellungen in „%1“ konnten nicht gelesen "
-                                         "werden. Das Fenster beginnt ohne die zuletzt "
+                                         "werden.\n%2\n\nDas Fenster beginnt ohne die zuletzt "
                                          "gespeicherten Angaben; beim Schließen wird die "
                                          "Datei mit den dann eingegebenen überschrieben.")
-                              .arg(pfad),
+                              .arg(pfad, fehler),
                           Meldungssymbol::Ausruf);
         return;
     }
@@ -40,8 +42,8 @@ std::optional<QString> einstellungenSpeichern(const frmzg& fenster, Plattform& p
     }
     const std::string datei = einstellungenSchreiben(fensterzustand(fenster));
     QString fehler;
-    if (!plattform.dateiErsetzen(pfad, QByteArray(datei.data(), qsizetype(datei.size())),
-                                 &fehler)) {
+    if (!plattform.dateiErsetzen(pfad, Dateiart::Eigen,
+                                 QByteArray(datei.data(), qsizetype(datei.size())), &fehler)) {
         return QStringLiteral("„%1“: %2").arg(pfad, fehler);
     }
     return std::nullopt;

@@ -65,6 +65,9 @@ public:
     void kopieren();
     // The reference as a document for the word processor.
     void zeugniserstellen();
+    // The end the system asks for (a logout, a signal): saves as a close does, asks nothing
+    // and ends the program.
+    void sofortBeenden();
 
 signals:
     // The user changed something the window keeps: a box left, a grade, the gender, a flag,

@@ -3,6 +3,8 @@
 #include "window/einstellungsdatei.h"
 #include "window/frmzg.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 // A failed save keeps the window open once, so that the user can copy the reference or free
@@ -28,6 +30,17 @@ bool frmzg::einstellungenSichern() {
     const bool schliessen = sichernGescheitert;
     sichernGescheitert = true;
     return schliessen;
+}
+
+// Nobody is there to answer a question at a logout, so a failed save goes to standard error.
+// exit() ends the event loop without closing the window, which would save a second time.
+void frmzg::sofortBeenden() {
+    if (const std::optional<QString> fehler = einstellungenSpeichern(*this, plattform)) {
+        plattform.protokoll(
+            QStringLiteral("Die Angaben konnten beim Beenden nicht gespeichert werden: %1")
+                .arg(*fehler));
+    }
+    QCoreApplication::exit(0);
 }
 
 } // namespace velmora

@@ -13,14 +13,17 @@ void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
         return;
     }
     const QString pfad = ordner + QStringLiteral("/übergabe.ini");
-    if (!plattform.dateiVorhanden(pfad)) {
+    if (!plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
         return;
     }
-    const std::optional<QByteArray> inhalt = plattform.dateiLesen(pfad, hoechsteDateigroesse);
+    QString fehler;
+    const std::optional<QByteArray> inhalt =
+        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
     if (!inhalt) {
         plattform.protokoll(
-            QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelesen werden; sie bleibt liegen.")
-                .arg(pfad));
+            QStringLiteral(
+                "Die Übergabedatei „%1“ konnte nicht gelesen werden; sie bleibt liegen. %2")
+                .arg(pfad, fehler));
         return;
     }
     const auto texte = uebergabeLesen(std::string_view(inhalt->constData(), inhalt->size()));
@@ -29,10 +32,10 @@ void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
             fenster.textSetzen(i, QString::fromStdString(*texte[i]));
         }
     }
-    if (!plattform.dateiLoeschen(pfad)) {
+    if (!plattform.dateiLoeschen(pfad, &fehler)) {
         plattform.protokoll(QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelöscht werden; "
-                                           "der nächste Start übernimmt sie noch einmal.")
-                                .arg(pfad));
+                                           "der nächste Start übernimmt sie noch einmal. %2")
+                                .arg(pfad, fehler));
     }
     fenster.vorschau();
 }

@@ -11,9 +11,9 @@ void frmzg::zeugniserstellen() {
     eingabeAbschliessen();
     const Vorlagendokument dokument = zeugnisdokumentErstellen(
         daten(), angezeigteVorschautexte(), plattform.programmordner(),
-        {[this](const QString& pfad) { return plattform.dateiVorhanden(pfad); },
+        {[this](const QString& pfad) { return plattform.dateiVorhanden(pfad, Dateiart::Dokument); },
          [this](const QString& pfad, qint64 hoechstens) {
-             return plattform.dateiLesen(pfad, hoechstens);
+             return plattform.dateiLesen(pfad, Dateiart::Dokument, hoechstens, nullptr);
          }});
     if (!dokument.hinweis.isEmpty()) {
         plattform.protokoll(dokument.hinweis);
@@ -24,7 +24,7 @@ void frmzg::zeugniserstellen() {
         zeugnisAblegen(plattform.dokumentenordner().toStdString(), [&](const std::string& p) {
             const QString pfad = QString::fromStdString(p);
             QString fehler;
-            switch (plattform.dateiNeuAnlegen(pfad, inhalt, &fehler)) {
+            switch (plattform.dateiNeuAnlegen(pfad, Dateiart::Dokument, inhalt, &fehler)) {
             case Neuanlage::Angelegt:
                 return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
             case Neuanlage::Vorhanden:
@@ -39,10 +39,12 @@ void frmzg::zeugniserstellen() {
                           Meldungssymbol::Kritisch);
         return;
     }
-    if (!plattform.oeffnen(QString::fromStdString(*ablage.pfad))) {
-        plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.")
-                                .arg(QString::fromStdString(*ablage.pfad)));
-    }
+    const QString pfad = QString::fromStdString(*ablage.pfad);
+    plattform.dokumentOeffnen(pfad, this, [this, pfad](bool geoeffnet) {
+        if (!geoeffnet) {
+            plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.").arg(pfad));
+        }
+    });
 }
 
 } // namespace velmora

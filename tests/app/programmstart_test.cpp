@@ -43,9 +43,10 @@ public:
         notieren(titel + ": " + text);
         FakePlattform::meldung(besitzer, titel, text, symbol);
     }
-    std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override {
+    std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                         QString* fehler) override {
         notieren(QFileInfo(pfad).fileName());
-        return FakePlattform::dateiLesen(pfad, hoechstens);
+        return FakePlattform::dateiLesen(pfad, art, hoechstens, fehler);
     }
 };
 
@@ -63,10 +64,11 @@ class ProgrammstartTest : public QObject {
     }
     QString pfad(const QString& name) const { return plattform->datenordnerPfad + '/' + name; }
     void ablegen(const QString& name, const QByteArray& inhalt) {
-        QVERIFY(dateischicht::ersetzen(pfad(name), inhalt, {}));
+        QVERIFY(dateischicht::ersetzen(pfad(name), Dateiart::Eigen, inhalt, {}));
     }
     QByteArray gespeichert() const {
-        return dateischicht::lesen(pfad(einstellungsdatei), 1 << 30).value_or("(keine Datei)");
+        return dateischicht::lesen(pfad(einstellungsdatei), Dateiart::Eigen, 1 << 30)
+            .value_or("(keine Datei)");
     }
 
 private slots:

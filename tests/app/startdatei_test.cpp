@@ -28,7 +28,7 @@ class StartdateiTest : public QObject {
     }
     QString ablegen(const QString& name, const QByteArray& inhalt) {
         const QString pfad = plattform->datenordnerPfad + '/' + name;
-        return dateischicht::ersetzen(pfad, inhalt, nullptr) ? pfad : QString();
+        return dateischicht::ersetzen(pfad, Dateiart::Dokument, inhalt, nullptr) ? pfad : QString();
     }
     // The window holds the inputs, grades and flags of the reference and shows its previews.
     void zeigt(const Zeugnisdaten& erwartet) {

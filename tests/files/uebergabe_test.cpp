@@ -13,6 +13,8 @@ TEST(Uebergabe, GibtDieTexteDerErstenZehnZeilen) {
         {"", {}},
         {"Erika\r\n Muster frau \r\n\r\n", {"Erika", " Muster frau ", ""}},
         {"a\nb\nc", {"a", "b", "c"}},
+        {"a\rb\r\n\r\nc\n\rd", {"a", "b", "", "c", "", "d"}},
+        {"J\xFCrgen\r\nJ\xC3\xBCrgen\r\n", {"Jürgen", "Jürgen"}},
         {"\xEF\xBB\xBF\xC5\x81ukasz\r\nK\xC3\xB6ln\r\n", {"Łukasz", "Köln"}},
         {"a\r\n" + lang + "\r\nc\r\n", {"a", std::nullopt, "c"}}};
     for (const auto& [datei, texte] : faelle) {

@@ -1,3 +1,4 @@
+#include "platform/dateischicht.h"
 #include "platform/qtplattform.h"
 
 #include <QClipboard>
@@ -9,6 +10,11 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+using velmora::Dateiart;
+using velmora::Neuanlage;
+namespace dateischicht = velmora::dateischicht;
 
 class QtPlattformTest : public QObject {
     Q_OBJECT
@@ -17,19 +23,27 @@ class QtPlattformTest : public QObject {
     velmora::QtPlattform plattform;
 
     QString pfad(const QString& name) const { return ordner.filePath(name); }
-    QByteArray inhalt(const QString& name) {
-        return plattform.dateiLesen(pfad(name), 1000).value_or("<fehlt>");
+    static QByteArray inhalt(const QString& pfad) {
+        return dateischicht::lesen(pfad, Dateiart::Dokument, 1000).value_or("<fehlt>");
+    }
+    // Kind and mode of the entry itself, 0 when there is none.
+    static mode_t eintrag(const QString& pfad) {
+        struct stat daten {};
+        return ::lstat(QFile::encodeName(pfad).constData(), &daten) == 0 ? daten.st_mode : 0;
+    }
+    static QStringList eintraege(const QString& ordner) {
+        return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot);
     }
 
 private slots:
     void initTestCase() {
-        QCOMPARE(plattform.dateiNeuAnlegen(pfad("zehn.txt"), "0123456789", nullptr),
-                 velmora::Neuanlage::Angelegt);
-        QCOMPARE(plattform.dateiNeuAnlegen(pfad(".versteckt"), "x", nullptr),
-                 velmora::Neuanlage::Angelegt);
+        QVERIFY(dateischicht::ersetzen(pfad("zehn.txt"), Dateiart::Eigen, "0123456789", nullptr));
+        QVERIFY(dateischicht::ersetzen(pfad(".versteckt"), Dateiart::Eigen, "x", nullptr));
         QVERIFY(QDir(ordner.path()).mkdir("ordner"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(pfad("konfiguration")));
         std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails instead
+        ::umask(022);
     }
 
     void zwischenablageHaeltNurKlartext() {
@@ -59,39 +73,127 @@ private slots:
         QFETCH(qint64, hoechstens);
         QFETCH(QByteArray, gelesen);
         QFETCH(bool, vorhanden);
-        QCOMPARE(plattform.dateiLesen(pfad(name), hoechstens).value_or("<fehlt>"), gelesen);
-        QCOMPARE(plattform.dateiVorhanden(pfad(name)), vorhanden);
+        QCOMPARE(plattform.dateiLesen(pfad(name), Dateiart::Dokument, hoechstens, nullptr)
+                     .value_or("<fehlt>"),
+                 gelesen);
+        QCOMPARE(plattform.dateiVorhanden(pfad(name), Dateiart::Dokument), vorhanden);
+    }
+
+    // A link, a FIFO or a folder in the place of one of the program's own files is neither
+    // read nor written nor deleted, and says what it is; no file it names is touched, none is
+    // created. As the name of a new document it counts as taken.
+    void eigeneDateiNurAlsGewoehnlicheDatei_data() {
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("Verknüpfung auf eine Datei") << "geheim.txt"
+                                                    << "symbolische Verknüpfung";
+        QTest::newRow("Verknüpfung ins Leere") << "nirgends.txt"
+                                               << "symbolische Verknüpfung";
+        QTest::newRow("FIFO") << ""
+                              << "benannte Pipe";
+        QTest::newRow("Ordner") << ""
+                                << "Ordner";
+    }
+    void eigeneDateiNurAlsGewoehnlicheDatei() {
+        QFETCH(QString, ziel);
+        QFETCH(QString, grund);
+        QTemporaryDir daten;
+        const QString datei = daten.filePath("arbeitszeugnis.ini");
+        QVERIFY(dateischicht::ersetzen(daten.filePath("geheim.txt"), Dateiart::Eigen, "geheim",
+                                       nullptr));
+        QVERIFY(!ziel.isEmpty()     ? QFile::link(daten.filePath(ziel), datei)
+                : grund == "Ordner" ? QDir().mkdir(datei)
+                                    : ::mkfifo(QFile::encodeName(datei).constData(), 0600) == 0);
+        const mode_t vorher = eintrag(datei);
+        const QStringList vorherDa = eintraege(daten.path());
+
+        QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen));
+        std::array<QString, 3> fehler;
+        QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]));
+        QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]));
+        QVERIFY(!plattform.dateiLoeschen(datei, &fehler[2]));
+        for (const QString& grundGenannt : fehler) {
+            QVERIFY2(grundGenannt.contains(grund), qPrintable(grundGenannt));
+        }
+        for (const Dateiart art : {Dateiart::Eigen, Dateiart::Dokument}) {
+            QCOMPARE(plattform.dateiNeuAnlegen(datei, art, "neu", nullptr), Neuanlage::Vorhanden);
+        }
+        QCOMPARE(eintrag(datei), vorher);
+        QCOMPARE(eintraege(daten.path()), vorherDa);
+        QCOMPARE(inhalt(daten.filePath("geheim.txt")), "geheim");
+    }
+
+    // A document may be a link: it is read and replaced at the file it names; the link stays.
+    void dokumentFolgtVerknuepfung() {
+        const QString zeugnis = pfad("Zeugnis.zeugnis");
+        QVERIFY(QFile::link(pfad("ordner/Zeugnis.zeugnis"), zeugnis));
+        QVERIFY(plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "alt", nullptr));
+        QCOMPARE(plattform.dateiLesen(zeugnis, Dateiart::Dokument, 100, nullptr), "alt");
+        QVERIFY(S_ISLNK(eintrag(zeugnis)));
+        QCOMPARE(inhalt(pfad("ordner/Zeugnis.zeugnis")), "alt");
+    }
+
+    // The program's own new files are the user's alone; a replaced file keeps its mode.
+    void modusDerDateien_data() {
+        QTest::addColumn<Dateiart>("art");
+        QTest::addColumn<bool>("neuAnlegen");
+        QTest::addColumn<int>("vorher");
+        QTest::addColumn<int>("nachher");
+        QTest::newRow("eigene, ersetzt") << Dateiart::Eigen << false << 0 << 0600;
+        QTest::newRow("eigene, ersetzt, war 0664") << Dateiart::Eigen << false << 0664 << 0664;
+        QTest::newRow("eigene, angelegt") << Dateiart::Eigen << true << 0 << 0600;
+        QTest::newRow("Dokument, angelegt") << Dateiart::Dokument << true << 0 << 0644;
+    }
+    void modusDerDateien() {
+        QFETCH(Dateiart, art);
+        QFETCH(bool, neuAnlegen);
+        QFETCH(int, vorher);
+        QFETCH(int, nachher);
+        QTemporaryDir daten;
+        const QString datei = daten.filePath("datei");
+        if (vorher) {
+            QVERIFY(dateischicht::ersetzen(datei, art, "alt", nullptr));
+            QCOMPARE(::chmod(QFile::encodeName(datei).constData(), mode_t(vorher)), 0);
+        }
+        QVERIFY(neuAnlegen
+                    ? plattform.dateiNeuAnlegen(datei, art, "x", nullptr) == Neuanlage::Angelegt
+                    : plattform.dateiErsetzen(datei, art, "x", nullptr));
+        QCOMPARE(eintrag(datei) & 07777, mode_t(nachher));
     }
 
     void ersetzenGanzOderGarNicht_data() {
         QTest::addColumn<int>("groesse");
-        QTest::newRow("klein") << 64;
-        QTest::newRow("gross") << 100000;
+        QTest::addColumn<bool>("umbenennenScheitert");
+        QTest::newRow("klein") << 64 << false;
+        QTest::newRow("gross") << 100000 << false;
+        QTest::newRow("Umbenennen scheitert") << 4 << true;
     }
-    // A write cut short, here by the file size limit that binds root too, leaves the old file.
+    // A write cut short, here by the file size limit that binds root too, or a failed rename
+    // leaves the old file and no temporary file.
     void ersetzenGanzOderGarNicht() {
         QFETCH(int, groesse);
-        QVERIFY(plattform.dateiErsetzen(pfad("z.ini"), "eine lange alte Fassung", nullptr));
-        QVERIFY(plattform.dateiErsetzen(pfad("z.ini"), "alt", nullptr));
-        QCOMPARE(inhalt("z.ini"), QByteArray("alt"));
+        QFETCH(bool, umbenennenScheitert);
+        QTemporaryDir daten;
+        const QString datei = daten.filePath("z.ini");
+        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", {}));
+        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
         rlimit vorher{};
         getrlimit(RLIMIT_FSIZE, &vorher);
         const rlimit eng{8, vorher.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+        const auto scheitert = [](const char*, const char*) {
+            errno = EIO;
+            return -1;
+        };
         QString fehler;
         const bool ersetzt =
-            plattform.dateiErsetzen(pfad("z.ini"), QByteArray(groesse, 'x'), &fehler);
+            dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
+                                   umbenennenScheitert ? +scheitert : ::rename);
         setrlimit(RLIMIT_FSIZE, &vorher);
         QVERIFY(!ersetzt);
         QVERIFY(!fehler.isEmpty());
-        QCOMPARE(inhalt("z.ini"), QByteArray("alt"));
-    }
-
-    void neuAnlegenUeberschreibtNie() {
-        QString fehler;
-        QCOMPARE(plattform.dateiNeuAnlegen(pfad("zehn.txt"), "neu", &fehler),
-                 velmora::Neuanlage::Vorhanden);
-        QCOMPARE(inhalt("zehn.txt"), QByteArray("0123456789"));
+        QCOMPARE(inhalt(datei), "alt");
+        QCOMPARE(eintraege(daten.path()), QStringList{"z.ini"});
     }
 
     void datenordner_data() {
@@ -111,6 +213,48 @@ private slots:
         // The probe file leaves nothing behind.
         QCOMPARE(QDir(programmordner).entryList({".velmora-probe*"}, QDir::Hidden | QDir::Files),
                  QStringList());
+    }
+
+    // Once chosen, the data folder stays: when the program's folder goes away, a save there
+    // fails, to be reported, instead of moving to the configuration folder.
+    void datenordnerBleibtFuerDenLauf() {
+        QTemporaryDir programm;
+        velmora::QtPlattform laufend({programm.path(), {}});
+        QCOMPARE(laufend.datenordner(), programm.path());
+        QVERIFY(programm.remove());
+        QCOMPARE(laufend.datenordner(), programm.path());
+        QVERIFY(!laufend.dateiErsetzen(programm.filePath("a.ini"), Dateiart::Eigen, "1", {}));
+    }
+
+    // The opener's exit status decides, and the answer comes through the event loop.
+    void dokumentOeffnen_data() {
+        QTest::addColumn<QString>("oeffner");
+        QTest::addColumn<bool>("geoeffnet");
+        QTest::newRow("Status 0") << "exit 0" << true;
+        QTest::newRow("Status 1") << "exit 1" << false;
+        QTest::newRow("abgestürzt") << "kill -KILL $$" << false;
+        QTest::newRow("nicht startbar") << "" << false;
+    }
+    void dokumentOeffnen() {
+        QFETCH(QString, oeffner);
+        QFETCH(bool, geoeffnet);
+        QTemporaryDir werkzeug;
+        const QString skript = werkzeug.filePath("oeffner");
+        if (!oeffner.isEmpty()) {
+            const QString text = "#!/bin/sh\necho \"$1\" > \"$0.arg\"\n" + oeffner + "\n";
+            QVERIFY(dateischicht::ersetzen(skript, Dateiart::Eigen, text.toUtf8(), nullptr));
+            QVERIFY(QFile::setPermissions(skript, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        velmora::QtPlattform desktop({ordner.path(), skript});
+        QObject kontext;
+        std::optional<bool> antwort;
+        desktop.dokumentOeffnen(pfad("Zeugnis (2).doc"), &kontext,
+                                [&](bool ergebnis) { antwort = ergebnis; });
+        QVERIFY(!antwort);
+        QTRY_VERIFY(antwort.has_value());
+        QCOMPARE(*antwort, geoeffnet);
+        QCOMPARE(inhalt(skript + ".arg"),
+                 oeffner.isEmpty() ? "<fehlt>" : (pfad("Zeugnis (2).doc") + "\n").toUtf8());
     }
 };
 

@@ -111,8 +111,9 @@ TEST_P(StartSysInfoTest, StartetDasWerkzeugOderMeldetEs) {
     plattform.startenGelingt = fall.startet;
     const QString ordner = plattform.programmordnerPfad;
     if (fall.werkzeugDa) {
-        ASSERT_EQ(plattform.dateiNeuAnlegen(ordner + "\\MSINFO32.EXE", "MZ", nullptr),
-                  Neuanlage::Angelegt);
+        ASSERT_EQ(
+            plattform.dateiNeuAnlegen(ordner + "\\MSINFO32.EXE", Dateiart::Dokument, "MZ", nullptr),
+            Neuanlage::Angelegt);
     }
     Speicherregistrierung registrierung;
     if (!fall.pfadwert.empty()) {

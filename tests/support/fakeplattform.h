@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <optional>
 
 namespace velmora {
@@ -20,6 +21,11 @@ class FakePlattform : public Plattform {
     QString unterordner(const QString& name) {
         dateischicht::ordnerSichern(wurzel.filePath(name));
         return wurzel.filePath(name);
+    }
+    // A rename that fails as on a disk that went away.
+    static int umbenennenGehtNicht(const char*, const char*) {
+        errno = EIO;
+        return -1;
     }
     // Fails with the given reason, if any, without touching the file.
     static bool scheitert(const std::optional<QString>& grund, QString* fehler) {
@@ -48,8 +54,9 @@ public:
     bool oeffnenGelingt = true;
     bool zwischenablageGelingt = true;
     bool startenGelingt = true;
-    bool lesenScheitert = false;
+    std::optional<QString> lesenScheitert;      // the reason given
     std::optional<QString> ersetzenScheitert;   // the reason given
+    bool umbenennenScheitert = false;           // the last step of a replace
     std::optional<QString> neuAnlegenScheitert; // the reason given
     bool loeschenScheitert = false;
 
@@ -64,6 +71,12 @@ public:
     bool oeffnen(const QString& adresse) override {
         geoeffnet.append(adresse);
         return oeffnenGelingt;
+    }
+    // Answers at once, as an opener that is done already.
+    void dokumentOeffnen(const QString& pfad, QObject*,
+                         std::function<void(bool geoeffnet)> fertig) override {
+        geoeffnet.append(pfad);
+        fertig(oeffnenGelingt);
     }
     bool zwischenablageSetzen(const QString& text) override {
         if (zwischenablageGelingt) {
@@ -86,22 +99,29 @@ public:
     QString datenordner() override { return datenordnerPfad; }
     QString dokumentenordner() override { return dokumentenordnerPfad; }
 
-    std::optional<QByteArray> dateiLesen(const QString& pfad, qint64 hoechstens) override {
-        return lesenScheitert ? std::nullopt : dateischicht::lesen(pfad, hoechstens);
+    std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                         QString* fehler) override {
+        return scheitert(lesenScheitert, fehler)
+                   ? std::nullopt
+                   : dateischicht::lesen(pfad, art, hoechstens, fehler);
     }
-    bool dateiErsetzen(const QString& pfad, const QByteArray& inhalt, QString* fehler) override {
+    bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
+                       QString* fehler) override {
         return !scheitert(ersetzenScheitert, fehler) &&
-               dateischicht::ersetzen(pfad, inhalt, fehler);
+               dateischicht::ersetzen(pfad, art, inhalt, fehler,
+                                      umbenennenScheitert ? umbenennenGehtNicht : ::rename);
     }
-    Neuanlage dateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt,
+    Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                               QString* fehler) override {
         return scheitert(neuAnlegenScheitert, fehler)
                    ? Neuanlage::Fehler
-                   : dateischicht::neuAnlegen(pfad, inhalt, fehler);
+                   : dateischicht::neuAnlegen(pfad, art, inhalt, fehler);
     }
-    bool dateiVorhanden(const QString& pfad) override { return dateischicht::vorhanden(pfad); }
-    bool dateiLoeschen(const QString& pfad) override {
-        return !loeschenScheitert && dateischicht::loeschen(pfad);
+    bool dateiVorhanden(const QString& pfad, Dateiart art) override {
+        return dateischicht::vorhanden(pfad, art);
+    }
+    bool dateiLoeschen(const QString& pfad, QString* fehler) override {
+        return !loeschenScheitert && dateischicht::loeschen(pfad, fehler);
     }
 };
 

@@ -168,7 +168,7 @@ private slots:
         const std::string basis = "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}}"
                                   "\\paperw12240\\paperh15840\\margl1800\r\n}";
         QVERIFY(dateischicht::ersetzen(plattform->programmordnerPfad + "/temp.doc",
-                                       QByteArray::fromStdString(basis), {}));
+                                       Dateiart::Dokument, QByteArray::fromStdString(basis), {}));
         plattform->oeffnenGelingt = false; // costs nothing: the document is written
         fenster->geschlechtWaehlen(frau);
         fenster->anzeigeSetzen(13, Qt::Checked);
@@ -184,8 +184,9 @@ private slots:
         klicken("cmdfertig(0)");
         const Zeugnisdokument erwartet = zeugnisdokument(fenster->daten(), vorschautexte(), basis);
         QVERIFY(erwartet.basisVerwendet && erwartet.rtf.find("30.06.2005") != std::string::npos);
-        QCOMPARE(dateischicht::lesen(dokument("Zeugnis.doc"), 1 << 20).value_or(""),
-                 QByteArray::fromStdString(erwartet.rtf));
+        QCOMPARE(
+            dateischicht::lesen(dokument("Zeugnis.doc"), Dateiart::Dokument, 1 << 20).value_or(""),
+            QByteArray::fromStdString(erwartet.rtf));
         QVERIFY(plattform->meldungen.isEmpty());
     }
 
@@ -200,11 +201,13 @@ private slots:
         QVERIFY(plattform->meldungen[0].text.contains("Zeugnis.doc"));
         plattform->neuAnlegenScheitert.reset();
         klicken("cmdfertig(0)");
-        QVERIFY(dateischicht::ersetzen(dokument("Zeugnis.doc"), "von Hand", {}));
+        QVERIFY(
+            dateischicht::ersetzen(dokument("Zeugnis.doc"), Dateiart::Dokument, "von Hand", {}));
         klicken("cmdfertig(0)");
         QCOMPARE(plattform->geoeffnet,
                  QStringList({dokument("Zeugnis.doc"), dokument("Zeugnis (2).doc")}));
-        QCOMPARE(dateischicht::lesen(dokument("Zeugnis.doc"), 100).value_or(""), "von Hand");
+        QCOMPARE(dateischicht::lesen(dokument("Zeugnis.doc"), Dateiart::Dokument, 100).value_or(""),
+                 "von Hand");
         QCOMPARE(plattform->meldungen.size(), 1);
     }
 

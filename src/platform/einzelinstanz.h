@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+
+namespace velmora {
+
+// One running program per data folder. The first start holds a lock in the folder (which
+// ends with its process, however that ends) and listens for later starts; a later start hands
+// its command line to it and ends, so no two windows overwrite each other's entries.
+class Einzelinstanz : public QObject {
+    Q_OBJECT
+public:
+    struct Anmeldung {
+        // Ungeschuetzt: the first, but the lock could not be taken, so nothing keeps a later
+        // start out. KeineAntwort: another program holds the folder but does not answer.
+        enum class Art { Erste, Ungeschuetzt, Weitergereicht, KeineAntwort } art;
+        QString grund; // why not Erste, in German
+    };
+
+    explicit Einzelinstanz(const QString& datenordner, QObject* eltern = nullptr);
+    ~Einzelinstanz() override;
+
+    // Takes the data folder for this process, or hands the arguments (and the folder they were
+    // given in) to the process that has it. Without a data folder there is nothing to guard.
+    Anmeldung anmelden(const QStringList& argumente);
+
+signals:
+    // A later start on the same data folder asked for this.
+    void weitererStart(const QStringList& argumente, const QString& arbeitsordner);
+
+private:
+    void dienstStarten();
+    bool weiterreichen(const QStringList& argumente);
+
+    QString datenordner;
+    QString dienstname;
+    int sperre = -1; // the lock file, locked while open
+    QLocalServer* dienst = nullptr;
+};
+
+} // namespace velmora
