@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -41,6 +42,27 @@ public:
     // A message box with a single OK button; returns when the user has confirmed it.
     virtual void meldung(QWidget* besitzer, const QString& titel, const QString& text,
                          Meldungssymbol symbol) = 0;
+    // A question with buttons of its own, the first the default: answers the index of the
+    // button chosen, or -1 when the box was closed without a choice (Escape).
+    virtual int frage(QWidget* besitzer, const QString& titel, const QString& text,
+                      const QStringList& knoepfe) = 0;
+    // A list with buttons below it: answers the button chosen (-1 when closed) and the entry
+    // selected then (-1: none). A double-click on an entry chooses it with the first button.
+    struct Listenwahl {
+        int knopf = -1;
+        int eintrag = -1;
+    };
+    virtual Listenwahl listeZeigen(QWidget* besitzer, const QString& titel, const QString& text,
+                                   const QStringList& eintraege, const QStringList& knoepfe) = 0;
+    // The desktop's dialogs for a file to open, starting in `ordner`, or to save, suggesting
+    // `vorschlag` (a whole path); saving over an existing file is asked by the dialog itself.
+    // `filter` as Qt writes it ("Zeugnisse (*.zeugnis)"). Nothing when the user cancelled.
+    virtual std::optional<QString> dateiZumOeffnen(QWidget* besitzer, const QString& titel,
+                                                   const QString& ordner,
+                                                   const QString& filter) = 0;
+    virtual std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
+                                                     const QString& vorschlag,
+                                                     const QString& filter) = 0;
     // A note for whoever reads standard error: what went wrong without troubling the user.
     virtual void protokoll(const QString& text) = 0;
 

@@ -1,16 +1,19 @@
 #include "platform/qtplattform.h"
 
 #include "platform/dateischicht.h"
+#include "platform/listendialog.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -114,6 +117,39 @@ void QtPlattform::meldung(QWidget* besitzer, const QString& titel, const QString
                           Meldungssymbol symbol) {
     QMessageBox box(symbolFuer(symbol), titel, text, QMessageBox::Ok, besitzer);
     box.exec();
+}
+
+int QtPlattform::frage(QWidget* besitzer, const QString& titel, const QString& text,
+                       const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, besitzer);
+    QList<QAbstractButton*> angelegt;
+    for (const QString& knopf : knoepfe) {
+        angelegt.append(box.addButton(knopf, QMessageBox::AcceptRole));
+    }
+    if (!angelegt.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(angelegt.first()));
+    }
+    box.exec();
+    return static_cast<int>(angelegt.indexOf(box.clickedButton()));
+}
+
+Plattform::Listenwahl QtPlattform::listeZeigen(QWidget* besitzer, const QString& titel,
+                                               const QString& text, const QStringList& eintraege,
+                                               const QStringList& knoepfe) {
+    return listendialog(besitzer, titel, text, eintraege, knoepfe);
+}
+
+std::optional<QString> QtPlattform::dateiZumOeffnen(QWidget* besitzer, const QString& titel,
+                                                    const QString& ordner, const QString& filter) {
+    const QString pfad = QFileDialog::getOpenFileName(besitzer, titel, ordner, filter);
+    return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
+}
+
+std::optional<QString> QtPlattform::dateiZumSpeichern(QWidget* besitzer, const QString& titel,
+                                                      const QString& vorschlag,
+                                                      const QString& filter) {
+    const QString pfad = QFileDialog::getSaveFileName(besitzer, titel, vorschlag, filter);
+    return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
 }
 
 void QtPlattform::protokoll(const QString& text) {

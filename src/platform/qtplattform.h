@@ -28,6 +28,15 @@ public:
     bool programmStarten(const QString& pfad) override;
     void meldung(QWidget* besitzer, const QString& titel, const QString& text,
                  Meldungssymbol symbol) override;
+    int frage(QWidget* besitzer, const QString& titel, const QString& text,
+              const QStringList& knoepfe) override;
+    Listenwahl listeZeigen(QWidget* besitzer, const QString& titel, const QString& text,
+                           const QStringList& eintraege, const QStringList& knoepfe) override;
+    std::optional<QString> dateiZumOeffnen(QWidget* besitzer, const QString& titel,
+                                           const QString& ordner, const QString& filter) override;
+    std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
+                                             const QString& vorschlag,
+                                             const QString& filter) override;
     void protokoll(const QString& text) override;
 
     QString programmordner() const override;

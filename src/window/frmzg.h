@@ -4,6 +4,7 @@
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <array>
@@ -13,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -61,6 +63,11 @@ public:
     void datenSetzen(const Zeugnisdaten& daten);
     // Recomposes the previews of all sections from the controls.
     void vorschau();
+    // Checks the reference before it becomes a document or a print; with findings the user
+    // chooses between going on and going back to what was found. True: go on.
+    bool ausgabeFreigeben();
+    // Shows what the check finds, each finding leading to its tab.
+    void pruefungZeigen();
     // The plain text of the reference to the clipboard.
     void kopieren();
     // The reference as a document for the word processor.
@@ -81,6 +88,12 @@ protected:
 
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+    // The file menu's sections, in their order; each part of the window adds its entries to
+    // its own section.
+    enum class Menueabschnitt { Zeugnis, Ausgabe, Firma };
+    QAction* menueeintrag(Menueabschnitt abschnitt, const char* name, const QString& text,
+                          const QKeySequence& kuerzel = {});
 
 private:
     void obereLeisteAufbauen();
@@ -114,6 +127,9 @@ private:
     Unterschriftfelder* unterschriftfelder = nullptr;
     std::array<QPushButton*, 3> cmdfertig{};
     QPushButton* cmbStandard = nullptr;
+    QMenu* mnuDatei = nullptr;
+    // Where each section of the file menu ends.
+    std::array<QAction*, 3> abschnittsenden{};
 };
 
 } // namespace velmora

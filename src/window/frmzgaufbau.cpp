@@ -1,6 +1,5 @@
 // Building the main window's controls from the tables of inputs and sections.
 #include "compose/bewertungsbereich.h"
-#include "dialogs/dialogaufruf.h"
 #include "ui/dialogschrift.h"
 #include "ui/einpassbeschriftung.h"
 #include "ui/markierfeld.h"
@@ -20,7 +19,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,19 +254,6 @@ void frmzg::knoepfeAufbauen() {
     cmbStandard->setGeometry(twipsRechteck(layout::standardknopf));
     cmbStandard->setFocusPolicy(Qt::NoFocus);
     connect(cmbStandard, &QPushButton::clicked, this, [this] { focusNextPrevChild(true); });
-}
-
-void frmzg::menueAufbauen() {
-    const auto eintrag = [this](const char* name, const char* text) {
-        QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));
-        aktion->setObjectName(QLatin1String(name));
-        return aktion;
-    };
-    connect(eintrag("mnuBeenden", "&Beenden"), &QAction::triggered, this, &QWidget::close);
-    connect(eintrag("mnuInfo", "&Info"), &QAction::triggered, this,
-            [this] { zeigeInfo(plattform); });
-    connect(eintrag("mnuUnterst", "&Unterstützen Sie die Weiterentwicklung"), &QAction::triggered,
-            this, [] { zeigeUnterstuetzung(); });
 }
 
 void frmzg::fokusreihenfolgeSetzen() {

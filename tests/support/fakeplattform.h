@@ -49,6 +49,13 @@ public:
     QStringList gestartet;
     QList<Meldung> meldungen;
     QStringList protokolliert;
+    // Questions, lists and file dialogs asked, each as its title and text; answered from the
+    // lists below in order, and once those are used up by the first button, the first entry
+    // and a cancelled file dialog.
+    QStringList gefragt;
+    QList<int> antworten;
+    QList<Listenwahl> listenantworten;
+    QList<std::optional<QString>> dateiantworten;
 
     // How the fake answers.
     bool oeffnenGelingt = true;
@@ -94,6 +101,26 @@ public:
     }
 
     void protokoll(const QString& text) override { protokolliert.append(text); }
+
+    int frage(QWidget*, const QString& titel, const QString& text, const QStringList&) override {
+        gefragt.append(titel + ": " + text);
+        return antworten.isEmpty() ? 0 : antworten.takeFirst();
+    }
+    Listenwahl listeZeigen(QWidget*, const QString& titel, const QString& text,
+                           const QStringList& eintraege, const QStringList&) override {
+        gefragt.append(titel + ": " + text + " [" + eintraege.join(" | ") + "]");
+        return listenantworten.isEmpty() ? Listenwahl{0, 0} : listenantworten.takeFirst();
+    }
+    std::optional<QString> dateiZumOeffnen(QWidget*, const QString& titel, const QString& ordner,
+                                           const QString&) override {
+        gefragt.append(titel + ": " + ordner);
+        return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
+    }
+    std::optional<QString> dateiZumSpeichern(QWidget*, const QString& titel,
+                                             const QString& vorschlag, const QString&) override {
+        gefragt.append(titel + ": " + vorschlag);
+        return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
+    }
 
     QString programmordner() const override { return programmordnerPfad; }
     QString datenordner() override { return datenordnerPfad; }

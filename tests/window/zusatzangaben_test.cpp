@@ -116,6 +116,31 @@ private slots:
                  (std::vector<std::string>{"Beratung", "Verkauf"}));
     }
 
+    // The check asks only when it finds something, and a finding chosen leads to its tab.
+    void pruefung_vor_der_ausgabe() {
+        Zeugnisdaten d = vollstaendig();
+        d.bereich(4) = {2, anzeigeAn};
+        d.bereich(12) = {1, anzeigeAn};
+        fenster->datenSetzen(d);
+        QVERIFY(fenster->ausgabeFreigeben());
+        QVERIFY(plattform->gefragt.isEmpty());
+
+        d.text(Eingabe::Firma).clear();
+        d.bereich(4).note = 0;
+        fenster->datenSetzen(d);
+        plattform->listenantworten = {{1, 0}, {0, 1}, {-1, -1}};
+        QVERIFY(fenster->ausgabeFreigeben());
+        QVERIFY(!fenster->ausgabeFreigeben());
+        QCOMPARE(fenster->reiter(obereLeiste), 1);
+        QVERIFY(!fenster->ausgabeFreigeben());
+        QCOMPARE(plattform->gefragt.size(), 3);
+        QVERIFY(plattform->gefragt[0].contains("Denkfähigkeit: "));
+
+        plattform->listenantworten = {{0, 0}};
+        fenster->findChild<QAction*>("mnuPruefen")->trigger();
+        QCOMPARE(fenster->reiter(untereLeiste), 3);
+    }
+
     // Leaving a box, a grade, a flag, the kind: each is a change the window reports.
     void aenderungen_gemeldet() {
         QSignalSpy geaendert(fenster.get(), &frmzg::geaendert);
