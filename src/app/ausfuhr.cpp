@@ -3,8 +3,8 @@
 #include "app/befehlszeile.h"
 #include "app/exportformate.h"
 #include "app/zeugnisladen.h"
-#include "output/ablage.h"
 #include "platform/plattform.h"
+#include "render/dokumentablage.h"
 
 namespace velmora {
 
@@ -15,27 +15,6 @@ const QString standardausgabe = QStringLiteral("-");
 Ausfuhrergebnis fehler(Plattform& plattform, const QString& text) {
     plattform.protokoll(text);
     return {1, {}};
-}
-
-// Never replaces a file of the documents folder, since the user may have edited it.
-Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
-                                 std::string_view endung) {
-    return zeugnisAblegen(
-        plattform.dokumentenordner().toStdString(),
-        [&](const std::string& pfad) {
-            QString grund;
-            switch (plattform.dateiNeuAnlegen(QString::fromStdString(pfad), Dateiart::Dokument,
-                                              inhalt, &grund)) {
-            case Neuanlage::Angelegt:
-                return Anlegeergebnis{Anlegeergebnis::Art::Angelegt, {}};
-            case Neuanlage::Vorhanden:
-                return Anlegeergebnis{Anlegeergebnis::Art::Vorhanden, {}};
-            case Neuanlage::Fehler:
-                break;
-            }
-            return Anlegeergebnis{Anlegeergebnis::Art::Fehler, grund.toStdString()};
-        },
-        endung);
 }
 
 } // namespace

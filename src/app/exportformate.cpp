@@ -2,8 +2,9 @@
 
 #include "compose/komposition.h"
 #include "output/klartext.h"
-#include "platform/plattform.h"
-#include "storage/zeugnisvorlage.h"
+#include "render/zeugnisausgabe.h"
+
+#include <QString>
 
 namespace velmora {
 
@@ -25,16 +26,7 @@ QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
 }
 
 QByteArray textverarbeitungsdokument(const Zeugnisdaten& daten, Plattform& plattform) {
-    const Vorlagendokument dokument = zeugnisdokumentErstellen(
-        daten, komponierteVorschautexte(daten), plattform.programmordner(),
-        {[&](const QString& pfad) { return plattform.dateiVorhanden(pfad, Dateiart::Dokument); },
-         [&](const QString& pfad, qint64 hoechstens) {
-             return plattform.dateiLesen(pfad, Dateiart::Dokument, hoechstens, nullptr);
-         }});
-    if (!dokument.hinweis.isEmpty()) {
-        plattform.protokoll(dokument.hinweis);
-    }
-    return dokument.rtf;
+    return rtfAusgabe(zeugnisausgabe(plattform, daten, komponierteVorschautexte(daten)));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "storage/zeugnisvorlage.h"
 
 #include "generated/installationsordner.h"
+#include "output/basisdokument.h"
 #include "output/basissuche.h"
-#include "output/dokument.h"
 
 namespace velmora {
 
@@ -13,35 +13,36 @@ constexpr qint64 hoechstensBasis = 16 * 1024 * 1024;
 
 } // namespace
 
-Vorlagendokument zeugnisdokumentErstellen(const Zeugnisdaten& daten,
-                                          const AngezeigteVorschautexte& vorschautexte,
-                                          const QString& programmordner,
-                                          const Vorlagenzugriff& zugriff) {
-    Vorlagendokument ergebnis;
+Basisvorlage basisvorlageLaden(const QString& programmordner, const Vorlagenzugriff& zugriff) {
+    Basisvorlage vorlage;
     const std::string ordner = programmordner.toStdString();
     const std::string vomProgramm = ordner + "/" + datenordnerVomProgramm;
     const auto pfad = basisdokumentSuchen(
         ordner, {vomProgramm, installierterDatenordner},
         [&](const std::string& p) { return zugriff.vorhanden(QString::fromStdString(p)); });
-    std::optional<QByteArray> basis;
     if (!pfad) {
-        ergebnis.hinweis = QStringLiteral("Keine Vorlage temp.doc gefunden; das Dokument "
-                                          "bekommt die eingebaute Seiteneinrichtung.");
-    } else if (basis = zugriff.lesen(QString::fromStdString(*pfad), hoechstensBasis); !basis) {
-        ergebnis.hinweis = QStringLiteral("Die Vorlage „%1“ ist nicht lesbar; das Dokument "
-                                          "bekommt die eingebaute Seiteneinrichtung.")
-                               .arg(QString::fromStdString(*pfad));
+        vorlage.hinweis = QStringLiteral("Keine Vorlage temp.doc gefunden; das Dokument "
+                                         "bekommt die eingebaute Seiteneinrichtung.");
+        return vorlage;
     }
-    const Zeugnisdokument dokument = zeugnisdokument(
-        daten, vorschautexte,
-        basis ? std::optional<std::string_view>(std::string_view(basis->data(), basis->size()))
-              : std::nullopt);
-    if (basis && !dokument.basisVerwendet) {
-        ergebnis.hinweis = QStringLiteral("Die Vorlage temp.doc ist kein RTF-Dokument; das "
-                                          "Dokument bekommt die eingebaute Seiteneinrichtung.");
+    std::optional<QByteArray> gelesen =
+        zugriff.lesen(QString::fromStdString(*pfad), hoechstensBasis);
+    if (!gelesen) {
+        vorlage.hinweis = QStringLiteral("Die Vorlage „%1“ ist nicht lesbar; das Dokument "
+                                         "bekommt die eingebaute Seiteneinrichtung.")
+                              .arg(QString::fromStdString(*pfad));
+        return vorlage;
     }
-    ergebnis.rtf = QByteArray::fromStdString(dokument.rtf);
-    return ergebnis;
+    const std::optional<Basisdokument> zerlegt =
+        basisdokumentZerlegen(std::string_view(gelesen->constData(), gelesen->size()));
+    if (!zerlegt) {
+        vorlage.hinweis = QStringLiteral("Die Vorlage temp.doc ist kein RTF-Dokument; das "
+                                         "Dokument bekommt die eingebaute Seiteneinrichtung.");
+        return vorlage;
+    }
+    vorlage.rtf = std::move(gelesen);
+    vorlage.seite = zerlegt->seite;
+    return vorlage;
 }
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/zeugnisaufbau.h"
+#include "output/dokumentmodell.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,17 +17,16 @@ struct Vorlagenzugriff {
     std::function<std::optional<QByteArray>(const QString&, qint64)> lesen;
 };
 
-struct Vorlagendokument {
-    QByteArray rtf;
+// The base document temp.doc every document of a reference is set on.
+struct Basisvorlage {
+    std::optional<QByteArray> rtf; // nothing: the built-in page setup stands in
+    Seite seite;                   // its paper and margins, for every document
     // Empty, or for standard error: why the built-in page setup stood in for temp.doc.
     QString hinweis;
 };
 
-// The document Zeugnis.doc: the reference written into the base document temp.doc, taken
-// from beside the program, else from the installed program's data folder.
-Vorlagendokument zeugnisdokumentErstellen(const Zeugnisdaten& daten,
-                                          const AngezeigteVorschautexte& vorschautexte,
-                                          const QString& programmordner,
-                                          const Vorlagenzugriff& zugriff);
+// Looks for temp.doc beside the program, else in the installed program's data folder, and
+// reads it. A file that is no RTF document counts as missing.
+Basisvorlage basisvorlageLaden(const QString& programmordner, const Vorlagenzugriff& zugriff);
 
 } // namespace velmora

@@ -21,6 +21,7 @@ class QPushButton;
 namespace velmora {
 
 class Aufgabenfelder;
+struct Zeugnisausgabe;
 class Einpassbeschriftung;
 class Plattform;
 class Reiterfeld;
@@ -68,6 +69,8 @@ public:
     bool ausgabeFreigeben();
     // Shows what the check finds, each finding leading to its tab.
     void pruefungZeigen();
+    // What every document of the reference is made from, as the controls hold it now.
+    Zeugnisausgabe ausgabe();
     // The plain text of the reference to the clipboard.
     void kopieren();
     // The reference as a document for the word processor.

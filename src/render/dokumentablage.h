@@ -1,0 +1,19 @@
+#pragma once
+
+#include "output/ablage.h"
+
+#include <QByteArray>
+
+#include <string_view>
+
+namespace velmora {
+
+class Plattform;
+
+// Saves a document in the user's documents folder as "Zeugnis.<endung>", else
+// "Zeugnis (2).<endung>" and so on: a file already there is never replaced, since the user may
+// have edited it.
+Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
+                                 std::string_view endung);
+
+} // namespace velmora
