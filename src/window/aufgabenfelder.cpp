@@ -2,47 +2,29 @@
 
 #include "ui/absatzfeld.h"
 #include "ui/markierfeld.h"
-#include "ui/reiterfeld.h"
 #include "window/fensterlayout.h"
 
-#include <QEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace velmora {
 
-namespace {
-
-namespace layout = fensterlayout;
-
-QLabel* beschriftung(const QString& text, QWidget* fuer) {
-    auto* label = new QLabel(text);
-    label->setBuddy(fuer);
-    return label;
-}
-
-} // namespace
-
 Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
-    : QObject(eltern), txtBereich(new Markierfeld({}, nullptr)), txtAufgaben(new QPlainTextEdit),
-      txtErfolge(new Absatzfeld) {
+    : Angabenseite(leiste, seite, eltern), txtBereich(new Markierfeld({}, nullptr)),
+      txtAufgaben(new QPlainTextEdit), txtErfolge(new Absatzfeld) {
     txtBereich->setObjectName(QStringLiteral("txtBereich"));
     txtAufgaben->setObjectName(QStringLiteral("txtAufgaben"));
     txtAufgaben->setTabChangesFocus(true);
     txtErfolge->setObjectName(QStringLiteral("txtErfolge"));
-    const auto setzen = [&](QWidget* steuerelement, const Twips& lage) {
-        leiste.platzieren(seite, steuerelement, twipsRechteck(layout::aufObererSeite(lage)));
-    };
-    setzen(beschriftung(QStringLiteral("Bereic&h"), txtBereich), layout::bereichBeschriftung);
-    setzen(txtBereich, layout::bereichFeld);
-    setzen(beschriftung(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben),
-           layout::aufgabenBeschriftung);
-    setzen(txtAufgaben, layout::aufgabenFeld);
-    setzen(beschriftung(QStringLiteral("Besondere Erf&olge"), txtErfolge),
-           layout::erfolgeBeschriftung);
-    setzen(txtErfolge, layout::erfolgeFeld);
+    beschriftungSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereichBeschriftung);
+    platzieren(txtBereich, fensterlayout::bereichFeld);
+    beschriftungSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben,
+                       fensterlayout::aufgabenBeschriftung);
+    platzieren(txtAufgaben, fensterlayout::aufgabenFeld);
+    beschriftungSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge,
+                       fensterlayout::erfolgeBeschriftung);
+    platzieren(txtErfolge, fensterlayout::erfolgeFeld);
     for (QWidget* feld : fokusreihe()) {
-        feld->installEventFilter(this);
+        beobachten(feld);
     }
 }
 
@@ -75,13 +57,6 @@ QList<QWidget*> Aufgabenfelder::fokusreihe() const {
 
 bool Aufgabenfelder::nimmtZeilen(const QObject* steuerelement) const {
     return steuerelement == txtAufgaben;
-}
-
-bool Aufgabenfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusOut) {
-        emit verlassen();
-    }
-    return QObject::eventFilter(objekt, ereignis);
 }
 
 } // namespace velmora

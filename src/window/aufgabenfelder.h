@@ -1,9 +1,9 @@
 #pragma once
 
 #include "compose/zeugnisdaten.h"
+#include "window/angabenseite.h"
 
 #include <QList>
-#include <QObject>
 
 class QPlainTextEdit;
 
@@ -11,11 +11,10 @@ namespace velmora {
 
 class Absatzfeld;
 class Markierfeld;
-class Reiterfeld;
 
 // The tab of the tasks: the department named in the tasks sentence, the tasks one per line and
 // a paragraph of achievements.
-class Aufgabenfelder : public QObject {
+class Aufgabenfelder : public Angabenseite {
     Q_OBJECT
 public:
     Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern);
@@ -25,13 +24,6 @@ public:
     QList<QWidget*> fokusreihe() const;
     // The tasks box takes Enter as a new line, where every other box moves on.
     bool nimmtZeilen(const QObject* steuerelement) const;
-
-signals:
-    // A box was left.
-    void verlassen();
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     Markierfeld* txtBereich;

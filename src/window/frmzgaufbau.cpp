@@ -140,9 +140,9 @@ void frmzg::obereLeisteAufbauen() {
     leiste->platzieren(2, Text1, twipsRechteck(layout::aufObererSeite(layout::warnhinweis)));
 
     aufgabenfelder = new Aufgabenfelder(*leiste, aufgabenReiter, this);
-    connect(aufgabenfelder, &Aufgabenfelder::verlassen, this, &frmzg::geaendert);
+    connect(aufgabenfelder, &Angabenseite::verlassen, this, &frmzg::geaendert);
     unterschriftfelder = new Unterschriftfelder(*leiste, unterschriftReiter, this);
-    connect(unterschriftfelder, &Unterschriftfelder::verlassen, this, &frmzg::geaendert);
+    connect(unterschriftfelder, &Angabenseite::verlassen, this, &frmzg::geaendert);
     connect(unterschriftfelder, &Unterschriftfelder::artGewaehlt, this, [this](Zeugnisart art) {
         artAnzeigen(art);
         vorschau();

@@ -2,12 +2,10 @@
 
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
-#include "ui/reiterfeld.h"
 #include "window/fensterlayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -17,20 +15,12 @@ namespace velmora {
 
 namespace {
 
-namespace layout = fensterlayout;
-
-QLabel* beschriftung(const QString& text, QWidget* fuer) {
-    auto* label = new QLabel(text);
-    label->setBuddy(fuer);
-    return label;
-}
-
 constexpr std::array<const char*, anzahlZeugnisarten> artnamen = {"Endzeugnis", "Zwisc&henzeugnis"};
 
 } // namespace
 
 Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* eltern)
-    : QObject(eltern), txtUnterzeichner(new Markierfeld({}, nullptr)),
+    : Angabenseite(leiste, seite, eltern), txtUnterzeichner(new Markierfeld({}, nullptr)),
       txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new QComboBox),
       chkGeburtsangaben(new QCheckBox(QStringLiteral("Geburtsdatum und -&ort nennen"))),
       optArt(new Optionsgruppe(this)) {
@@ -44,22 +34,21 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
     chkGeburtsangaben->setObjectName(QStringLiteral("chkGeburtsangaben"));
     chkGeburtsangaben->setChecked(true);
 
-    const auto setzen = [&](QWidget* steuerelement, const Twips& lage) {
-        leiste.platzieren(seite, steuerelement, twipsRechteck(layout::aufObererSeite(lage)));
-    };
-    setzen(beschriftung(QStringLiteral("Na&me"), txtUnterzeichner),
-           layout::unterzeichnerBeschriftung);
-    setzen(txtUnterzeichner, layout::unterzeichnerFeld);
-    setzen(beschriftung(QStringLiteral("&Vollmacht"), cmbVollmacht), layout::vollmachtBeschriftung);
-    setzen(cmbVollmacht, layout::vollmachtFeld);
-    setzen(beschriftung(QStringLiteral("Fun&ktion"), txtFunktion), layout::funktionBeschriftung);
-    setzen(txtFunktion, layout::funktionFeld);
-    setzen(chkGeburtsangaben, layout::geburtsangaben);
-    setzen(new QLabel(QStringLiteral("Art des Zeugnisses")), layout::artBeschriftung);
+    beschriftungSetzen(QStringLiteral("Na&me"), txtUnterzeichner,
+                       fensterlayout::unterzeichnerBeschriftung);
+    platzieren(txtUnterzeichner, fensterlayout::unterzeichnerFeld);
+    beschriftungSetzen(QStringLiteral("&Vollmacht"), cmbVollmacht,
+                       fensterlayout::vollmachtBeschriftung);
+    platzieren(cmbVollmacht, fensterlayout::vollmachtFeld);
+    beschriftungSetzen(QStringLiteral("Fun&ktion"), txtFunktion,
+                       fensterlayout::funktionBeschriftung);
+    platzieren(txtFunktion, fensterlayout::funktionFeld);
+    platzieren(chkGeburtsangaben, fensterlayout::geburtsangaben);
+    platzieren(new QLabel(QStringLiteral("Art des Zeugnisses")), fensterlayout::artBeschriftung);
     for (int i = 0; i < anzahlZeugnisarten; ++i) {
         auto* knopf = new QRadioButton(QString::fromUtf8(artnamen[i]));
         knopf->setObjectName(QStringLiteral("optArt(%1)").arg(i));
-        setzen(knopf, layout::artKnoepfe[i]);
+        platzieren(knopf, fensterlayout::artKnoepfe[i]);
         optArt->knopfAufnehmen(knopf);
     }
     optArt->button(static_cast<int>(artIndex(Zeugnisart::Endzeugnis)))->setChecked(true);
@@ -68,10 +57,10 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
         emit artGewaehlt(art());
         emit verlassen();
     });
-    connect(cmbVollmacht, &QComboBox::activated, this, &Unterschriftfelder::verlassen);
-    connect(chkGeburtsangaben, &QCheckBox::clicked, this, &Unterschriftfelder::verlassen);
+    connect(cmbVollmacht, &QComboBox::activated, this, &Angabenseite::verlassen);
+    connect(chkGeburtsangaben, &QCheckBox::clicked, this, &Angabenseite::verlassen);
     for (Markierfeld* feld : {txtUnterzeichner, txtFunktion}) {
-        feld->installEventFilter(this);
+        beobachten(feld);
     }
 }
 
@@ -115,13 +104,6 @@ QList<QWidget*> Unterschriftfelder::fokusreihe() const {
         reihe.append(knopf);
     }
     return reihe;
-}
-
-bool Unterschriftfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusOut) {
-        emit verlassen();
-    }
-    return QObject::eventFilter(objekt, ereignis);
 }
 
 } // namespace velmora

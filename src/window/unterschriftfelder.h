@@ -1,9 +1,9 @@
 #pragma once
 
 #include "compose/zeugnisdaten.h"
+#include "window/angabenseite.h"
 
 #include <QList>
-#include <QObject>
 
 class QCheckBox;
 class QComboBox;
@@ -13,11 +13,10 @@ namespace velmora {
 
 class Markierfeld;
 class Optionsgruppe;
-class Reiterfeld;
 
 // The tab of the signature: who signs, in which function and with which authority, whether
 // the opening sentence names the date and place of birth, and the kind of reference.
-class Unterschriftfelder : public QObject {
+class Unterschriftfelder : public Angabenseite {
     Q_OBJECT
 public:
     Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* eltern);
@@ -32,12 +31,7 @@ public:
     QList<QWidget*> fokusreihe() const;
 
 signals:
-    // A box was left, the authority, the birth data or the kind chosen.
-    void verlassen();
     void artGewaehlt(Zeugnisart art);
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     Markierfeld* txtUnterzeichner;
