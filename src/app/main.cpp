@@ -8,6 +8,8 @@
 #include "window/frmzg.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -17,6 +19,15 @@ QStringList argumenteNachDemNamen(int argc, char* argv[]) {
         argumente.append(QString::fromLocal8Bit(argv[i]));
     }
     return argumente;
+}
+
+// Qt's own dialogs (files, printing, the print preview) speak German, as the program does.
+void qtAufDeutsch(QCoreApplication& anwendung) {
+    auto* uebersetzung = new QTranslator(&anwendung);
+    if (uebersetzung->load(QStringLiteral("qtbase_de"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(uebersetzung);
+    }
 }
 
 } // namespace
@@ -34,6 +45,7 @@ int main(int argc, char* argv[]) {
 
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
+    qtAufDeutsch(anwendung);
     velmora::QtPlattform plattform;
     // Qt has taken its own options (-platform …); what is left names at most a file.
     const velmora::Aufruf aufruf = velmora::aufrufLesen(QApplication::arguments().mid(1));
