@@ -117,13 +117,10 @@ private slots:
         QCOMPARE(feld("Author"), QString::fromStdString(modell.verfasser));
 
         // The XMP packet says the same as the info dictionary, and that this is PDF/A-1b.
-        QMap<QString, QString> xmp;
+        QMap<QString, QString> xmp; // each element's text, the rdf: containers passed over
         QXmlStreamReader leser(poppler("pdfinfo", {"-meta", pfad}));
-        QString element;
-        while (!leser.atEnd()) {
-            leser.readNext();
-            if (leser.isStartElement() && leser.name() != u"li" && leser.name() != u"Seq" &&
-                leser.name() != u"Alt") {
+        for (QString element; !leser.atEnd();) {
+            if (leser.readNext() == QXmlStreamReader::StartElement && leser.prefix() != u"rdf") {
                 element = leser.qualifiedName().toString();
             } else if (leser.isCharacters() && !leser.isWhitespace()) {
                 xmp[element] += leser.text();
