@@ -33,7 +33,8 @@ QString aufrufhilfe() {
     QString formate;
     for (const Exportformat& format : exportformate) {
         formate += QStringLiteral("                     %1  %2\n")
-                       .arg(qtext(format.name), qtext(format.beschreibung));
+                       .arg(qtext(format.name), -4)
+                       .arg(qtext(format.beschreibung));
     }
     return QStringLiteral(
                "Aufruf:\n"

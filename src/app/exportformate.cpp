@@ -2,6 +2,7 @@
 
 #include "compose/komposition.h"
 #include "output/klartext.h"
+#include "render/pdfausgabe.h"
 #include "render/zeugnisausgabe.h"
 
 #include <QString>
@@ -25,15 +26,18 @@ QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
     return QByteArray::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
 }
 
-QByteArray textverarbeitungsdokument(const Zeugnisdaten& daten, Plattform& plattform) {
-    return rtfAusgabe(zeugnisausgabe(plattform, daten, komponierteVorschautexte(daten)));
+template <QByteArray (*dokument)(const Zeugnisausgabe&)>
+QByteArray ausgabe(const Zeugnisdaten& daten, Plattform& plattform) {
+    return dokument(zeugnisausgabe(plattform, daten, komponierteVorschautexte(daten)));
 }
 
 } // namespace
 
-const std::array<Exportformat, 2> exportformate = {{
-    {"txt", "txt", "der Text für die Zwischenablage (UTF-8, CR LF)", zwischenablagetext},
-    {"rtf", "rtf", "das Dokument für die Textverarbeitung (RTF)", textverarbeitungsdokument},
+const std::array<Exportformat, 4> exportformate = {{
+    {"txt", "txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
+    {"rtf", "rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
+    {"pdf", "pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
+    {"docx", "docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
 }};
 
 const Exportformat* exportformat(QStringView name) {

@@ -17,11 +17,12 @@ struct Exportformat {
     std::string_view name;         // after --export
     std::string_view endung;       // of the file in the documents folder: Zeugnis.<endung>
     std::string_view beschreibung; // for --help
+    bool mitSchriften;             // laid out with fonts: needs Qt's GUI, without a display
     // The previews are composed from the grades, as the window composes them.
     QByteArray (*erzeugen)(const Zeugnisdaten& daten, Plattform& plattform);
 };
 
-extern const std::array<Exportformat, 2> exportformate;
+extern const std::array<Exportformat, 4> exportformate;
 
 // Nothing when no format has that name.
 const Exportformat* exportformat(QStringView name);

@@ -1,4 +1,5 @@
 #include "app/befehlszeile.h"
+#include "app/exportformate.h"
 #include "app/programmende.h"
 #include "app/programmstart.h"
 #include "platform/einzelinstanz.h"
@@ -8,6 +9,10 @@
 #include "window/frmzg.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -19,6 +24,25 @@ QStringList argumenteNachDemNamen(int argc, char* argv[]) {
     return argumente;
 }
 
+QtMessageHandler qtMeldungen = nullptr;
+
+// Without a window the program talks to scripts: standard error holds its own messages, not
+// Qt's notes for developers (such as a missing XDG_RUNTIME_DIR); Qt's errors still go there.
+void nurQtFehler(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+    if (art == QtCriticalMsg || art == QtFatalMsg) {
+        qtMeldungen(art, ort, text);
+    }
+}
+
+// Qt's own dialogs (files, printing, the print preview) speak German, as the program does.
+void qtAufDeutsch(QCoreApplication& anwendung) {
+    auto* uebersetzung = new QTranslator(&anwendung);
+    if (uebersetzung->load(QStringLiteral("qtbase_de"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(uebersetzung);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -26,14 +50,24 @@ int main(int argc, char* argv[]) {
     // window toolkit is started.
     if (const QStringList argumente = argumenteNachDemNamen(argc, argv);
         !velmora::fuerDasFenster(argumente)) {
-        QCoreApplication anwendung(argc, argv);
+        const velmora::Aufruf aufruf = velmora::aufrufLesen(argumente);
+        qtMeldungen = qInstallMessageHandler(nurQtFehler);
+        // A PDF is laid out with fonts, which takes Qt's GUI: on the platform without a display.
+        std::unique_ptr<QCoreApplication> anwendung;
+        if (aufruf.format && aufruf.format->mitSchriften) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            anwendung = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            anwendung = std::make_unique<QCoreApplication>(argc, argv);
+        }
         QCoreApplication::setApplicationName(QStringLiteral("velmora"));
         velmora::QtPlattform plattform;
-        return velmora::ohneFensterAusfuehren(velmora::aufrufLesen(argumente), plattform);
+        return velmora::ohneFensterAusfuehren(aufruf, plattform);
     }
 
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
+    qtAufDeutsch(anwendung);
     velmora::QtPlattform plattform;
     // Qt has taken its own options (-platform …); what is left names at most a file.
     const velmora::Aufruf aufruf = velmora::aufrufLesen(QApplication::arguments().mid(1));

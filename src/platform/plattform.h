@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,7 @@
 #include <optional>
 
 class QObject;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace velmora {
@@ -23,6 +25,17 @@ enum class Neuanlage { Angelegt, Vorhanden, Fehler };
 // through a symbolic link; one created anew holds the user's entries and is readable by the
 // user alone. The user's documents may be links, which are followed.
 enum class Dateiart { Eigen, Dokument };
+
+// A document for the printer: its name in the printer's queue, the paper it is laid out on,
+// its number of pages, and what paints them onto a printer (false: the printer refused).
+struct Druckauftrag {
+    QString titel;
+    QPageLayout papier;
+    int seiten = 1;
+    std::function<bool(QPagedPaintDevice& drucker)> zeichnen;
+};
+
+enum class Druck { Gedruckt, Abgebrochen, Fehler };
 
 // Everything that leaves the process goes through here, so tests can record it instead.
 class Plattform {
@@ -63,6 +76,10 @@ public:
     virtual std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
                                                      const QString& vorschlag,
                                                      const QString& filter) = 0;
+    // The print dialog, then the print on the printer chosen there.
+    virtual Druck drucken(QWidget* besitzer, const Druckauftrag& auftrag) = 0;
+    // The pages as the printer will print them, from where the user may print them as well.
+    virtual void druckvorschau(QWidget* besitzer, const Druckauftrag& auftrag) = 0;
     // A note for whoever reads standard error: what went wrong without troubling the user.
     virtual void protokoll(const QString& text) = 0;
 

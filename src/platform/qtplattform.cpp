@@ -12,6 +12,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -44,6 +47,14 @@ QMessageBox::Icon symbolFuer(Meldungssymbol symbol) {
 bool beschreibbar(const QString& ordner) {
     QTemporaryFile probe(QDir(ordner).filePath(QStringLiteral(".velmora-probe-XXXXXX")));
     return probe.open();
+}
+
+// A printer asked for only now: setting one up asks the print system for its printers.
+// The document sets its own margins on the whole sheet.
+void einrichten(QPrinter& drucker, const Druckauftrag& auftrag) {
+    drucker.setDocName(auftrag.titel);
+    drucker.setPageLayout(auftrag.papier);
+    drucker.setFullPage(true);
 }
 
 } // namespace
@@ -150,6 +161,26 @@ std::optional<QString> QtPlattform::dateiZumSpeichern(QWidget* besitzer, const Q
                                                       const QString& filter) {
     const QString pfad = QFileDialog::getSaveFileName(besitzer, titel, vorschlag, filter);
     return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
+}
+
+Druck QtPlattform::drucken(QWidget* besitzer, const Druckauftrag& auftrag) {
+    QPrinter drucker(QPrinter::HighResolution);
+    einrichten(drucker, auftrag);
+    QPrintDialog dialog(&drucker, besitzer);
+    dialog.setMinMax(1, auftrag.seiten);
+    if (dialog.exec() != QDialog::Accepted) {
+        return Druck::Abgebrochen;
+    }
+    return auftrag.zeichnen(drucker) ? Druck::Gedruckt : Druck::Fehler;
+}
+
+void QtPlattform::druckvorschau(QWidget* besitzer, const Druckauftrag& auftrag) {
+    QPrinter drucker(QPrinter::HighResolution);
+    einrichten(drucker, auftrag);
+    QPrintPreviewDialog vorschau(&drucker, besitzer);
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested,
+                     [&auftrag](QPrinter* ziel) { auftrag.zeichnen(*ziel); });
+    vorschau.exec();
 }
 
 void QtPlattform::protokoll(const QString& text) {

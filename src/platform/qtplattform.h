@@ -37,6 +37,8 @@ public:
     std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
                                              const QString& vorschlag,
                                              const QString& filter) override;
+    Druck drucken(QWidget* besitzer, const Druckauftrag& auftrag) override;
+    void druckvorschau(QWidget* besitzer, const Druckauftrag& auftrag) override;
     void protokoll(const QString& text) override;
 
     QString programmordner() const override;

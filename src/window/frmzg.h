@@ -21,11 +21,13 @@ class QPushButton;
 namespace velmora {
 
 class Aufgabenfelder;
+struct Dokumentart;
 struct Zeugnisausgabe;
 class Einpassbeschriftung;
 class Plattform;
 class Reiterfeld;
 class Unterschriftfelder;
+class Zeugnisvorschau;
 
 // The main window: the employee's and the employer's data above, the thirteen rated sections
 // below, the outputs and the end on the buttons. Its controls are the only store of the
@@ -106,6 +108,16 @@ private:
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);
+    // A document just written, opened with the desktop's program for it.
+    void geschriebenesOeffnen(const QString& pfad);
+
+    // The file menu's outputs: the whole reference on screen, the check, the documents, the
+    // print and its preview.
+    void ausgabemenueAufbauen();
+    void zeugnisvorschauZeigen();
+    void dokumentSpeichern(const Dokumentart& art);
+    void drucken();
+    void druckvorschau();
 
     // What leaving a text box does: a date box normalises its date, then all compose.
     void feldVerlassen(int index);
@@ -133,6 +145,8 @@ private:
     QMenu* mnuDatei = nullptr;
     // Where each section of the file menu ends.
     std::array<QAction*, 3> abschnittsenden{};
+    // Made when first asked for, then kept: hidden, it follows no change.
+    Zeugnisvorschau* zeugnisvorschau = nullptr;
 };
 
 } // namespace velmora

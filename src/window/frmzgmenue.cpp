@@ -14,8 +14,7 @@ void frmzg::menueAufbauen() {
     for (QAction*& ende : abschnittsenden) {
         ende = mnuDatei->addSeparator();
     }
-    connect(menueeintrag(Menueabschnitt::Ausgabe, "mnuPruefen", QStringLiteral("Zeugnis &prüfen")),
-            &QAction::triggered, this, &frmzg::pruefungZeigen);
+    ausgabemenueAufbauen();
 
     const auto eintrag = [this](const char* name, const char* text) {
         QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));

@@ -16,7 +16,10 @@ void frmzg::zeugniserstellen() {
                           Meldungssymbol::Kritisch);
         return;
     }
-    const QString pfad = QString::fromStdString(*ablage.pfad);
+    geschriebenesOeffnen(QString::fromStdString(*ablage.pfad));
+}
+
+void frmzg::geschriebenesOeffnen(const QString& pfad) {
     plattform.dokumentOeffnen(pfad, this, [this, pfad](bool geoeffnet) {
         if (!geoeffnet) {
             plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.").arg(pfad));

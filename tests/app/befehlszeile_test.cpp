@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
+
 using namespace velmora;
 
 namespace {
@@ -79,8 +81,8 @@ private slots:
         const QString ini = ablegen("alt.ini", QByteArray::fromStdString(beispieldatei()));
         const QString bild = ablegen("bild.ini", "\x89PNG\r\n\x1A\n");
         const QString ziel = heim.filePath("fehlt/z.txt");
-        QTest::newRow("Format") << QStringList{"--export", "pdf"} << 2
-                                << "Unbekanntes Format „pdf“; möglich sind: txt, rtf.";
+        QTest::newRow("Format") << QStringList{"--export", "odt"} << 2
+                                << "Unbekanntes Format „odt“; möglich sind: txt, rtf, pdf, docx.";
         QTest::newRow("zwei Dateien") << QStringList{"--export", "txt", "a", "b"} << 2 << "";
         QTest::newRow("ohne Export") << QStringList{"--ausgabe", "-", alt} << 2 << "";
         QTest::newRow("ohne Pfad") << QStringList{"--export", "txt", "--ausgabe"} << 2 << "";
@@ -140,16 +142,21 @@ private slots:
                  text(zeugnisAusEinstellungen(einstellungenLesen(einstellungen))));
     }
 
-    // Never over a file the user has: the next free name, its path on standard output.
+    // Never over a file the user has: the next free name, its path on standard output. Every
+    // format, the PDF without a display too.
     void dokumentenordner() {
         const QString datei = ablegen("a.zeugnis", zeugnisdateiSchreiben(anfangsdaten()));
         const QString dokumente = heim.filePath("Documents/");
         ablegen("Documents/Zeugnis.txt", "bearbeitet");
-        for (const QString name : {"Zeugnis (2).txt", "Zeugnis (3).txt", "Zeugnis.rtf"}) {
-            const Programmlauf lauf = starten({"--export", name.right(3), datei});
+        const std::map<QString, QByteArray> anfaenge = {
+            {"txt", "ZEUGNIS"}, {"rtf", "{\\rtf"}, {"pdf", "%PDF-1.4"}, {"docx", "PK\3\4"}};
+        for (const QString name :
+             {"Zeugnis (2).txt", "Zeugnis (3).txt", "Zeugnis.rtf", "Zeugnis.pdf", "Zeugnis.docx"}) {
+            const QString format = QFileInfo(name).suffix();
+            const Programmlauf lauf = starten({"--export", format, datei});
             QCOMPARE(lauf.ausgabe, (dokumente + name + "\n").toUtf8());
-            QVERIFY(
-                lesen(dokumente + name).startsWith(name.endsWith("txt") ? "ZEUGNIS" : "{\\rtf"));
+            QCOMPARE(lauf.fehler, ""); // the PDF's toolkit says nothing either
+            QVERIFY(lesen(dokumente + name).startsWith(anfaenge.at(format)));
         }
         QCOMPARE(lesen(dokumente + "Zeugnis.txt"), "bearbeitet");
         const QString ziel = heim.filePath("ausgabe.txt");

@@ -3,6 +3,8 @@
 #include "platform/dateischicht.h"
 #include "platform/plattform.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -56,6 +58,15 @@ public:
     QList<int> antworten;
     QList<Listenwahl> listenantworten;
     QList<std::optional<QString>> dateiantworten;
+    // Prints and print previews asked for (print dialogs in `gefragt` as well), each with the
+    // pages as they were painted, into a PDF.
+    struct Druckbild {
+        QString titel;
+        int seiten;
+        QByteArray pdf;
+    };
+    QList<Druckbild> gedruckt;
+    QList<Druckbild> druckvorschauen;
 
     // How the fake answers.
     bool oeffnenGelingt = true;
@@ -66,6 +77,8 @@ public:
     bool umbenennenScheitert = false;           // the last step of a replace
     std::optional<QString> neuAnlegenScheitert; // the reason given
     bool loeschenScheitert = false;
+    bool druckAbbrechen = false;   // the print dialog closed without printing
+    bool druckerScheitert = false; // the printer refuses the pages
 
     // Each lies in the temporary folder and exists; tests may point them elsewhere.
     QString programmordnerPfad = unterordner(QStringLiteral("programm"));
@@ -120,6 +133,28 @@ public:
                                              const QString& vorschlag, const QString&) override {
         gefragt.append(titel + ": " + vorschlag);
         return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
+    }
+
+    Druck drucken(QWidget*, const Druckauftrag& auftrag) override {
+        gefragt.append("Drucken: " + auftrag.titel);
+        if (druckAbbrechen) {
+            return Druck::Abgebrochen;
+        }
+        gedruckt.append(druckbild(auftrag));
+        return druckerScheitert ? Druck::Fehler : Druck::Gedruckt;
+    }
+    void druckvorschau(QWidget*, const Druckauftrag& auftrag) override {
+        druckvorschauen.append(druckbild(auftrag));
+    }
+    static Druckbild druckbild(const Druckauftrag& auftrag) {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&puffer);
+            pdf.setPageLayout(auftrag.papier);
+            auftrag.zeichnen(pdf);
+        }
+        return {auftrag.titel, auftrag.seiten, puffer.data()};
     }
 
     QString programmordner() const override { return programmordnerPfad; }

@@ -1,0 +1,108 @@
+// The PDF of a fully graded reference beside what Qt needs to print the same text as a plain
+// QTextDocument to PDF, and the same paragraphs as rich text, in one run; and the laying out
+// alone, which the preview repeats.
+#include "output/klartext.h"
+#include "render/pdfausgabe.h"
+#include "render/seitensatz.h"
+#include "render/zeugnisausgabe.h"
+#include "support/testzeugnis.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+using namespace velmora;
+
+namespace {
+
+Zeugnisdaten vollesZeugnis() {
+    Zeugnisdaten daten = test::alleBewertet(frau);
+    daten.text(Eingabe::Name) = "Müller-Lüdenscheidt";
+    return daten;
+}
+
+void PdfZeugnis(benchmark::State& state) {
+    const Zeugnisdaten daten = vollesZeugnis();
+    const Zeugnisausgabe ausgabe{zeugnismodell(daten, test::komponierteVorschauen(daten)), {}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pdfAusgabe(ausgabe));
+    }
+}
+BENCHMARK(PdfZeugnis)->Unit(benchmark::kMillisecond);
+
+// The clipboard text of the same reference, in Arial 10 pt on A4, as Qt prints any text.
+void PdfTextdokument(benchmark::State& state) {
+    const Zeugnisdaten daten = vollesZeugnis();
+    const QString text =
+        QString::fromStdString(klartext(daten, test::komponierteVorschauen(daten)));
+    for (auto _ : state) {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QTextDocument dokument(text);
+        dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+        dokument.print(&pdf);
+        benchmark::DoNotOptimize(puffer.data());
+    }
+}
+BENCHMARK(PdfTextdokument)->Unit(benchmark::kMillisecond);
+
+// The same paragraphs with their formats, the way Qt prints rich text: as many faces to embed
+// (regular, bold, italic) as the reference's PDF has.
+void PdfTextdokumentMitFormaten(benchmark::State& state) {
+    const Zeugnisdaten daten = vollesZeugnis();
+    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    for (auto _ : state) {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QTextDocument dokument;
+        QTextCursor schreiber(&dokument);
+        for (const Absatz& absatz : modell.absaetze) {
+            QTextBlockFormat block;
+            block.setAlignment(absatz.ausrichtung == Ausrichtung::Zentriert ? Qt::AlignHCenter
+                                                                            : Qt::AlignJustify);
+            schreiber.insertBlock(block);
+            for (const Lauf& lauf : absatz.laeufe) {
+                QTextCharFormat zeichen;
+                zeichen.setFont(QFont(QStringLiteral("Arial"), lauf.format.halbpunkte / 2,
+                                      lauf.format.fett ? QFont::Bold : QFont::Normal,
+                                      lauf.format.kursiv));
+                zeichen.setFontStretch(lauf.format.breite);
+                schreiber.insertText(QString::fromStdString(lauf.text), zeichen);
+            }
+        }
+        dokument.print(&pdf);
+        benchmark::DoNotOptimize(puffer.data());
+    }
+}
+BENCHMARK(PdfTextdokumentMitFormaten)->Unit(benchmark::kMillisecond);
+
+void Seitensatz(benchmark::State& state) {
+    const Zeugnisdaten daten = vollesZeugnis();
+    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(seitensatz(modell));
+    }
+}
+BENCHMARK(Seitensatz)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need Qt's GUI, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace velmora {
+
+struct Zeugnisausgabe;
+
+// The reference as a PDF/A-1b document on the model's paper, every font embedded, its title
+// and the employer as its author in the document's metadata.
+QByteArray pdfAusgabe(const Zeugnisausgabe& ausgabe);
+
+} // namespace velmora

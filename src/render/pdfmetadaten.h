@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace velmora {
+
+// A PDF's metadata. PDF/A wants it twice, alike: in the XMP packet and in the document's info
+// dictionary.
+struct Pdfmetadaten {
+    QString titel;
+    QString verfasser; // nothing when empty
+    QString programm;
+    QString hersteller;
+    QDateTime erstellt;
+};
+
+QByteArray xmpPaket(const Pdfmetadaten& daten);
+
+// Appends to a PDF as Qt writes it an update of its info dictionary: the same metadata as in
+// the XMP packet, with the author, which Qt cannot set. A PDF whose end is not as Qt writes it
+// is left as it is.
+QByteArray infoNachtragen(const QByteArray& pdf, const Pdfmetadaten& daten);
+
+} // namespace velmora

@@ -1,0 +1,128 @@
+// The file menu's outputs: the whole reference on screen, the check, the PDF and the Word
+// document where the user saves them, the print and its preview.
+#include "platform/plattform.h"
+#include "render/pdfausgabe.h"
+#include "render/seitendruck.h"
+#include "render/zeugnisausgabe.h"
+#include "window/frmzg.h"
+#include "window/zeugnisvorschau.h"
+
+#include <QAction>
+
+namespace velmora {
+
+// A document the user saves under a name of their choosing.
+struct Dokumentart {
+    const char* dialogtitel;
+    const char* endung;
+    const char* filter;
+    QByteArray (*erzeugen)(const Zeugnisausgabe&);
+};
+
+namespace {
+
+constexpr Dokumentart pdfDokument{"Als PDF speichern", "pdf", "PDF-Dokumente (*.pdf)", pdfAusgabe};
+constexpr Dokumentart wordDokument{"Als Word-Dokument speichern", "docx", "Word-Dokumente (*.docx)",
+                                   docxAusgabe};
+
+// "Zeugnis Name, Vorname" as far as the names are given; a slash cannot stand in a file name.
+QString vorgeschlagenerName(const Zeugnisdaten& daten) {
+    QStringList namen;
+    for (const Eingabe eingabe : {Eingabe::Name, Eingabe::Vorname}) {
+        const QString name = QString::fromStdString(daten.text(eingabe)).trimmed();
+        if (!name.isEmpty()) {
+            namen.append(name);
+        }
+    }
+    QString datei = QStringLiteral("Zeugnis");
+    if (!namen.isEmpty()) {
+        datei += QLatin1Char(' ') + namen.join(QStringLiteral(", "));
+    }
+    return datei.replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
+} // namespace
+
+void frmzg::ausgabemenueAufbauen() {
+    struct Eintrag {
+        const char* name;
+        const char* text;
+        QKeyCombination kuerzel;
+        void (*aktion)(frmzg&);
+    };
+    const std::array<Eintrag, 6> eintraege = {{
+        {"mnuVorschau", "Zeugnis&vorschau", Qt::Key_F5,
+         [](frmzg& f) { f.zeugnisvorschauZeigen(); }},
+        {"mnuPruefen", "Zeugnis &prüfen", {}, [](frmzg& f) { f.pruefungZeigen(); }},
+        {"mnuPdf", "Als PD&F speichern…", {}, [](frmzg& f) { f.dokumentSpeichern(pdfDokument); }},
+        {"mnuWord",
+         "Als &Word-Dokument speichern…",
+         {},
+         [](frmzg& f) { f.dokumentSpeichern(wordDokument); }},
+        {"mnuDrucken", "&Drucken…", Qt::CTRL | Qt::Key_P, [](frmzg& f) { f.drucken(); }},
+        {"mnuDruckvorschau", "Druckvorsc&hau…", {}, [](frmzg& f) { f.druckvorschau(); }},
+    }};
+    for (const Eintrag& eintrag : eintraege) {
+        connect(menueeintrag(Menueabschnitt::Ausgabe, eintrag.name, QString::fromUtf8(eintrag.text),
+                             eintrag.kuerzel),
+                &QAction::triggered, this, [this, aktion = eintrag.aktion] { aktion(*this); });
+    }
+}
+
+void frmzg::zeugnisvorschauZeigen() {
+    eingabeAbschliessen();
+    if (!zeugnisvorschau) {
+        zeugnisvorschau = new Zeugnisvorschau(this);
+        connect(this, &frmzg::geaendert, zeugnisvorschau, [this] {
+            if (zeugnisvorschau->isVisible()) {
+                zeugnisvorschau->dokumentZeigen(ausgabe().modell);
+            }
+        });
+    }
+    zeugnisvorschau->dokumentZeigen(ausgabe().modell);
+    zeugnisvorschau->show();
+    zeugnisvorschau->raise();
+    zeugnisvorschau->activateWindow();
+}
+
+void frmzg::dokumentSpeichern(const Dokumentart& art) {
+    if (!ausgabeFreigeben()) {
+        return;
+    }
+    const QString vorschlag = plattform.dokumentenordner() + QLatin1Char('/') +
+                              vorgeschlagenerName(daten()) + QLatin1Char('.') +
+                              QLatin1String(art.endung);
+    const std::optional<QString> pfad = plattform.dateiZumSpeichern(
+        this, QString::fromUtf8(art.dialogtitel), vorschlag, QString::fromUtf8(art.filter));
+    if (!pfad) {
+        return;
+    }
+    QString grund;
+    if (!plattform.dateiErsetzen(*pfad, Dateiart::Dokument, art.erzeugen(ausgabe()), &grund)) {
+        plattform.meldung(this, QStringLiteral("Velmora"),
+                          QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
+                              .arg(*pfad, grund),
+                          Meldungssymbol::Kritisch);
+        return;
+    }
+    geschriebenesOeffnen(*pfad);
+}
+
+void frmzg::drucken() {
+    if (!ausgabeFreigeben()) {
+        return;
+    }
+    if (plattform.drucken(this, druckauftrag(ausgabe().modell)) == Druck::Fehler) {
+        plattform.meldung(this, QStringLiteral("Velmora"),
+                          QStringLiteral("Das Zeugnis konnte nicht gedruckt werden. Bitte prüfen "
+                                         "Sie den Drucker und versuchen Sie es noch einmal."),
+                          Meldungssymbol::Kritisch);
+    }
+}
+
+void frmzg::druckvorschau() {
+    eingabeAbschliessen();
+    plattform.druckvorschau(this, druckauftrag(ausgabe().modell));
+}
+
+} // namespace velmora

@@ -1,0 +1,140 @@
+// The PDF as poppler, a reader that is not the writer, reads it back: the reference's words in
+// their order, every font embedded, A4, title and author, the PDF/A-1b identification.
+#include "render/pdfausgabe.h"
+#include "render/seitensatz.h"
+#include "render/zeugnisausgabe.h"
+#include "support/testzeugnis.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(Dokumentmodell)
+
+namespace {
+
+// The words of every paragraph, the letterhead's first, a list item's bullet with them.
+QStringList woerter(const Dokumentmodell& modell) {
+    QString text;
+    for (const std::vector<Absatz>& teil : {briefkopfAbsaetze(modell.briefkopf), modell.absaetze}) {
+        for (const Absatz& absatz : teil) {
+            text += absatz.listenpunkt ? QStringLiteral("\u2022 ") : QString();
+            for (const Lauf& lauf : absatz.laeufe) {
+                text += QString::fromStdString(lauf.text) + ' ';
+            }
+        }
+    }
+    return text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+}
+
+// A half transparent logo: PDF/A knows no transparency.
+Bild logo() {
+    QImage bild(60, 30, QImage::Format_ARGB32);
+    bild.fill(QColor(200, 0, 0, 128));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    bild.save(&png, "PNG");
+    return {Bildformat::Png, png.data().toStdString(), 1440, 720};
+}
+
+Dokumentmodell modell(Zeugnisdaten daten) {
+    return zeugnismodell(daten, test::komponierteVorschauen(daten));
+}
+
+} // namespace
+
+class PdfTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("z.pdf");
+
+    static QString poppler(const char* programm, const QStringList& argumente) {
+        QProcess prozess;
+        prozess.start(QStringLiteral(VELMORA_POPPLER "/") + programm, argumente);
+        prozess.waitForFinished();
+        return QString::fromUtf8(prozess.readAllStandardOutput());
+    }
+
+private slots:
+    void poppler_liest_zurueck_data() {
+        QTest::addColumn<Dokumentmodell>("modell");
+        QTest::newRow("alle bewertet") << modell(test::alleBewertet(herr));
+
+        Zeugnisdaten zeichen = test::alleBewertet(frau);
+        zeichen.text(Eingabe::Vorname) = "Ma<r>k & \"O'Neil\" ]]>";
+        zeichen.text(Eingabe::Name) = "Łódź";
+        zeichen.text(Eingabe::Firma) = "Zevuz & Söhne <GmbH> €";
+        QTest::newRow("Sonderzeichen") << modell(zeichen);
+
+        Zeugnisdaten ohne = anfangsdaten();
+        for (const Eingabe eingabe : {Eingabe::Vorname, Eingabe::Name, Eingabe::Firma}) {
+            ohne.text(eingabe).clear();
+        }
+        QTest::newRow("ohne Namen und Firma") << modell(ohne);
+
+        Dokumentmodell lang = modell(test::alleBewertet(frau));
+        lang.briefkopf = {logo(), {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"}};
+        for (int i = 0; i < 30; ++i) {
+            lang.absaetze.insert(
+                lang.absaetze.begin() + 6,
+                {.laeufe = {{"Beratung der Kunden im Außendienst"}}, .listenpunkt = true});
+        }
+        QTest::newRow("Briefkopf und Liste über zwei Seiten") << lang;
+    }
+
+    void poppler_liest_zurueck() {
+        QFETCH(Dokumentmodell, modell);
+        const QByteArray pdf = pdfAusgabe({modell, std::nullopt});
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(pdf) == pdf.size());
+        datei.close();
+
+        QCOMPARE(poppler("pdftotext", {"-layout", pfad, "-"})
+                     .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts),
+                 woerter(modell));
+        const QStringList schriften = poppler("pdffonts", {pfad}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE_GT(schriften.size(), 2);
+        for (const QString& schrift : schriften.mid(2)) { // below the table's head
+            const QStringList spalten = schrift.split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(spalten.size() > 5 && spalten[spalten.size() - 5] == "yes",
+                     qPrintable(schrift));
+        }
+        const QString info = poppler("pdfinfo", {"-isodates", pfad});
+        const auto feld = [&](const QString& name) {
+            const QRegularExpressionMatch m =
+                QRegularExpression("^" + name + ": +(.*)$", QRegularExpression::MultilineOption)
+                    .match(info);
+            return m.hasMatch() ? m.captured(1) : QString();
+        };
+        QCOMPARE(feld("Page size"), "595 x 842 pts (A4)");
+        QCOMPARE(feld("Pages").toULongLong(), seitensatz(modell).seiten.size());
+        QCOMPARE(feld("Title"), QString::fromStdString(modell.titel));
+        QCOMPARE(feld("Author"), QString::fromStdString(modell.verfasser));
+
+        // The XMP packet says the same as the info dictionary, and that this is PDF/A-1b.
+        QMap<QString, QString> xmp; // each element's text, the rdf: containers passed over
+        QXmlStreamReader leser(poppler("pdfinfo", {"-meta", pfad}));
+        for (QString element; !leser.atEnd();) {
+            if (leser.readNext() == QXmlStreamReader::StartElement && leser.prefix() != u"rdf") {
+                element = leser.qualifiedName().toString();
+            } else if (leser.isCharacters() && !leser.isWhitespace()) {
+                xmp[element] += leser.text();
+            }
+        }
+        QVERIFY2(!leser.hasError(), qPrintable(leser.errorString()));
+        QCOMPARE(xmp["pdfaid:part"], "1");
+        QCOMPARE(xmp["pdfaid:conformance"], "B");
+        QCOMPARE(xmp["dc:title"], feld("Title"));
+        QCOMPARE(xmp["dc:creator"], feld("Author"));
+        QCOMPARE(xmp["xmp:CreateDate"], feld("CreationDate"));
+        QCOMPARE(xmp["pdf:Producer"], feld("Producer"));
+    }
+};
+
+QTEST_MAIN(PdfTest)
+#include "pdf_test.moc"

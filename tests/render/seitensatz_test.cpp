@@ -1,0 +1,125 @@
+// The pages as laid out: where the lines of each kind of paragraph stand, the heading's real
+// width, an empty paragraph's height, the letterhead and the breaks between pages.
+#include "render/seitensatz.h"
+
+#include <QTest>
+
+#include <map>
+
+using namespace velmora;
+
+namespace {
+
+constexpr Seite a4;
+constexpr double links = a4.links;
+constexpr double rechts = a4.breite - a4.rechts;
+constexpr double toleranz = 40; // a glyph's outline stands a little inside its advance
+
+// Each line of a page by its baseline: the box of its glyphs' outlines.
+std::vector<QRectF> zeilen(const GesetzteSeite& seite) {
+    std::map<double, QRectF> nachGrundlinie;
+    for (const QGlyphRun& lauf : seite.glyphen) {
+        QRectF& zeile = nachGrundlinie[lauf.positions().first().y()];
+        zeile = zeile.isNull() ? lauf.boundingRect() : zeile.united(lauf.boundingRect());
+    }
+    std::vector<QRectF> ergebnis;
+    for (const auto& [grundlinie, zeile] : nachGrundlinie) {
+        ergebnis.push_back(zeile);
+    }
+    return ergebnis;
+}
+
+Seitensatz setzen(std::vector<Absatz> absaetze, Briefkopf briefkopf = {}) {
+    return seitensatz({.briefkopf = std::move(briefkopf), .absaetze = std::move(absaetze)});
+}
+
+} // namespace
+
+class SeitensatzTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void zeilen_nach_ausrichtung_data() {
+        QTest::addColumn<int>("ausrichtung");
+        QTest::addColumn<bool>("listenpunkt");
+        QTest::newRow("links") << int(Ausrichtung::Links) << false;
+        QTest::newRow("zentriert") << int(Ausrichtung::Zentriert) << false;
+        QTest::newRow("Blocksatz") << int(Ausrichtung::Blocksatz) << false;
+        QTest::newRow("Listenpunkt") << int(Ausrichtung::Links) << true;
+    }
+
+    // Left: every line at the margin. Centred: about the middle. Justified: every line but the
+    // last from margin to margin. A list item: the bullet at the margin, the text indented.
+    void zeilen_nach_ausrichtung() {
+        QFETCH(int, ausrichtung);
+        QFETCH(bool, listenpunkt);
+        std::string text;
+        for (int i = 0; i < 30; ++i) {
+            text += "Zuverlässigkeit und Einsatz ";
+        }
+        const std::vector<QRectF> z =
+            zeilen(setzen({{{{text}}, Ausrichtung(ausrichtung), {}, listenpunkt}}).seiten.at(0));
+        QCOMPARE_GE(z.size(), 3u);
+        for (std::size_t i = 0; i < z.size(); ++i) {
+            const bool letzte = i + 1 == z.size();
+            QVERIFY(z[i].left() > links - toleranz && z[i].right() < rechts + toleranz);
+            switch (Ausrichtung(ausrichtung)) {
+            case Ausrichtung::Links:
+                QCOMPARE_LT(std::abs(z[i].left() - links - (i && listenpunkt ? listeneinzug : 0)),
+                            toleranz);
+                QVERIFY(letzte || rechts - z[i].right() > toleranz);
+                break;
+            case Ausrichtung::Zentriert:
+                QCOMPARE_LT(std::abs(z[i].center().x() - (links + rechts) / 2), toleranz);
+                break;
+            case Ausrichtung::Blocksatz:
+                QCOMPARE_LT(std::abs(z[i].left() - links), toleranz);
+                QCOMPARE(std::abs(z[i].right() - rechts) < toleranz, !letzte);
+                break;
+            }
+        }
+    }
+
+    // The heading is 14 points with characters half as wide again, not a larger size; an empty
+    // paragraph is as high as its mark's font.
+    void breite_und_hoehe() {
+        const auto ueberschrift = [](int breite) {
+            const Zeichenformat format{.fett = true, .halbpunkte = 28, .breite = breite};
+            return setzen({{.laeufe = {{"ZEUGNIS", format}}}}).seiten[0].glyphen.at(0);
+        };
+        QCOMPARE(ueberschrift(150).rawFont().pixelSize(), 280);
+        QCOMPARE(ueberschrift(150).boundingRect().height(),
+                 ueberschrift(100).boundingRect().height());
+        const double verhaeltnis =
+            ueberschrift(150).boundingRect().width() / ueberschrift(100).boundingRect().width();
+        QVERIFY2(std::abs(verhaeltnis - 1.5) < 0.02, qPrintable(QString::number(verhaeltnis)));
+
+        const auto nachLeerzeile = [](int halbpunkte) {
+            const Seitensatz satz = setzen({{.marke = {.halbpunkte = halbpunkte}}, {{{"x"}}}});
+            return zeilen(satz.seiten[0]).at(0).top() - a4.oben;
+        };
+        QCOMPARE(nachLeerzeile(28) / nachLeerzeile(20), 1.4);
+    }
+
+    // The letterhead on the first page only; the lines go on onto the next pages, never below
+    // the bottom margin, each page beginning at the top margin.
+    void briefkopf_und_seitenumbruch() {
+        const Seitensatz satz = setzen(std::vector<Absatz>(120, {{{"Zeile"}}}),
+                                       {Bild{Bildformat::Png, {}, 1440, 720}, {"Zevuz GmbH"}});
+        QCOMPARE(satz.seiten.size(), 3u);
+        QCOMPARE(satz.seiten[0].bilder.at(0).ort,
+                 QRectF((a4.breite - 1440) / 2, a4.oben, 1440, 720));
+        std::size_t anzahl = 0;
+        for (const GesetzteSeite& seite : satz.seiten) {
+            const std::vector<QRectF> z = zeilen(seite);
+            QCOMPARE_LT(z.back().bottom(), a4.hoehe - a4.unten);
+            QCOMPARE_LT(std::abs(z.front().top() - a4.oben - (anzahl ? 0 : 720)), toleranz);
+            QCOMPARE(seite.bilder.size(), anzahl ? 0u : 1u);
+            anzahl += z.size();
+        }
+        QCOMPARE(anzahl, 1 + 120u); // the letterhead's line and the paragraphs
+    }
+};
+
+QTEST_MAIN(SeitensatzTest)
+#include "seitensatz_test.moc"
