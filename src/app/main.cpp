@@ -1,6 +1,8 @@
 #include "app/befehlszeile.h"
 #include "app/programmende.h"
 #include "app/programmstart.h"
+#include "app/startdatei.h"
+#include "app/uebersetzung.h"
 #include "platform/einzelinstanz.h"
 #include "platform/qtplattform.h"
 #include "platform/signalwaechter.h"
@@ -35,6 +37,11 @@ int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     velmora::QtPlattform plattform;
+    if (!velmora::qtAufDeutsch(anwendung)) {
+        plattform.protokoll(QStringLiteral("Die deutsche Übersetzung von Qt ist nicht "
+                                           "installiert; Qts eigene Dialoge erscheinen auf "
+                                           "Englisch."));
+    }
     // Qt has taken its own options (-platform …); what is left names at most a file.
     const velmora::Aufruf aufruf = velmora::aufrufLesen(QApplication::arguments().mid(1));
     if (aufruf.art != velmora::Aufruf::Art::Fenster) {
@@ -60,12 +67,14 @@ int main(int argc, char* argv[]) {
     velmora::endeMitDemLetztenFenster(anwendung);
     anwendung.setWindowIcon(velmora::programmsymbol());
     velmora::frmzg fenster(plattform);
-    QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart, &fenster, [&fenster] {
-        fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
-        fenster.show();
-        fenster.raise();
-        fenster.activateWindow();
-    });
+    QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart, &fenster,
+                     [&fenster](const QStringList& argumente, const QString& arbeitsordner) {
+                         fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
+                         fenster.show();
+                         fenster.raise();
+                         fenster.activateWindow();
+                         velmora::weitererStart(fenster, argumente, arbeitsordner);
+                     });
     velmora::programmstart(fenster, plattform, aufruf.datei);
     // Only now: an end asked for while the start still restores the window would save the
     // window's empty design state over the user's entries.

@@ -14,6 +14,7 @@ void frmzg::menueAufbauen() {
     for (QAction*& ende : abschnittsenden) {
         ende = mnuDatei->addSeparator();
     }
+    dateimenueAufbauen();
     connect(menueeintrag(Menueabschnitt::Ausgabe, "mnuPruefen", QStringLiteral("Zeugnis &prüfen")),
             &QAction::triggered, this, &frmzg::pruefungZeigen);
 
