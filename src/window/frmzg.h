@@ -152,6 +152,8 @@ private:
     bool speichern();
     bool speichernUnter();
     bool zeugnisSchreiben(const QString& pfad);
+    // zeugnisOeffnen() once the user was asked.
+    bool zeugnisLesen(const QString& pfad);
     // Puts a reference read from a file into the window; `pfad` names it, empty for a
     // reference without a file of its own.
     void zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad);

@@ -126,7 +126,7 @@ void frmzg::oeffnen() {
     }
     if (const auto pfad = plattform.dateiZumOeffnen(this, QStringLiteral("Zeugnis öffnen"),
                                                     zeugnisordner(), zeugnisfilter)) {
-        zeugnisOeffnen(*pfad);
+        zeugnisLesen(*pfad);
     }
 }
 
@@ -137,7 +137,7 @@ void frmzg::einstellungsdateiImportieren() {
     if (const auto pfad = plattform.dateiZumOeffnen(
             this, QStringLiteral("Einstellungsdatei importieren"), zeugnisordner(),
             QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"))) {
-        zeugnisOeffnen(*pfad);
+        zeugnisLesen(*pfad);
     }
 }
 
@@ -160,9 +160,10 @@ void frmzg::zuletztGeoeffnetOeffnen(int index) {
 }
 
 bool frmzg::zeugnisOeffnen(const QString& pfad) {
-    if (!aenderungenVerwahren()) {
-        return false;
-    }
+    return aenderungenVerwahren() && zeugnisLesen(pfad);
+}
+
+bool frmzg::zeugnisLesen(const QString& pfad) {
     const Zeugnislesung lesung = zeugnisLaden(plattform, pfad);
     if (!lesung.datei) {
         plattform.meldung(this, QStringLiteral("Velmora"), lesung.fehler, Meldungssymbol::Ausruf);
