@@ -4,6 +4,8 @@
 #include "storage/wiederherstellung.h"
 #include "support/beispieldatei.h"
 #include "support/sitzungsfenster.h"
+#include "support/zufallsbearbeitung.h"
+#include "support/zufallszeugnis.h"
 
 #include <QtWidgets>
 
@@ -57,6 +59,21 @@ private slots:
         QVERIFY(s->hinweise()[0].contains("wiederhergestellt"));
         QVERIFY(s->fenster->close());
         QVERIFY(!s->lesen(wiederherstellungsdateiname));
+    }
+
+    // Whatever a user changes, the recovery file holds what the window holds right after.
+    void jede_bearbeitung_gesichert() {
+        s->starten();
+        std::mt19937 zufall(5);
+        for (int i = 0; i < 150; ++i) {
+            test::zufaelligBearbeiten(*s->fenster, zufall);
+            const std::optional<Wiederherstellung> stand = wiederherstellung();
+            QVERIFY(stand);
+            QVERIFY2(test::felder(stand->zeugnis.daten) == test::felder(s->fenster->daten()),
+                     qPrintable(QString::number(i)));
+            QCOMPARE(stand->reiter[untereLeiste], s->fenster->reiter(untereLeiste));
+            QCOMPARE(stand->reiter[obereLeiste], s->fenster->reiter(obereLeiste));
+        }
     }
 
     void eintrag_statt_eigener_datei_data() {
