@@ -1,7 +1,6 @@
 #include "ui/hinweisband.h"
 
 #include <QLabel>
-#include <QLayout>
 #include <QStyle>
 #include <QToolButton>
 
@@ -60,7 +59,8 @@ void Hinweisband::resizeEvent(QResizeEvent* ereignis) {
     anzeigen();
 }
 
-// A wrapped label does not tell the band its height for the width it gets; the band asks.
+// A wrapped label does not tell the band its height for the width it gets; the band asks for
+// the width beside the close button, less the margins and spacing around it.
 void Hinweisband::anzeigen() {
     text->setText(liste.join(QLatin1Char('\n')));
     const int breite = width() - schliessen->sizeHint().width() -

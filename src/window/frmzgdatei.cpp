@@ -2,7 +2,6 @@
 // file taken over as a reference; the title that names the file and marks unsaved changes.
 #include "platform/plattform.h"
 #include "storage/firmenprofil.h"
-#include "storage/jsonleser.h"
 #include "window/frmzg.h"
 #include "window/zeugnisdateinamen.h"
 #include "window/zeugnisladen.h"
@@ -100,22 +99,15 @@ void frmzg::neu(Zeugnisart art) {
     daten.art = art;
     daten.text(Eingabe::Datum) =
         QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-    // What the company profile holds: a profile that is missing or cannot be read has nothing.
-    const QString profildatei = eigeneDatei(firmenprofildateiname);
-    if (plattform.dateiVorhanden(profildatei, Dateiart::Eigen)) {
-        QString fehler;
-        if (const auto inhalt =
-                plattform.dateiLesen(profildatei, Dateiart::Eigen, hoechsteJsongroesse, &fehler)) {
-            const Firmenprofil profil = firmenprofilLesen(*inhalt);
-            wennGesetzt(profil.firma, daten.text(Eingabe::Firma));
-            wennGesetzt(profil.ort, daten.text(Eingabe::Ort));
-            wennGesetzt(profil.unterzeichner.name, daten.unterzeichner.name);
-            wennGesetzt(profil.unterzeichner.funktion, daten.unterzeichner.funktion);
-            wennGesetzt(profil.unterzeichner.zusatz, daten.unterzeichner.zusatz);
-        } else {
-            hinweisZeigen(QStringLiteral("Das Firmenprofil „%1“ konnte nicht gelesen werden. %2")
-                              .arg(profildatei, fehler));
-        }
+    // What the company profile holds; one that is missing or cannot be read has nothing.
+    if (const auto inhalt = eigeneDateiLesen(eigeneDatei(firmenprofildateiname),
+                                             QStringLiteral("Das Firmenprofil"))) {
+        const Firmenprofil profil = firmenprofilLesen(*inhalt);
+        wennGesetzt(profil.firma, daten.text(Eingabe::Firma));
+        wennGesetzt(profil.ort, daten.text(Eingabe::Ort));
+        wennGesetzt(profil.unterzeichner.name, daten.unterzeichner.name);
+        wennGesetzt(profil.unterzeichner.funktion, daten.unterzeichner.funktion);
+        wennGesetzt(profil.unterzeichner.zusatz, daten.unterzeichner.zusatz);
     }
     zeugnisUebernehmen({daten, {}}, {});
 }
