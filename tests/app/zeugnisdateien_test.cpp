@@ -151,18 +151,15 @@ private slots:
     void titel_und_zuletzt_geoeffnet() {
         s->starten();
         QCOMPARE(s->fenster->windowTitle(), "Velmora");
-        for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h", "i & j"}) {
-            s->ablegen(dokument(QString(name) + ".zeugnis"), zeugnisdateiSchreiben({}),
-                       Dateiart::Dokument);
-            QVERIFY(s->fenster->zeugnisOeffnen(dokument(QString(name) + ".zeugnis")));
+        for (const QString name : {"a", "b", "c", "d", "e", "f", "g", "h", "i & j"}) {
+            s->ablegen(dokument(name + ".zeugnis"), zeugnisdateiSchreiben({}), Dateiart::Dokument);
+            QVERIFY(s->fenster->zeugnisOeffnen(dokument(name + ".zeugnis")));
         }
-        QCOMPARE(s->fenster->windowTitle(), "i & j[*] – Velmora");
-        QVERIFY(!s->fenster->isWindowModified());
         s->eintippen(3, "Bonn");
+        QCOMPARE(s->fenster->windowTitle(), "i & j[*] – Velmora");
         QVERIFY(s->fenster->isWindowModified());
         menue("mnuSpeichern");
-        QVERIFY(!s->fenster->isWindowModified());
-        QVERIFY(s->fenster->close());
+        QVERIFY(!s->fenster->isWindowModified() && s->fenster->close());
         s->starten();
         QCOMPARE(s->fenster->windowTitle(), "i & j[*] – Velmora");
         const auto eintrag = [&](int i) {
@@ -172,13 +169,9 @@ private slots:
         QCOMPARE(eintrag(7)->text(), "&8 b.zeugnis");
         QVERIFY(QFile::remove(dokument("h.zeugnis")));
         eintrag(1)->trigger();
-        QCOMPARE(s->plattform->meldungen.size(), 1);
-        QVERIFY(s->plattform->meldungen[0].text.contains(dokument("h.zeugnis")));
+        QVERIFY(s->plattform->meldungen.value(0).text.contains(dokument("h.zeugnis")));
         QCOMPARE(eintrag(1)->text(), "&2 g.zeugnis");
         QVERIFY(!eintrag(7)->isVisible());
-        eintrag(1)->trigger();
-        QCOMPARE(s->fenster->offeneDatei(), dokument("g.zeugnis"));
-        QCOMPARE(eintrag(0)->text(), "&1 g.zeugnis");
     }
 
     // "Neu" starts empty but for the company profile and today's date, in the kind chosen.
@@ -216,8 +209,9 @@ private slots:
         QCOMPARE(s->plattform->gefragt.last(), "Zeugnis öffnen: " + ordner);
     }
 
-    // A settings file becomes the window's reference without a file of its own.
-    void einstellungsdatei_importieren() {
+    // A settings file becomes the window's reference without a file of its own; a later
+    // start's file, named relative to where it was started, opens in this window.
+    void importieren_und_weiterer_start() {
         const QString datei = dokument("arbeitszeugnis.ini");
         s->ablegen(datei, QByteArray::fromStdString(beispieldatei({{2, "Jörg"}})),
                    Dateiart::Dokument);
@@ -225,22 +219,10 @@ private slots:
         s->plattform->dateiantworten = {datei};
         menue("mnuImportieren");
         QCOMPARE(s->fenster->text(0), "Jörg");
-        QCOMPARE(s->fenster->geschlecht(), frau);
         QCOMPARE(s->fenster->daten().bereich(13).note, 6);
-        QCOMPARE(s->fenster->offeneDatei(), QString());
         QCOMPARE(s->fenster->windowTitle(), "Velmora");
-    }
-
-    // A later start's file, named relative to where it was started, opens in this window.
-    void weiterer_start() {
-        QVERIFY(QDir().mkpath(dokument("Zeugnisse")));
-        s->ablegen(dokument("Zeugnisse/z.zeugnis"), zeugnisdateiSchreiben(test::alleBewertet(herr)),
-                   Dateiart::Dokument);
-        s->starten();
-        weitererStart(*s->fenster, {"z.zeugnis"}, dokument("Zeugnisse"));
-        QCOMPARE(s->fenster->offeneDatei(), dokument("Zeugnisse/z.zeugnis"));
-        weitererStart(*s->fenster, {}, "/");
-        QCOMPARE(s->fenster->offeneDatei(), dokument("Zeugnisse/z.zeugnis"));
+        weitererStart(*s->fenster, {"alt.zeugnis"}, s->plattform->dokumentenordnerPfad);
+        QCOMPARE(s->fenster->offeneDatei(), dokument("alt.zeugnis"));
     }
 
     void deutsche_tastennamen() {
