@@ -2,6 +2,7 @@
 // it needs for that, beside a bare Qt Widgets window with as many controls. Run without
 // arguments it starts both kinds several times (offscreen) and prints the medians and peaks.
 #include "app/programmstart.h"
+#include "app/uebersetzung.h"
 #include "platform/qtplattform.h"
 #include "window/frmzg.h"
 
@@ -92,6 +93,7 @@ int kind(int argc, char** argv, bool velmora) {
     Startplattform plattform;
     std::unique_ptr<QWidget> fenster;
     if (velmora) {
+        velmora::qtAufDeutsch(anwendung);
         auto* hauptfenster = new velmora::frmzg(plattform);
         fenster.reset(hauptfenster);
         velmora::programmstart(*hauptfenster, plattform);

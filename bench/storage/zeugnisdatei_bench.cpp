@@ -15,23 +15,6 @@ using namespace velmora;
 
 namespace {
 
-// Every section graded and shown, tasks and signatory filled, texts as long as real ones.
-Zeugnisdaten vollesZeugnis() {
-    const Einstellungen e = volleEinstellungen();
-    Zeugnisdaten daten;
-    daten.geschlecht = e.geschlecht;
-    daten.texte = e.texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        daten.bereiche[i] = {*e.knoepfe[i] + 1, e.anzeige[i]};
-    }
-    daten.aufgaben = {"Vertrieb",
-                      {"Betreuung der Großkunden im Rheinland", "Erstellung von Angeboten",
-                       "Führung eines Teams von sechs Mitarbeitern"},
-                      "Sie steigerte den Umsatz ihres Bereichs in drei Jahren um 40 %."};
-    daten.unterzeichner = {"Petra Schmidt", "Personalleiterin", "ppa."};
-    return daten;
-}
-
 void ZeugnisOeffnen(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Müller, Hans.zeugnis"));

@@ -1,12 +1,16 @@
 // Restoring the main window from its settings file and saving it again, as start and close
-// do: the real window, the real file layer, a folder of its own.
+// do; keeping a change in the recovery file; opening and saving a reference file: the real
+// window, the real file layer, a folder of its own.
 #include "files/einstellungen.h"
+#include "platform/dateischicht.h"
 #include "platform/qtplattform.h"
+#include "storage/zeugnisdatei.h"
 #include "support/volleinstellungen.h"
 #include "window/einstellungsdatei.h"
 #include "window/fensterzustand.h"
 #include "window/frmzg.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,6 +87,67 @@ void FensterSpeichernOhneSync(benchmark::State& state) {
     }
 }
 BENCHMARK(FensterSpeichernOhneSync)->Unit(benchmark::kMicrosecond);
+
+// What every change the user makes costs: the marker of the title, the window's state as JSON
+// and the recovery file replaced atomically, synced to disk. Target: median under 1 ms.
+void AenderungSichern(benchmark::State& state) {
+    Benchplattform plattform;
+    frmzg fenster(plattform);
+    fenster.datenSetzen(vollesZeugnis());
+    fenster.sicherungBeginnen();
+    for (auto _ : state) {
+        emit fenster.geaendert();
+    }
+    if (!QFile::exists(plattform.ordner.filePath(QStringLiteral("wiederherstellung.json")))) {
+        state.SkipWithError("no recovery file");
+    }
+}
+BENCHMARK(AenderungSichern)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// A reference file of the whole reference, in the benchmark's folder.
+QString zeugnisdatei(Benchplattform& plattform) {
+    const QString pfad = plattform.ordner.filePath(QStringLiteral("Müller, Hans.zeugnis"));
+    return dateischicht::ersetzen(pfad, Dateiart::Dokument, zeugnisdateiSchreiben(vollesZeugnis()),
+                                  nullptr)
+               ? pfad
+               : QString();
+}
+
+// Opening through the window: read, checked, put into the controls, composed, kept in the
+// recovery file. Target: under 5 ms.
+void ZeugnisdateiOeffnen(benchmark::State& state) {
+    Benchplattform plattform;
+    frmzg fenster(plattform);
+    fenster.sicherungBeginnen();
+    const QString pfad = zeugnisdatei(plattform);
+    for (auto _ : state) {
+        if (!fenster.zeugnisOeffnen(pfad)) {
+            state.SkipWithError("not opened");
+            break;
+        }
+    }
+}
+BENCHMARK(ZeugnisdateiOeffnen)->Unit(benchmark::kMicrosecond);
+
+// "Speichern" in the window: the file replaced atomically and synced, then the recovery file.
+// Target: under 5 ms.
+void ZeugnisdateiSpeichern(benchmark::State& state) {
+    Benchplattform plattform;
+    frmzg fenster(plattform);
+    fenster.sicherungBeginnen();
+    if (!fenster.zeugnisOeffnen(zeugnisdatei(plattform))) {
+        state.SkipWithError("not opened");
+        return;
+    }
+    QAction* speichern = fenster.findChild<QAction*>(QStringLiteral("mnuSpeichern"));
+    for (auto _ : state) {
+        speichern->trigger();
+    }
+}
+BENCHMARK(ZeugnisdateiSpeichern)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

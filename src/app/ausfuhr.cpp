@@ -2,9 +2,9 @@
 
 #include "app/befehlszeile.h"
 #include "app/exportformate.h"
-#include "app/zeugnisladen.h"
 #include "platform/plattform.h"
 #include "render/dokumentablage.h"
+#include "window/zeugnisladen.h"
 
 namespace velmora {
 

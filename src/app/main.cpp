@@ -2,6 +2,8 @@
 #include "app/exportformate.h"
 #include "app/programmende.h"
 #include "app/programmstart.h"
+#include "app/startdatei.h"
+#include "app/uebersetzung.h"
 #include "platform/einzelinstanz.h"
 #include "platform/qtplattform.h"
 #include "platform/signalwaechter.h"
@@ -9,8 +11,6 @@
 #include "window/frmzg.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <memory>
 
@@ -31,15 +31,6 @@ QtMessageHandler qtMeldungen = nullptr;
 void nurQtFehler(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
     if (art == QtCriticalMsg || art == QtFatalMsg) {
         qtMeldungen(art, ort, text);
-    }
-}
-
-// Qt's own dialogs (files, printing, the print preview) speak German, as the program does.
-void qtAufDeutsch(QCoreApplication& anwendung) {
-    auto* uebersetzung = new QTranslator(&anwendung);
-    if (uebersetzung->load(QStringLiteral("qtbase_de"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(uebersetzung);
     }
 }
 
@@ -67,8 +58,12 @@ int main(int argc, char* argv[]) {
 
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
-    qtAufDeutsch(anwendung);
     velmora::QtPlattform plattform;
+    if (!velmora::qtAufDeutsch(anwendung)) {
+        plattform.protokoll(QStringLiteral("Die deutsche Übersetzung von Qt ist nicht "
+                                           "installiert; Qts eigene Dialoge erscheinen auf "
+                                           "Englisch."));
+    }
     // Qt has taken its own options (-platform …); what is left names at most a file.
     const velmora::Aufruf aufruf = velmora::aufrufLesen(QApplication::arguments().mid(1));
     if (aufruf.art != velmora::Aufruf::Art::Fenster) {
@@ -94,12 +89,14 @@ int main(int argc, char* argv[]) {
     velmora::endeMitDemLetztenFenster(anwendung);
     anwendung.setWindowIcon(velmora::programmsymbol());
     velmora::frmzg fenster(plattform);
-    QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart, &fenster, [&fenster] {
-        fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
-        fenster.show();
-        fenster.raise();
-        fenster.activateWindow();
-    });
+    QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart, &fenster,
+                     [&fenster](const QStringList& argumente, const QString& arbeitsordner) {
+                         fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
+                         fenster.show();
+                         fenster.raise();
+                         fenster.activateWindow();
+                         velmora::weitererStart(fenster, argumente, arbeitsordner);
+                     });
     velmora::programmstart(fenster, plattform, aufruf.datei);
     // Only now: an end asked for while the start still restores the window would save the
     // window's empty design state over the user's entries.

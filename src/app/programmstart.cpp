@@ -1,11 +1,9 @@
 #include "app/programmstart.h"
 
-#include "app/startdatei.h"
 #include "dialogs/kontakt.h"
 #include "platform/plattform.h"
 #include "window/einstellungsdatei.h"
 #include "window/frmzg.h"
-#include "window/uebergabedatei.h"
 
 namespace velmora {
 
@@ -15,9 +13,12 @@ void programmstart(frmzg& fenster, Plattform& plattform, const std::optional<QSt
                           Meldungssymbol::Ausruf);
     }
     einstellungenLaden(fenster, plattform);
-    uebergabeUebernehmen(fenster, plattform);
+    fenster.zustandLaden();
+    fenster.wiederherstellen();
+    fenster.sicherungBeginnen();
+    fenster.uebergabeUebernehmen();
     if (datei) {
-        startdateiOeffnen(fenster, plattform, *datei);
+        fenster.zeugnisOeffnen(*datei);
     }
     fenster.show();
 }

@@ -1,23 +1,17 @@
 #include "app/startdatei.h"
 
-#include "app/zeugnisladen.h"
-#include "platform/plattform.h"
+#include "app/befehlszeile.h"
 #include "window/frmzg.h"
+
+#include <QDir>
 
 namespace velmora {
 
-void startdateiOeffnen(frmzg& fenster, Plattform& plattform, const QString& pfad) {
-    const Zeugnislesung lesung = zeugnisLaden(plattform, pfad);
-    if (!lesung.datei) {
-        plattform.meldung(nullptr, QStringLiteral("Velmora"), lesung.fehler,
-                          Meldungssymbol::Ausruf);
-        return;
+void weitererStart(frmzg& fenster, const QStringList& argumente, const QString& arbeitsordner) {
+    const Aufruf aufruf = aufrufLesen(argumente);
+    if (aufruf.art == Aufruf::Art::Fenster && aufruf.datei) {
+        fenster.zeugnisOeffnen(QDir(arbeitsordner).absoluteFilePath(*aufruf.datei));
     }
-    if (!lesung.hinweis.isEmpty()) {
-        plattform.meldung(nullptr, QStringLiteral("Velmora"), lesung.hinweis,
-                          Meldungssymbol::Information);
-    }
-    fenster.datenSetzen(lesung.datei->daten);
 }
 
 } // namespace velmora

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
-class Plattform;
 class frmzg;
 
-// Puts the reference of a file named on the command line into the window, after everything
-// else the start restores. A file that cannot be read whole is reported and changes nothing.
-void startdateiOeffnen(frmzg& fenster, Plattform& plattform, const QString& pfad);
+// A later start on the same data folder handed over its command line, given in
+// `arbeitsordner`: a file named there is opened in the running window, as "Öffnen" opens it.
+void weitererStart(frmzg& fenster, const QStringList& argumente, const QString& arbeitsordner);
 
 } // namespace velmora

@@ -91,6 +91,8 @@ public:
     virtual QString datenordner() = 0;
     // The user's documents folder (created if missing, else the home folder).
     virtual QString dokumentenordner() = 0;
+    // Creates a folder with its parents unless it exists; false when it cannot.
+    virtual bool ordnerAnlegen(const QString& pfad) = 0;
 
     // File layer. Every `fehler` is a reason in German that the window can show after the
     // path. Reading: `hoechstens` caps the bytes read, so no file can stall the program.

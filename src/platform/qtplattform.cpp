@@ -203,6 +203,10 @@ QString QtPlattform::dokumentenordner() {
     return dateischicht::ordnerSichern(dokumente) ? dokumente : QDir::homePath();
 }
 
+bool QtPlattform::ordnerAnlegen(const QString& pfad) {
+    return dateischicht::ordnerSichern(pfad);
+}
+
 std::optional<QByteArray> QtPlattform::dateiLesen(const QString& pfad, Dateiart art,
                                                   qint64 hoechstens, QString* fehler) {
     return dateischicht::lesen(pfad, art, hoechstens, fehler);

@@ -44,6 +44,7 @@ public:
     QString programmordner() const override;
     QString datenordner() override;
     QString dokumentenordner() override;
+    bool ordnerAnlegen(const QString& pfad) override;
 
     std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
                                          QString* fehler) override;

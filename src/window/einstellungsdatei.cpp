@@ -21,13 +21,13 @@ void einstellungenLaden(frmzg& fenster, Plattform& plattform) {
     const std::optional<QByteArray> inhalt =
         plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
     if (!inhalt) {
-        plattform.meldung(nullptr, QStringLiteral("Velmora"),
-                          QStringLiteral("Die Einstellungen in „%1“ konnten nicht gelesen "
-                                         "werden.\n%2\n\nDas Fenster beginnt ohne die zuletzt "
-                                         "gespeicherten Angaben; beim Schließen wird die "
-                                         "Datei mit den dann eingegebenen überschrieben.")
-                              .arg(pfad, fehler),
-                          Meldungssymbol::Ausruf);
+        // Whatever stands there is left alone; what the user enters now is kept all the same,
+        // in this file or else in the recovery file.
+        fenster.hinweisZeigen(QStringLiteral("Die Einstellungen in „%1“ konnten nicht gelesen "
+                                             "werden. %2 Das Fenster beginnt ohne die zuletzt "
+                                             "gespeicherten Angaben; was Sie jetzt eingeben, "
+                                             "bleibt erhalten.")
+                                  .arg(pfad, fehler));
         return;
     }
     Fensterempfaenger empfaenger(fenster);

@@ -9,16 +9,16 @@ namespace velmora {
 class Plattform;
 class frmzg;
 
-// Settings and handover files are small; the readers cap their lines themselves, this only
-// keeps a huge file from being read whole.
+// The program's own files are small; the readers cap their lines themselves, this only keeps
+// a huge file from being read whole.
 inline constexpr qint64 hoechsteDateigroesse = 16 * 1024 * 1024;
 
 // arbeitszeugnis.ini in the data folder; empty when there is no data folder.
 QString einstellungspfad(Plattform& plattform);
 
 // Restores the window from arbeitszeugnis.ini. A missing file (the first start) leaves the
-// window as it is; a file that exists but cannot be read is reported. What a file holds but
-// cannot be used leaves its control alone.
+// window as it is; a file that exists but cannot be read (a link in its place) is reported in
+// the window. What a file holds but cannot be used leaves its control alone.
 void einstellungenLaden(frmzg& fenster, Plattform& plattform);
 
 // Replaces arbeitszeugnis.ini with the window's state as a whole, or leaves the old file

@@ -39,8 +39,10 @@ Einstellungen fensterzustand(const frmzg& fenster) {
         }
         zustand.anzeige[bereich - 1] = anzeigezustand(fenster.anzeige(bereich));
     }
+    // A tab beyond those the file knows is kept in zustand.json; the file has the first.
     for (int leiste : {untereLeiste, obereLeiste}) {
-        zustand.reiter[leiste] = fenster.reiter(leiste);
+        const int reiter = fenster.reiter(leiste);
+        zustand.reiter[leiste] = reiter < reiterJeLeiste[leiste] ? reiter : 0;
     }
     return zustand;
 }

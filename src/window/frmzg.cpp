@@ -4,6 +4,7 @@
 #include "output/klartext.h"
 #include "platform/plattform.h"
 #include "ui/einpassbeschriftung.h"
+#include "ui/hinweisband.h"
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
 #include "window/aufgabenfelder.h"
@@ -221,8 +222,12 @@ void frmzg::eingabeAbschliessen() {
     }
 }
 
+void frmzg::hinweisZeigen(const QString& text) {
+    hinweisband->hinweisen(text);
+}
+
 void frmzg::closeEvent(QCloseEvent* ereignis) {
-    if (einstellungenSichern()) {
+    if (aenderungenVerwahren() && einstellungenSichern()) {
         ereignis->accept();
     } else {
         ereignis->ignore();

@@ -3,6 +3,7 @@
 #include "compose/komposition.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
+#include "window/sitzung.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -23,7 +24,9 @@ namespace velmora {
 class Aufgabenfelder;
 struct Dokumentart;
 struct Zeugnisausgabe;
+struct Zeugnisdatei;
 class Einpassbeschriftung;
+class Hinweisband;
 class Plattform;
 class Reiterfeld;
 class Unterschriftfelder;
@@ -78,8 +81,34 @@ public:
     // The reference as a document for the word processor.
     void zeugniserstellen();
     // The end the system asks for (a logout, a signal): saves as a close does, asks nothing
-    // and ends the program.
+    // and ends the program. The unsaved changes of an open reference file stay in the recovery
+    // file for the next start.
     void sofortBeenden();
+
+    // The start restores the window in this order, after the settings file: the rest of the
+    // window's state from zustand.json, then what the last run left in wiederherstellung.json
+    // when it ended without a clean close. From sicherungBeginnen() on, every change is kept in
+    // the recovery file at once; a clean close removes it.
+    void zustandLaden();
+    void wiederherstellen();
+    void sicherungBeginnen();
+    // Takes over übergabe.ini from the data folder, if one lies there: the lines that could be
+    // read replace the texts of their boxes and are kept in the recovery file before the
+    // handover file is deleted. One that cannot be deleted is said so and not taken again.
+    void uebergabeUebernehmen();
+    // Opens a reference file, or a settings file as a reference without a name, after asking
+    // about unsaved changes to the file open now. A file that cannot be read whole is refused
+    // with a message and changes nothing. True when the window holds the file.
+    bool zeugnisOeffnen(const QString& pfad);
+    // The reference file the window holds, empty when none.
+    QString offeneDatei() const { return sitzung.offeneDatei; }
+    // Whether the window holds changes not saved to its reference file.
+    bool ungespeichert() const;
+    // Tells the user something in the band below the window, without stopping the work.
+    void hinweisZeigen(const QString& text);
+    // Opens a document just written with the desktop's program for it; when none opens it,
+    // the band says where the document lies.
+    void dokumentZeigen(const QString& pfad);
 
 signals:
     // The user changed something the window keeps: a box left, a grade, the gender, a flag,
@@ -89,7 +118,7 @@ signals:
 protected:
     // Closing the window, by whatever way, saves the entries here. False keeps the window
     // open, so that a failed save costs nothing the user typed.
-    virtual bool einstellungenSichern();
+    bool einstellungenSichern();
 
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -105,11 +134,10 @@ private:
     void untereLeisteAufbauen();
     void knoepfeAufbauen();
     void menueAufbauen();
+    void dateimenueAufbauen();
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);
-    // A document just written, opened with the desktop's program for it.
-    void geschriebenesOeffnen(const QString& pfad);
 
     // The file menu's outputs: the whole reference on screen, the check, the documents, the
     // print and its preview.
@@ -125,7 +153,45 @@ private:
     void eingabeAbschliessen();
     std::array<std::string, anzahlBereiche> angezeigteVorschautexte() const;
 
+    // The reference files (frmzgdatei.cpp).
+    void neu(Zeugnisart art);
+    void oeffnen();
+    void einstellungsdateiImportieren();
+    void zuletztGeoeffnetOeffnen(int index);
+    QString zeugnisordner();
+    bool speichern();
+    bool speichernUnter();
+    bool zeugnisSchreiben(const QString& pfad);
+    // zeugnisOeffnen() once the user was asked.
+    bool zeugnisLesen(const QString& pfad);
+    // Puts a reference read from a file into the window; `pfad` names it, empty for a
+    // reference without a file of its own.
+    void zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad);
+    // Unsaved changes to the open file: asks whether to save them. False: the user cancelled.
+    bool aenderungenVerwahren();
+    void zuletztGeoeffnetAufnehmen(const QString& pfad);
+    void zuletztGeoeffnetAnzeigen();
+    void titelAnzeigen();
+    // A change the user made: the title's marker and the recovery file follow it.
+    void aenderungVermerken();
+
+    // The program's own files beyond the settings file (frmzgsichern.cpp): where one lies
+    // (empty without a data folder), and its bytes, nothing when it is missing or cannot be
+    // read, which the band then says (`was` names it: "Der Fensterzustand").
+    QString eigeneDatei(const char* name);
+    std::optional<QByteArray> eigeneDateiLesen(const QString& pfad, const QString& was);
+    // Keeps the window's state in the recovery file once the start is done. False when it is
+    // not kept, which the band says.
+    bool sicherungSchreiben();
+    std::optional<QString> zustandSpeichern();
+    // The settings file and zustand.json; why each could not be saved.
+    QStringList alleSpeichern();
+    // The recovery file after the last save: removed, or kept with what was not saved.
+    bool sitzungAbschliessen(const QStringList& fehler, bool ungefragt);
+
     Plattform& plattform;
+    Sitzung sitzung;
+    Hinweisband* hinweisband = nullptr;
     // The last close could not save; the next one closes all the same.
     bool sichernGescheitert = false;
     // tabang(0) is the lower strip, tabang(1) the upper one.
@@ -147,6 +213,7 @@ private:
     std::array<QAction*, 3> abschnittsenden{};
     // Made when first asked for, then kept: hidden, it follows no change.
     Zeugnisvorschau* zeugnisvorschau = nullptr;
+    std::array<QAction*, zuletztGeoeffneteDateien> mnuZuletzt{};
 };
 
 } // namespace velmora

@@ -1,7 +1,9 @@
 // Building the main window's controls from the tables of inputs and sections.
 #include "compose/bewertungsbereich.h"
+#include "storage/eingabedatei.h"
 #include "ui/dialogschrift.h"
 #include "ui/einpassbeschriftung.h"
+#include "ui/hinweisband.h"
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
 #include "ui/programmsymbol.h"
@@ -86,6 +88,17 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
     knoepfeAufbauen();
     menueAufbauen();
     fokusreihenfolgeSetzen();
+
+    hinweisband = new Hinweisband;
+    setStatusBar(hinweisband);
+    const QString gekuerzt =
+        QStringLiteral("Ein Feld fasst höchstens %1 Zeichen; was darüber hinausging, wurde "
+                       "abgeschnitten.")
+            .arg(QLocale(QLocale::German).toString(feldlaenge));
+    for (Markierfeld* feld : findChildren<Markierfeld*>()) {
+        connect(feld, &Markierfeld::gekuerzt, this, [this, gekuerzt] { hinweisZeigen(gekuerzt); });
+    }
+    connect(this, &frmzg::geaendert, this, &frmzg::aenderungVermerken);
 
     for (QWidget* steuerelement : findChildren<QWidget*>()) {
         if (steuerelement->focusPolicy() & Qt::TabFocus) {

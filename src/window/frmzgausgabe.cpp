@@ -105,7 +105,7 @@ void frmzg::dokumentSpeichern(const Dokumentart& art) {
                           Meldungssymbol::Kritisch);
         return;
     }
-    geschriebenesOeffnen(*pfad);
+    dokumentZeigen(*pfad);
 }
 
 void frmzg::drucken() {

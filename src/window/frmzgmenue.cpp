@@ -14,6 +14,7 @@ void frmzg::menueAufbauen() {
     for (QAction*& ende : abschnittsenden) {
         ende = mnuDatei->addSeparator();
     }
+    dateimenueAufbauen();
     ausgabemenueAufbauen();
 
     const auto eintrag = [this](const char* name, const char* text) {

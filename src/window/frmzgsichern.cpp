@@ -1,5 +1,8 @@
-// Saving the main window's entries when it closes.
+// Saving the main window's entries when it closes, and keeping them in the recovery file
+// while it runs.
 #include "platform/plattform.h"
+#include "storage/wiederherstellung.h"
+#include "storage/zustand.h"
 #include "window/einstellungsdatei.h"
 #include "window/frmzg.h"
 
@@ -7,11 +10,117 @@
 
 namespace velmora {
 
+namespace {
+
+const QString keinOrdner =
+    QStringLiteral("Es gibt keinen Ordner, in den das Programm schreiben kann.");
+
+} // namespace
+
+QString frmzg::eigeneDatei(const char* name) {
+    const QString ordner = plattform.datenordner();
+    return ordner.isEmpty() ? QString() : ordner + QLatin1Char('/') + QString::fromUtf8(name);
+}
+
+std::optional<QByteArray> frmzg::eigeneDateiLesen(const QString& pfad, const QString& was) {
+    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
+        return std::nullopt;
+    }
+    QString fehler;
+    auto inhalt = plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
+    if (!inhalt) {
+        hinweisZeigen(
+            QStringLiteral("%1 „%2“ konnte nicht gelesen werden. %3").arg(was, pfad, fehler));
+    }
+    return inhalt;
+}
+
+bool frmzg::sicherungSchreiben() {
+    if (!sitzung.sichern) {
+        return false;
+    }
+    const QString pfad = eigeneDatei(wiederherstellungsdateiname);
+    Wiederherstellung stand;
+    stand.zeugnis = {daten(), sitzung.gelesen};
+    stand.reiter = {reiter(untereLeiste), reiter(obereLeiste)};
+    stand.offeneDatei = sitzung.offeneDatei;
+    stand.geaendert = ungespeichert();
+    QString fehler = keinOrdner;
+    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen,
+                                                   wiederherstellungSchreiben(stand), &fehler)) {
+        sitzung.sicherungsfehler.clear();
+        return true;
+    }
+    // Once per reason: the next change would only say it again.
+    if (fehler != sitzung.sicherungsfehler) {
+        sitzung.sicherungsfehler = fehler;
+        hinweisZeigen(QStringLiteral("Ihre Eingaben können nicht laufend in „%1“ gesichert werden; "
+                                     "bei einem Absturz gingen sie verloren. %2")
+                          .arg(pfad, fehler));
+    }
+    return false;
+}
+
+std::optional<QString> frmzg::zustandSpeichern() {
+    const QString pfad = eigeneDatei(zustandsdateiname);
+    if (pfad.isEmpty()) {
+        return keinOrdner;
+    }
+    Zustand zustand;
+    zustand.zusatz = zusatzVon(daten());
+    // Changes the user did not save to the open file leave the window without it.
+    zustand.offeneDatei = ungespeichert() ? QString() : sitzung.offeneDatei;
+    zustand.zuletztGeoeffnet = sitzung.zuletztGeoeffnet;
+    // The settings file keeps the tabs it knows, this file the ones beyond.
+    if (reiter(obereLeiste) >= reiterJeLeiste[obereLeiste]) {
+        zustand.obererReiter = reiter(obereLeiste);
+    }
+    zustand.uebergabe = sitzung.uebergabe;
+    zustand.vorlieben = sitzung.vorlieben;
+    QString fehler;
+    if (!plattform.dateiErsetzen(pfad, Dateiart::Eigen, zustandSchreiben(zustand), &fehler)) {
+        return QStringLiteral("„%1“: %2").arg(pfad, fehler);
+    }
+    return std::nullopt;
+}
+
+QStringList frmzg::alleSpeichern() {
+    QStringList fehler;
+    for (const std::optional<QString>& grund :
+         {einstellungenSpeichern(*this, plattform), zustandSpeichern()}) {
+        if (grund) {
+            fehler.append(*grund);
+        }
+    }
+    return fehler;
+}
+
+// Saved as a whole, the recovery file goes; what could not be saved stays in it for the next
+// start, and so do unsaved changes to the open file when the user was not asked about them.
+bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt) {
+    if (!fehler.isEmpty() || (ungefragt && ungespeichert())) {
+        return sicherungSchreiben();
+    }
+    QString grund;
+    if (sitzung.sichern &&
+        !plattform.dateiLoeschen(eigeneDatei(wiederherstellungsdateiname), &grund)) {
+        plattform.protokoll(QStringLiteral("Die Wiederherstellungsdatei konnte nicht gelöscht "
+                                           "werden: %1")
+                                .arg(grund));
+    }
+    return true;
+}
+
 // A failed save keeps the window open once, so that the user can copy the reference or free
 // the folder and close again; a second failure in a row closes the window, having said so.
 bool frmzg::einstellungenSichern() {
-    const std::optional<QString> fehler = einstellungenSpeichern(*this, plattform);
-    if (!fehler) {
+    const QStringList fehler = alleSpeichern();
+    if (sitzungAbschliessen(fehler, false)) {
+        for (const QString& grund : fehler) {
+            plattform.protokoll(QStringLiteral("Nicht gespeichert in %1; die Angaben stehen in der "
+                                               "Wiederherstellungsdatei.")
+                                    .arg(grund));
+        }
         sichernGescheitert = false;
         return true;
     }
@@ -25,7 +134,7 @@ bool frmzg::einstellungenSichern() {
                              "Fenster ohne Speichern.");
     plattform.meldung(this, QStringLiteral("Velmora"),
                       QStringLiteral("Die Angaben konnten nicht gespeichert werden.\n%1\n\n%2")
-                          .arg(*fehler, folge),
+                          .arg(fehler.join(QLatin1Char('\n')), folge),
                       Meldungssymbol::Ausruf);
     const bool schliessen = sichernGescheitert;
     sichernGescheitert = true;
@@ -35,10 +144,14 @@ bool frmzg::einstellungenSichern() {
 // Nobody is there to answer a question at a logout, so a failed save goes to standard error.
 // exit() ends the event loop without closing the window, which would save a second time.
 void frmzg::sofortBeenden() {
-    if (const std::optional<QString> fehler = einstellungenSpeichern(*this, plattform)) {
+    const QStringList fehler = alleSpeichern();
+    const bool gesichert = sitzungAbschliessen(fehler, true);
+    for (const QString& grund : fehler) {
         plattform.protokoll(
-            QStringLiteral("Die Angaben konnten beim Beenden nicht gespeichert werden: %1")
-                .arg(*fehler));
+            QStringLiteral("Die Angaben konnten beim Beenden nicht gespeichert werden: %1%2")
+                .arg(grund, gesichert ? QStringLiteral(" (sie stehen in der "
+                                                       "Wiederherstellungsdatei)")
+                                      : QString()));
     }
     QCoreApplication::exit(0);
 }

@@ -1,43 +1,57 @@
-#include "window/uebergabedatei.h"
-
+// Taking over the texts another program handed over in übergabe.ini.
 #include "files/uebergabe.h"
 #include "platform/plattform.h"
-#include "window/einstellungsdatei.h"
 #include "window/frmzg.h"
+
+#include <QCryptographicHash>
 
 namespace velmora {
 
-void uebergabeUebernehmen(frmzg& fenster, Plattform& plattform) {
-    const QString ordner = plattform.datenordner();
-    if (ordner.isEmpty()) {
-        return;
-    }
-    const QString pfad = ordner + QStringLiteral("/übergabe.ini");
-    if (!plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
-        return;
-    }
-    QString fehler;
+void frmzg::uebergabeUebernehmen() {
+    const QString pfad = eigeneDatei("übergabe.ini");
     const std::optional<QByteArray> inhalt =
-        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
+        eigeneDateiLesen(pfad, QStringLiteral("Die Übergabedatei"));
     if (!inhalt) {
-        plattform.protokoll(
-            QStringLiteral(
-                "Die Übergabedatei „%1“ konnte nicht gelesen werden; sie bleibt liegen. %2")
-                .arg(pfad, fehler));
+        sitzung.uebergabe.clear();
         return;
     }
-    const auto texte = uebergabeLesen(std::string_view(inhalt->constData(), inhalt->size()));
-    for (int i = 0; i < static_cast<int>(texte.size()); ++i) {
-        if (texte[i]) {
-            fenster.textSetzen(i, QString::fromStdString(*texte[i]));
+    const QString kennung =
+        QString::fromLatin1(QCryptographicHash::hash(*inhalt, QCryptographicHash::Sha256).toHex());
+    const bool schonUebernommen = kennung == sitzung.uebergabe;
+    if (!schonUebernommen) {
+        const auto texte = uebergabeLesen(std::string_view(inhalt->constData(), inhalt->size()));
+        for (int i = 0; i < static_cast<int>(texte.size()); ++i) {
+            if (texte[i]) {
+                textSetzen(i, QString::fromStdString(*texte[i]));
+            }
+        }
+        vorschau();
+        // Only what is kept elsewhere may go: without the recovery file the handover file stays
+        // for the next start, and the texts go into the settings file at the close.
+        if (!sicherungSchreiben()) {
+            sitzung.uebergabe = kennung;
+            return;
         }
     }
-    if (!plattform.dateiLoeschen(pfad, &fehler)) {
-        plattform.protokoll(QStringLiteral("Die Übergabedatei „%1“ konnte nicht gelöscht werden; "
-                                           "der nächste Start übernimmt sie noch einmal. %2")
-                                .arg(pfad, fehler));
+    QString fehler;
+    if (plattform.dateiLoeschen(pfad, &fehler)) {
+        sitzung.uebergabe.clear();
+        return;
     }
-    fenster.vorschau();
+    // Taken over once, never again over what the user types afterwards, even after a crash.
+    sitzung.uebergabe = kennung;
+    if (!schonUebernommen) {
+        zustandSpeichern();
+    }
+    hinweisZeigen(QStringLiteral("Die Übergabedatei „%1“ wurde %2, lässt sich aber nicht löschen. "
+                                 "Sie wird nicht noch einmal übernommen; bitte löschen Sie sie. %3")
+                      .arg(pfad,
+                           schonUebernommen ? QStringLiteral("schon bei einem früheren Start "
+                                                             "übernommen")
+                                            : QStringLiteral("übernommen"),
+                           fehler));
+    plattform.protokoll(
+        QStringLiteral("Die Übergabedatei „%1“ lässt sich nicht löschen. %2").arg(pfad, fehler));
 }
 
 } // namespace velmora

@@ -16,13 +16,15 @@ void frmzg::zeugniserstellen() {
                           Meldungssymbol::Kritisch);
         return;
     }
-    geschriebenesOeffnen(QString::fromStdString(*ablage.pfad));
+    dokumentZeigen(QString::fromStdString(*ablage.pfad));
 }
 
-void frmzg::geschriebenesOeffnen(const QString& pfad) {
+void frmzg::dokumentZeigen(const QString& pfad) {
     plattform.dokumentOeffnen(pfad, this, [this, pfad](bool geoeffnet) {
         if (!geoeffnet) {
-            plattform.protokoll(QStringLiteral("Kein Programm hat „%1“ geöffnet.").arg(pfad));
+            hinweisZeigen(QStringLiteral("Das Zeugnis wurde als „%1“ gespeichert, ließ sich aber "
+                                         "mit keinem Programm öffnen.")
+                              .arg(pfad));
         }
     });
 }

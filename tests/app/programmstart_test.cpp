@@ -3,6 +3,7 @@
 #include "app/programmstart.h"
 #include "dialogs/kontakt.h"
 #include "platform/dateischicht.h"
+#include "storage/wiederherstellung.h"
 #include "support/beispieldatei.h"
 #include "support/fakeplattform.h"
 #include "window/fensterzustand.h"
@@ -56,10 +57,10 @@ class ProgrammstartTest : public QObject {
     std::unique_ptr<Protokollplattform> plattform;
     std::unique_ptr<frmzg> fenster;
 
-    void starten() {
+    void starten(const std::optional<QString>& datei = std::nullopt) {
         fenster = std::make_unique<frmzg>(*plattform);
         plattform->fenster = fenster.get();
-        programmstart(*fenster, *plattform);
+        programmstart(*fenster, *plattform, datei);
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
     }
     QString pfad(const QString& name) const { return plattform->datenordnerPfad + '/' + name; }
@@ -224,6 +225,41 @@ private slots:
         QVERIFY(!QFile::exists(pfad("übergabe.ini")));
         QVERIFY(fenster->vorschautext(1).startsWith("Frau Schmidt verfügt"));
         QVERIFY(fenster->vorschautext(13).startsWith("Frau Schmidt verlässt"));
+    }
+
+    void reihenfolge_data() {
+        QTest::addColumn<bool>("mitDatei");
+        QTest::newRow("ohne Datei") << false;
+        QTest::newRow("mit Datei") << true;
+    }
+
+    // Settings file, state file, recovery file, handover file, then the file named, each read
+    // before the window shows and each taking over what it holds.
+    void reihenfolge() {
+        QFETCH(bool, mitDatei);
+        ablegen(einstellungsdatei, beispiel());
+        Zustand zustand;
+        zustand.zusatz.aufgaben.bereich = "Lager";
+        ablegen("zustand.json", zustandSchreiben(zustand));
+        Wiederherstellung stand;
+        stand.zeugnis.daten = anfangsdaten();
+        stand.zeugnis.daten.texte[1] = "Schmidt";
+        stand.zeugnis.daten.art = Zeugnisart::Zwischenzeugnis;
+        ablegen("wiederherstellung.json", wiederherstellungSchreiben(stand));
+        ablegen("übergabe.ini", "Jörg\r\n");
+        const QString datei = plattform->dokumentenordnerPfad + "/z.zeugnis";
+        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Dokument, zeugnisdateiSchreiben({}), {}));
+        starten(mitDatei ? std::optional(datei) : std::nullopt);
+        QStringList erwartet = {kontakt::herausgeberWebseite, einstellungsdatei, "zustand.json",
+                                "wiederherstellung.json", "übergabe.ini"};
+        if (mitDatei) {
+            erwartet.append("z.zeugnis");
+        }
+        QCOMPARE(plattform->protokoll, erwartet);
+        const Zeugnisdaten daten = fenster->daten();
+        QCOMPARE(daten.texte[0], mitDatei ? "" : "Jörg");
+        QCOMPARE(daten.texte[1], mitDatei ? "" : "Schmidt");
+        QCOMPARE(daten.art, mitDatei ? Zeugnisart::Endzeugnis : Zeugnisart::Zwischenzeugnis);
     }
 };
 

@@ -160,6 +160,7 @@ public:
     QString programmordner() const override { return programmordnerPfad; }
     QString datenordner() override { return datenordnerPfad; }
     QString dokumentenordner() override { return dokumentenordnerPfad; }
+    bool ordnerAnlegen(const QString& pfad) override { return dateischicht::ordnerSichern(pfad); }
 
     std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
                                          QString* fehler) override {

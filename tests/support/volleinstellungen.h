@@ -28,4 +28,21 @@ inline Einstellungen volleEinstellungen(const std::string& vorname = "Hans-Jürg
     return e;
 }
 
+// The same as a whole reference, with tasks and signatory filled.
+inline Zeugnisdaten vollesZeugnis() {
+    const Einstellungen e = volleEinstellungen();
+    Zeugnisdaten daten;
+    daten.geschlecht = e.geschlecht;
+    daten.texte = e.texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        daten.bereiche[i] = {*e.knoepfe[i] + 1, e.anzeige[i]};
+    }
+    daten.aufgaben = {"Vertrieb",
+                      {"Betreuung der Großkunden im Rheinland", "Erstellung von Angeboten",
+                       "Führung eines Teams von sechs Mitarbeitern"},
+                      "Sie steigerte den Umsatz ihres Bereichs in drei Jahren um 40 %."};
+    daten.unterzeichner = {"Petra Schmidt", "Personalleiterin", "ppa."};
+    return daten;
+}
+
 } // namespace velmora

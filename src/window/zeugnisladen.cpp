@@ -1,4 +1,4 @@
-#include "app/zeugnisladen.h"
+#include "window/zeugnisladen.h"
 
 #include "platform/plattform.h"
 #include "storage/eingabedatei.h"

@@ -1,0 +1,268 @@
+// The reference as a file the user owns: new, open, save, the files opened last and a settings
+// file taken over as a reference; the title that names the file and marks unsaved changes.
+#include "platform/plattform.h"
+#include "storage/firmenprofil.h"
+#include "window/frmzg.h"
+#include "window/zeugnisdateinamen.h"
+#include "window/zeugnisladen.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace velmora {
+
+namespace {
+
+const QString zeugnisfilter = QStringLiteral("Zeugnisse (*.zeugnis)");
+
+// An ampersand in a file name is no access key.
+QString ohneZugriffstaste(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void wennGesetzt(const std::string& wert, std::string& ziel) {
+    if (!wert.empty()) {
+        ziel = wert;
+    }
+}
+
+} // namespace
+
+void frmzg::dateimenueAufbauen() {
+    using enum Menueabschnitt;
+    for (const Zeugnisart art : zeugnisarten) {
+        const bool end = art == Zeugnisart::Endzeugnis;
+        QAction* eintrag = menueeintrag(Zeugnis, end ? "mnuNeuEndzeugnis" : "mnuNeuZwischenzeugnis",
+                                        end ? QStringLiteral("&Neues Endzeugnis")
+                                            : QStringLiteral("Neues &Zwischenzeugnis"),
+                                        end ? QKeySequence(Qt::CTRL | Qt::Key_N) : QKeySequence());
+        connect(eintrag, &QAction::triggered, this, [this, art] { neu(art); });
+    }
+    connect(menueeintrag(Zeugnis, "mnuOeffnen", QStringLiteral("&Öffnen…"),
+                         QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &frmzg::oeffnen);
+    connect(menueeintrag(Zeugnis, "mnuSpeichern", QStringLiteral("&Speichern"),
+                         QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &frmzg::speichern);
+    connect(menueeintrag(Zeugnis, "mnuSpeichernUnter", QStringLiteral("Speichern &unter…"),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &frmzg::speichernUnter);
+    // The files opened last stand between two separators, which fold into one while the list
+    // is empty.
+    mnuDatei->insertSeparator(abschnittsenden[static_cast<int>(Zeugnis)]);
+    for (int i = 0; i < zuletztGeoeffneteDateien; ++i) {
+        mnuZuletzt[i] = menueeintrag(Zeugnis, "mnuZuletzt", {});
+        mnuZuletzt[i]->setObjectName(QStringLiteral("mnuZuletzt(%1)").arg(i));
+        connect(mnuZuletzt[i], &QAction::triggered, this,
+                [this, i] { zuletztGeoeffnetOeffnen(i); });
+    }
+    mnuDatei->insertSeparator(abschnittsenden[static_cast<int>(Zeugnis)]);
+    connect(
+        menueeintrag(Zeugnis, "mnuImportieren", QStringLiteral("Einstellungsdatei &importieren…")),
+        &QAction::triggered, this, &frmzg::einstellungsdateiImportieren);
+    zuletztGeoeffnetAnzeigen();
+}
+
+bool frmzg::ungespeichert() const {
+    return !sitzung.offeneDatei.isEmpty() &&
+           (!sitzung.gespeichert || *sitzung.gespeichert != daten());
+}
+
+bool frmzg::aenderungenVerwahren() {
+    if (!ungespeichert()) {
+        return true;
+    }
+    const int antwort = plattform.frage(
+        this, QStringLiteral("Velmora"),
+        QStringLiteral("Die Änderungen an „%1“ sind noch nicht gespeichert. Möchten Sie sie "
+                       "speichern?")
+            .arg(dateititel(sitzung.offeneDatei)),
+        {QStringLiteral("&Speichern"), QStringLiteral("&Verwerfen"), QStringLiteral("Abbrechen")});
+    switch (antwort) {
+    case 0:
+        return speichern();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmzg::neu(Zeugnisart art) {
+    if (!aenderungenVerwahren()) {
+        return;
+    }
+    Zeugnisdaten daten;
+    daten.art = art;
+    daten.text(Eingabe::Datum) =
+        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    // What the company profile holds; one that is missing or cannot be read has nothing.
+    if (const auto inhalt = eigeneDateiLesen(eigeneDatei(firmenprofildateiname),
+                                             QStringLiteral("Das Firmenprofil"))) {
+        const Firmenprofil profil = firmenprofilLesen(*inhalt);
+        wennGesetzt(profil.firma, daten.text(Eingabe::Firma));
+        wennGesetzt(profil.ort, daten.text(Eingabe::Ort));
+        wennGesetzt(profil.unterzeichner.name, daten.unterzeichner.name);
+        wennGesetzt(profil.unterzeichner.funktion, daten.unterzeichner.funktion);
+        wennGesetzt(profil.unterzeichner.zusatz, daten.unterzeichner.zusatz);
+    }
+    zeugnisUebernehmen({daten, {}}, {});
+}
+
+void frmzg::oeffnen() {
+    if (!aenderungenVerwahren()) {
+        return;
+    }
+    if (const auto pfad = plattform.dateiZumOeffnen(this, QStringLiteral("Zeugnis öffnen"),
+                                                    zeugnisordner(), zeugnisfilter)) {
+        zeugnisLesen(*pfad);
+    }
+}
+
+void frmzg::einstellungsdateiImportieren() {
+    if (!aenderungenVerwahren()) {
+        return;
+    }
+    if (const auto pfad = plattform.dateiZumOeffnen(
+            this, QStringLiteral("Einstellungsdatei importieren"), zeugnisordner(),
+            QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"))) {
+        zeugnisLesen(*pfad);
+    }
+}
+
+void frmzg::zuletztGeoeffnetOeffnen(int index) {
+    const QString pfad = sitzung.zuletztGeoeffnet.value(index);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    if (!plattform.dateiVorhanden(pfad, Dateiart::Dokument)) {
+        sitzung.zuletztGeoeffnet.removeAll(pfad);
+        zuletztGeoeffnetAnzeigen();
+        plattform.meldung(this, QStringLiteral("Velmora"),
+                          QStringLiteral("Die Datei „%1“ gibt es nicht mehr. Sie wurde aus der "
+                                         "Liste der zuletzt geöffneten Dateien entfernt.")
+                              .arg(pfad),
+                          Meldungssymbol::Ausruf);
+        return;
+    }
+    zeugnisOeffnen(pfad);
+}
+
+bool frmzg::zeugnisOeffnen(const QString& pfad) {
+    return aenderungenVerwahren() && zeugnisLesen(pfad);
+}
+
+bool frmzg::zeugnisLesen(const QString& pfad) {
+    const Zeugnislesung lesung = zeugnisLaden(plattform, pfad);
+    if (!lesung.datei) {
+        plattform.meldung(this, QStringLiteral("Velmora"), lesung.fehler, Meldungssymbol::Ausruf);
+        return false;
+    }
+    // A reference file always holds its "format"; a settings file holds no object at all and
+    // becomes a reference without a file of its own.
+    const bool zeugnisdatei = !lesung.datei->gelesen.isEmpty();
+    const QString absolut = QDir::cleanPath(QDir::current().absoluteFilePath(pfad));
+    zeugnisUebernehmen(*lesung.datei, zeugnisdatei ? absolut : QString());
+    if (zeugnisdatei) {
+        zuletztGeoeffnetAufnehmen(absolut);
+    }
+    if (!lesung.hinweis.isEmpty()) {
+        hinweisZeigen(lesung.hinweis);
+    }
+    return true;
+}
+
+void frmzg::zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad) {
+    datenSetzen(datei.daten);
+    sitzung.offeneDatei = pfad;
+    sitzung.gelesen = datei.gelesen;
+    sitzung.gespeichert = daten();
+    titelAnzeigen();
+    sicherungSchreiben();
+}
+
+// The documents folder's "Zeugnisse", made when first needed; the documents folder itself when
+// it cannot be made.
+QString frmzg::zeugnisordner() {
+    const QString dokumente = plattform.dokumentenordner();
+    const QString ordner = dokumente + QStringLiteral("/Zeugnisse");
+    return plattform.ordnerAnlegen(ordner) ? ordner : dokumente;
+}
+
+bool frmzg::speichern() {
+    return sitzung.offeneDatei.isEmpty() ? speichernUnter() : zeugnisSchreiben(sitzung.offeneDatei);
+}
+
+bool frmzg::speichernUnter() {
+    eingabeAbschliessen();
+    QString vorschlag = sitzung.offeneDatei;
+    if (vorschlag.isEmpty()) {
+        vorschlag = zeugnisordner() + QLatin1Char('/') + vorgeschlagenerDateiname(daten());
+    }
+    std::optional<QString> pfad = plattform.dateiZumSpeichern(
+        this, QStringLiteral("Zeugnis speichern unter"), vorschlag, zeugnisfilter);
+    if (!pfad) {
+        return false;
+    }
+    if (!pfad->endsWith(QLatin1String(zeugnisendung), Qt::CaseInsensitive)) {
+        *pfad += QLatin1String(zeugnisendung);
+    }
+    return zeugnisSchreiben(QDir::cleanPath(QDir::current().absoluteFilePath(*pfad)));
+}
+
+bool frmzg::zeugnisSchreiben(const QString& pfad) {
+    eingabeAbschliessen();
+    const Zeugnisdaten jetzt = daten();
+    QString fehler;
+    if (!plattform.dateiErsetzen(pfad, Dateiart::Dokument,
+                                 zeugnisdateiSchreiben(jetzt, sitzung.gelesen), &fehler)) {
+        plattform.meldung(
+            this, QStringLiteral("Velmora"),
+            QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden.\n%2")
+                .arg(pfad, fehler),
+            Meldungssymbol::Ausruf);
+        return false;
+    }
+    sitzung.offeneDatei = pfad;
+    sitzung.gespeichert = jetzt;
+    zuletztGeoeffnetAufnehmen(pfad);
+    titelAnzeigen();
+    sicherungSchreiben();
+    return true;
+}
+
+void frmzg::zuletztGeoeffnetAufnehmen(const QString& pfad) {
+    sitzung.zuletztGeoeffnet = zuletztAufgenommen(sitzung.zuletztGeoeffnet, pfad);
+    zuletztGeoeffnetAnzeigen();
+}
+
+void frmzg::zuletztGeoeffnetAnzeigen() {
+    for (int i = 0; i < zuletztGeoeffneteDateien; ++i) {
+        const QString pfad = sitzung.zuletztGeoeffnet.value(i);
+        mnuZuletzt[i]->setVisible(!pfad.isEmpty());
+        mnuZuletzt[i]->setText(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(ohneZugriffstaste(QFileInfo(pfad).fileName())));
+        mnuZuletzt[i]->setStatusTip(pfad);
+    }
+}
+
+void frmzg::titelAnzeigen() {
+    if (sitzung.offeneDatei.isEmpty()) {
+        setWindowTitle(QStringLiteral("Velmora"));
+        setWindowModified(false);
+        return;
+    }
+    // Qt puts the marker in place of "[*]".
+    setWindowTitle(QStringLiteral("%1[*] – Velmora").arg(dateititel(sitzung.offeneDatei)));
+    setWindowModified(ungespeichert());
+}
+
+void frmzg::aenderungVermerken() {
+    setWindowModified(ungespeichert());
+    sicherungSchreiben();
+}
+
+} // namespace velmora

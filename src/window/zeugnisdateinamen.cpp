@@ -1,0 +1,46 @@
+#include "window/zeugnisdateinamen.h"
+
+#include "storage/zustand.h"
+
+#include <QFileInfo>
+
+namespace velmora {
+
+namespace {
+
+// Characters no file name on the desktops the user shares files with can hold.
+QString alsDateiname(QString name) {
+    for (const QChar zeichen : QStringLiteral("/\\:*?\"<>|")) {
+        name.replace(zeichen, QLatin1Char('-'));
+    }
+    return name.trimmed();
+}
+
+} // namespace
+
+QString vorgeschlagenerDateiname(const Zeugnisdaten& daten) {
+    QStringList teile;
+    for (const Eingabe eingabe : {Eingabe::Name, Eingabe::Vorname}) {
+        const QString teil = QString::fromStdString(daten.text(eingabe)).trimmed();
+        if (!teil.isEmpty()) {
+            teile.append(teil);
+        }
+    }
+    const QString name = alsDateiname(teile.join(QStringLiteral(", ")));
+    return (name.isEmpty() ? QStringLiteral("Zeugnis") : name) + QLatin1String(zeugnisendung);
+}
+
+QString dateititel(const QString& pfad) {
+    const QString name = QFileInfo(pfad).fileName();
+    return name.endsWith(QLatin1String(zeugnisendung), Qt::CaseInsensitive)
+               ? name.chopped(qsizetype(std::size(zeugnisendung)) - 1)
+               : name;
+}
+
+QStringList zuletztAufgenommen(QStringList liste, const QString& pfad) {
+    liste.removeAll(pfad);
+    liste.prepend(pfad);
+    return liste.mid(0, zuletztGeoeffneteDateien);
+}
+
+} // namespace velmora
