@@ -150,6 +150,7 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
         }
     }
     vorschau();
+    emit inhaltGesetzt();
 }
 
 Zeugnisart frmzg::art() const {

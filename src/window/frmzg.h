@@ -114,6 +114,8 @@ signals:
     // The user changed something the window keeps: a box left, a grade, the gender, a flag,
     // a tab, the tasks, the signature, the kind.
     void geaendert();
+    // A whole reference was put into the controls (opened, restored, begun anew).
+    void inhaltGesetzt();
 
 protected:
     // Closing the window, by whatever way, saves the entries here. False keeps the window

@@ -73,11 +73,13 @@ void frmzg::zeugnisvorschauZeigen() {
     eingabeAbschliessen();
     if (!zeugnisvorschau) {
         zeugnisvorschau = new Zeugnisvorschau(this);
-        connect(this, &frmzg::geaendert, zeugnisvorschau, [this] {
+        const auto folgen = [this] {
             if (zeugnisvorschau->isVisible()) {
                 zeugnisvorschau->dokumentZeigen(ausgabe().modell);
             }
-        });
+        };
+        connect(this, &frmzg::geaendert, zeugnisvorschau, folgen);
+        connect(this, &frmzg::inhaltGesetzt, zeugnisvorschau, folgen);
     }
     zeugnisvorschau->dokumentZeigen(ausgabe().modell);
     zeugnisvorschau->show();

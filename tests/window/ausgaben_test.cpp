@@ -125,7 +125,8 @@ private slots:
         QCOMPARE(plattform->druckvorschauen[0].pdf.count("/Type /Page\n"), 1);
     }
 
-    // F5 shows one preview; it follows a box left, a grade, the kind and a show flag at once,
+    // F5 shows one preview; it follows a box left, a grade, the kind, a show flag and a whole
+    // reference put in at once,
     // follows nothing while closed, and closes with the main window.
     void zeugnisvorschau() {
         fenster->anzeigeSetzen(1, Qt::Checked);
@@ -150,6 +151,12 @@ private slots:
                 QTest::mouseClick(element<QRadioButton>("optArt(1)"), Qt::LeftButton);
             },
             [&] { QTest::mouseClick(element<QCheckBox>("chkAnz(0)"), Qt::LeftButton); },
+            [&] {
+                Zeugnisdaten anderes = anfangsdaten();
+                anderes.text(Eingabe::Name) = "Roth";
+                anderes.bereich(1).note = 2;
+                fenster->datenSetzen(anderes);
+            },
         };
         for (const auto& aenderung : aenderungen) {
             const QList<quint32> vorher = glyphen(vorschau->satz());
