@@ -25,9 +25,8 @@ std::pair<int, int> logogroesse(QSize pixel, const Seite& seite) {
     return {std::max(1, int(breite * faktor + 0.5)), std::max(1, int(hoehe * faktor + 0.5))};
 }
 
-} // namespace
-
-std::optional<Logoart> logoart(const QByteArray& daten) {
+// What the bytes show, by their content.
+std::optional<std::pair<Bildformat, QSize>> bildart(const QByteArray& daten) {
     QBuffer puffer;
     puffer.setData(daten);
     puffer.open(QIODevice::ReadOnly);
@@ -37,7 +36,29 @@ std::optional<Logoart> logoart(const QByteArray& daten) {
     if (pixel.isEmpty() || (format != "png" && format != "jpeg")) {
         return std::nullopt;
     }
-    return Logoart{format == "png" ? Bildformat::Png : Bildformat::Jpeg, pixel};
+    return std::pair(format == "png" ? Bildformat::Png : Bildformat::Jpeg, pixel);
+}
+
+} // namespace
+
+std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiart dateiart,
+                              QString& fehler) {
+    // One byte more than allowed tells a file that is too large from one that just fits.
+    std::optional<QByteArray> daten =
+        plattform.dateiLesen(pfad, dateiart, hoechsteLogogroesse + 1, &fehler);
+    if (!daten) {
+        return std::nullopt;
+    }
+    if (daten->size() > hoechsteLogogroesse) {
+        fehler = QStringLiteral("Die Datei ist größer als %1 MB.").arg(hoechsteLogogroesse >> 20);
+        return std::nullopt;
+    }
+    const auto art = bildart(*daten);
+    if (!art) {
+        fehler = QStringLiteral("Die Datei ist kein Bild im Format PNG oder JPEG.");
+        return std::nullopt;
+    }
+    return Logo{std::move(*daten), art->first, art->second};
 }
 
 Firmenprofil firmenprofilLaden(Plattform& plattform) {
@@ -64,21 +85,13 @@ Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seit
     }
     const QString pfad = profilpfad(plattform.datenordner(), profil.logo);
     QString fehler;
-    // One byte more than allowed tells a file that is too large from one that just fits.
-    const std::optional<QByteArray> daten =
-        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteLogogroesse + 1, &fehler);
-    if (daten && daten->size() > hoechsteLogogroesse) {
-        fehler = QStringLiteral("Es ist größer als %1 MB.").arg(hoechsteLogogroesse >> 20);
-    } else if (daten) {
-        if (const std::optional<Logoart> art = logoart(*daten)) {
-            const auto [breite, hoehe] = logogroesse(art->pixel, seite);
-            kopf.logo = Bild{art->format, daten->toStdString(), breite, hoehe};
-            return kopf;
-        }
-        fehler = QStringLiteral("Es ist kein Bild im Format PNG oder JPEG.");
+    if (const std::optional<Logo> logo = logoLesen(plattform, pfad, Dateiart::Eigen, fehler)) {
+        const auto [breite, hoehe] = logogroesse(logo->pixel, seite);
+        kopf.logo = Bild{logo->format, logo->daten.toStdString(), breite, hoehe};
+    } else {
+        plattform.protokoll(
+            QStringLiteral("Das Logo „%1“ bleibt aus dem Briefkopf weg: %2").arg(pfad, fehler));
     }
-    plattform.protokoll(
-        QStringLiteral("Das Logo „%1“ bleibt aus dem Briefkopf weg: %2").arg(pfad, fehler));
     return kopf;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/dokumentmodell.h"
+#include "platform/plattform.h"
 #include "storage/firmenprofil.h"
 
 #include <QByteArray>
@@ -10,15 +11,16 @@
 
 namespace velmora {
 
-class Plattform;
-
-// A logo as its bytes show it: a PNG or a JPEG, whatever its file is named, with its size in
-// pixels. Nothing for anything else, or a picture whose size cannot be read.
-struct Logoart {
+// A logo file read through the platform layer: its bytes, and what they show (a PNG or a
+// JPEG, whatever the file is named) in how many pixels. Nothing when it cannot be read, is
+// too large or is no PNG or JPEG whose size can be read; `fehler` then says why, in German.
+struct Logo {
+    QByteArray daten;
     Bildformat format;
     QSize pixel;
 };
-std::optional<Logoart> logoart(const QByteArray& daten);
+std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiart dateiart,
+                              QString& fehler);
 
 // The company profile in the data folder: empty when there is none, and when it cannot be
 // read (a note on standard error then); members it holds wrongly keep their defaults.

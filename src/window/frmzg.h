@@ -103,6 +103,8 @@ private:
     void untereLeisteAufbauen();
     void knoepfeAufbauen();
     void menueAufbauen();
+    // "Fir&menprofil…" in the file menu's section of the company.
+    void firmenprofilEintragen();
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);

@@ -16,6 +16,7 @@ void frmzg::menueAufbauen() {
     }
     connect(menueeintrag(Menueabschnitt::Ausgabe, "mnuPruefen", QStringLiteral("Zeugnis &prüfen")),
             &QAction::triggered, this, &frmzg::pruefungZeigen);
+    firmenprofilEintragen();
 
     const auto eintrag = [this](const char* name, const char* text) {
         QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));
