@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 
 namespace velmora {
 
@@ -20,8 +19,7 @@ constexpr Zeichenformat kursiv{.kursiv = true};
 
 // Where a piece's text comes from.
 enum class Quelle : std::uint8_t {
-    Fest,          // the piece's own phrase
-    Kopf,          // a sentence of the head in the reference's kind
+    Text,          // a fixed text with slots, by the reference's kind
     Vorschau,      // the preview of a section as it stands
     Aufgaben,      // one list item per task entered
     Erfolge,       // the achievements, one paragraph
@@ -45,10 +43,13 @@ enum class Bedingung : std::uint8_t {
     MitFunktion,
 };
 
+// A fixed text in each kind of reference, the final one first.
+using Texte = std::array<const Phrase*, anzahlZeugnisarten>;
+
 // A piece of the reference with what follows it in the plain text (line breaks) and in the
 // document (paragraph marks). A count of 0 runs the next present piece on in the same line or
-// paragraph. The items of the tasks list are followed by one break each, the last by the
-// piece's own.
+// paragraph. A piece of several items (the tasks, a bulleted list) follows each item with one
+// break, the last with the piece's own.
 struct Baustein {
     Quelle quelle;
     Bedingung bedingung;
@@ -56,19 +57,26 @@ struct Baustein {
     int absatzmarken;
     Zeichenformat format = normal;
     Ausrichtung ausrichtung = Ausrichtung::Links;
-    std::optional<Phrase> text = std::nullopt; // Quelle::Fest
-    Phrase Kopfsaetze::*kopfsatz = nullptr;    // Quelle::Kopf
-    int bereich = 0;                           // Quelle::Vorschau
+    Texte texte{};   // Quelle::Text
+    int bereich = 0; // Quelle::Vorschau
 };
 
-constexpr Baustein fest(Phrase text, Bedingung bedingung, int zeilen, int absaetze,
+// The same text in every kind.
+constexpr Baustein fest(const Phrase& text, Bedingung bedingung, int zeilen, int absaetze,
                         Zeichenformat format, Ausrichtung ausrichtung = Ausrichtung::Links) {
-    return {Quelle::Fest, bedingung, zeilen, absaetze, format, ausrichtung, text};
+    Baustein b{Quelle::Text, bedingung, zeilen, absaetze, format, ausrichtung};
+    b.texte.fill(&text);
+    return b;
 }
 
+// A sentence of the head, as each kind words it.
 constexpr Baustein kopf(Phrase Kopfsaetze::*satz, Bedingung bedingung, int zeilen, int absaetze,
                         Zeichenformat format, Ausrichtung ausrichtung = Ausrichtung::Links) {
-    return {Quelle::Kopf, bedingung, zeilen, absaetze, format, ausrichtung, std::nullopt, satz};
+    Baustein b{Quelle::Text, bedingung, zeilen, absaetze, format, ausrichtung};
+    for (const Zeugnisart art : zeugnisarten) {
+        b.texte[artIndex(art)] = &(kopfsaetze(art).*satz);
+    }
+    return b;
 }
 
 constexpr Baustein bereich(int nummer, int zeilen, int absaetze) {
@@ -83,15 +91,19 @@ constexpr Baustein eingetragen(Quelle quelle, Bedingung bedingung, int zeilen, i
     return {quelle, bedingung, zeilen, absaetze};
 }
 
+constexpr Phrase beispiel("Beispiel: ");
 constexpr Phrase platzhalter("[Tätigkeit hier einsetzen]");
+constexpr Phrase datumUndOrt("{Datum}, {Ort}");
+constexpr Phrase unterschriftslinie("___________________");
+constexpr Phrase arbeitgeber("{Firma}");
 
 using enum Bedingung;
 
-const std::array<Baustein, 31> bausteine = {{
+constexpr std::array<Baustein, 31> bausteine = {{
     kopf(&Kopfsaetze::ueberschrift, Immer, 3, 4, ueberschrift, Ausrichtung::Zentriert),
     kopf(&Kopfsaetze::eroeffnung, MitGeburtsangaben, 2, 2, normal),
     kopf(&Kopfsaetze::eroeffnungOhneGeburt, OhneGeburtsangaben, 2, 2, normal),
-    fest(Phrase("Beispiel: "), OhneAufgaben, 2, 0, fett),
+    fest(beispiel, OhneAufgaben, 2, 0, fett),
     kopf(&Kopfsaetze::aufgabensatz, OhneAufgaben, 2, 2, kursiv),
     kopf(&Kopfsaetze::aufgabenliste, AufgabenOhneBereich, 2, 2, normal),
     kopf(&Kopfsaetze::aufgabenlisteImBereich, AufgabenImBereich, 2, 2, normal),
@@ -114,11 +126,11 @@ const std::array<Baustein, 31> bausteine = {{
     bereich(11, 2, 2),
     bereich(12, 2, 2),
     bereich(13, 4, 3),
-    fest(Phrase("{Datum}, {Ort}"), Immer, 5, 5, normal),
-    fest(Phrase("___________________"), Immer, 1, 1, normal),
+    fest(datumUndOrt, Immer, 5, 5, normal),
+    fest(unterschriftslinie, Immer, 1, 1, normal),
     eingetragen(Quelle::Unterzeichner, MitName, 1, 1),
     eingetragen(Quelle::Funktion, MitFunktion, 1, 1),
-    fest(Phrase("{Firma}"), Immer, 0, 0, normal, Ausrichtung::Blocksatz),
+    fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz),
 }};
 
 // White space as Unicode counts it, the same the window's check trims.
@@ -159,32 +171,20 @@ std::string einzeilig(std::string_view text) {
     return zeile;
 }
 
-bool erfuellt(const Baustein& b, const Zeugnisdaten& daten, bool mitAufgaben) {
-    switch (b.bedingung) {
-    case Immer:
-        break;
-    case MitGeburtsangaben:
-        return daten.geburtsangaben;
-    case OhneGeburtsangaben:
-        return !daten.geburtsangaben;
-    case OhneAufgaben:
-        return !mitAufgaben;
-    case MitAufgaben:
-        return mitAufgaben;
-    case AufgabenOhneBereich:
-        return mitAufgaben && daten.aufgaben.bereich.empty();
-    case AufgabenImBereich:
-        return mitAufgaben && !daten.aufgaben.bereich.empty();
-    case Angezeigt:
-        return daten.bereich(b.bereich).angezeigt();
-    case MitErfolgen:
-        return !leer(daten.aufgaben.erfolge);
-    case MitName:
-        return !daten.unterzeichner.name.empty();
-    case MitFunktion:
-        return !daten.unterzeichner.funktion.empty();
-    }
-    return true;
+// The conditions that hold for a reference, a bit each; whether a section is shown is asked
+// piece by piece.
+std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten, bool mitAufgaben) {
+    const auto bit = [](Bedingung b, bool gilt) {
+        return gilt ? std::uint32_t{1} << static_cast<int>(b) : 0;
+    };
+    const bool imBereich = !daten.aufgaben.bereich.empty();
+    return bit(Immer, true) | bit(MitGeburtsangaben, daten.geburtsangaben) |
+           bit(OhneGeburtsangaben, !daten.geburtsangaben) | bit(OhneAufgaben, !mitAufgaben) |
+           bit(MitAufgaben, mitAufgaben) | bit(AufgabenOhneBereich, mitAufgaben && !imBereich) |
+           bit(AufgabenImBereich, mitAufgaben && imBereich) |
+           bit(MitErfolgen, !leer(daten.aufgaben.erfolge)) |
+           bit(MitName, !daten.unterzeichner.name.empty()) |
+           bit(MitFunktion, !daten.unterzeichner.funktion.empty());
 }
 
 // Puts the pieces into paragraphs: a piece opens a paragraph when the one before ended with a
@@ -194,22 +194,24 @@ class Absatzfolge {
 public:
     explicit Absatzfolge(std::vector<Absatz>& absaetze) : absaetze(absaetze) {}
 
-    void anhaengen(std::string text, const Baustein& b, int zeilen, int marken,
-                   bool listenpunkt = false) {
+    // The piece's run, followed by `zeilen` line breaks, for its text to be written into.
+    std::string& lauf(const Baustein& b, int zeilen, bool listenpunkt) {
         if (!offen) {
             absaetze.push_back(
                 {.ausrichtung = b.ausrichtung, .marke = b.format, .listenpunkt = listenpunkt});
+            // Room for a piece that runs on: "Beispiel: " and its sentence, sections 3 to 8.
+            absaetze.back().laeufe.reserve(2);
         }
         Absatz& absatz = absaetze.back();
-        absatz.laeufe.push_back({std::move(text), b.format, zeilen});
         absatz.marke = b.format;
+        return absatz.laeufe.emplace_back(Lauf{{}, b.format, zeilen}).text;
+    }
+    // The paragraph marks after the piece.
+    void marken(const Baustein& b, int marken) {
         for (int i = 1; i < marken; ++i) {
             absaetze.push_back({.ausrichtung = b.ausrichtung, .marke = b.format});
         }
         offen = marken == 0;
-    }
-    void anhaengen(std::string text, const Baustein& b) {
-        anhaengen(std::move(text), b, b.zeilenumbrueche, b.absatzmarken);
     }
 
 private:
@@ -217,26 +219,40 @@ private:
     bool offen = false;
 };
 
-// Each task entered, in order, as an item of a bulleted list; blank entries left out.
-void aufgabenAnhaengen(const std::vector<std::string>& liste, const Baustein& b,
-                       Absatzfolge& folge) {
-    const auto letzte =
-        std::find_if(liste.rbegin(), liste.rend(), [](const std::string& a) { return !leer(a); });
-    for (auto aufgabe = liste.begin(); aufgabe != letzte.base(); ++aufgabe) {
-        if (leer(*aufgabe)) {
-            continue;
-        }
-        const bool zuletzt = aufgabe + 1 == letzte.base();
-        folge.anhaengen(*aufgabe, b, zuletzt ? b.zeilenumbrueche : 1, zuletzt ? b.absatzmarken : 1,
-                        true);
-    }
-}
+// What the pieces' texts are made from.
+struct Quellen {
+    const Zeugnisdaten& daten;
+    const Anredeformen& formen;
+    const AngezeigteVorschautexte& vorschautexte;
+    std::vector<const std::string*> aufgaben; // the tasks entered, blank entries left out
+};
 
-std::string phrasentext(const Phrase& phrase, const Anredeformen& formen,
-                        const Zeugnisdaten& daten) {
-    std::string text;
-    phraseAnhaengen(phrase, formen, daten, text);
-    return text;
+// The text of a piece, or of its item `nummer` (the tasks).
+void textAnhaengen(const Baustein& b, const Quellen& q, std::size_t nummer, std::string& text) {
+    const Unterzeichner& unterzeichner = q.daten.unterzeichner;
+    switch (b.quelle) {
+    case Quelle::Text:
+        phraseAnhaengen(*b.texte[artIndex(q.daten.art)], q.formen, q.daten, text);
+        break;
+    case Quelle::Vorschau:
+        text = q.vorschautexte[b.bereich - 1];
+        break;
+    case Quelle::Aufgaben:
+        text = *q.aufgaben[nummer];
+        break;
+    case Quelle::Erfolge:
+        text = einzeilig(q.daten.aufgaben.erfolge);
+        break;
+    case Quelle::Unterzeichner:
+        if (!unterzeichner.zusatz.empty()) {
+            text = unterzeichner.zusatz + ' ';
+        }
+        text += unterzeichner.name;
+        break;
+    case Quelle::Funktion:
+        text = unterzeichner.funktion;
+        break;
+    }
 }
 
 // "Zeugnis – Vorname Name" ("Zwischenzeugnis – …"), without the names when both are empty.
@@ -248,52 +264,40 @@ std::string titel(const Zeugnisdaten& daten) {
         name += ' ';
     }
     name += daten.text(Eingabe::Name);
-    const std::string art(arten[artIndex(daten.art)]);
-    return name.empty() ? art : art + " – " + name;
+    std::string titel(arten[artIndex(daten.art)]);
+    if (!name.empty()) {
+        titel.reserve(titel.size() + 5 + name.size());
+        titel += " – ";
+        titel += name;
+    }
+    return titel;
 }
 
 } // namespace
 
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite) {
-    const Anredeformen& formen = Anredeformen::fuer(daten.geschlecht);
-    const Kopfsaetze& saetze = kopfsaetze(daten.art);
-    const Aufgaben& aufgaben = daten.aufgaben;
-    const Unterzeichner& unterzeichner = daten.unterzeichner;
-    const bool mitAufgaben = std::any_of(aufgaben.liste.begin(), aufgaben.liste.end(),
-                                         [](const std::string& a) { return !leer(a); });
+    Quellen quellen{daten, Anredeformen::fuer(daten.geschlecht), vorschautexte, {}};
+    for (const std::string& aufgabe : daten.aufgaben.liste) {
+        if (!leer(aufgabe)) {
+            quellen.aufgaben.push_back(&aufgabe);
+        }
+    }
+    const std::uint32_t gelten = geltendeBedingungen(daten, !quellen.aufgaben.empty());
     Dokumentmodell modell{titel(daten), daten.text(Eingabe::Firma), seite, {}, {}};
-    modell.absaetze.reserve(48 + aufgaben.liste.size());
+    modell.absaetze.reserve(48 + quellen.aufgaben.size());
     Absatzfolge folge(modell.absaetze);
     for (const Baustein& b : bausteine) {
-        if (!erfuellt(b, daten, mitAufgaben)) {
+        if (b.bedingung == Angezeigt ? !daten.bereich(b.bereich).angezeigt()
+                                     : !(gelten >> static_cast<int>(b.bedingung) & 1)) {
             continue;
         }
-        switch (b.quelle) {
-        case Quelle::Fest:
-            folge.anhaengen(phrasentext(*b.text, formen, daten), b);
-            break;
-        case Quelle::Kopf:
-            folge.anhaengen(phrasentext(saetze.*b.kopfsatz, formen, daten), b);
-            break;
-        case Quelle::Vorschau:
-            folge.anhaengen(vorschautexte[b.bereich - 1], b);
-            break;
-        case Quelle::Aufgaben:
-            aufgabenAnhaengen(aufgaben.liste, b, folge);
-            break;
-        case Quelle::Erfolge:
-            folge.anhaengen(einzeilig(aufgaben.erfolge), b);
-            break;
-        case Quelle::Unterzeichner:
-            folge.anhaengen(unterzeichner.zusatz.empty()
-                                ? unterzeichner.name
-                                : unterzeichner.zusatz + ' ' + unterzeichner.name,
-                            b);
-            break;
-        case Quelle::Funktion:
-            folge.anhaengen(unterzeichner.funktion, b);
-            break;
+        const bool liste = b.quelle == Quelle::Aufgaben;
+        const std::size_t anzahl = liste ? quellen.aufgaben.size() : 1;
+        for (std::size_t i = 0; i < anzahl; ++i) {
+            const bool letztes = i + 1 == anzahl;
+            textAnhaengen(b, quellen, i, folge.lauf(b, letztes ? b.zeilenumbrueche : 1, liste));
+            folge.marken(b, letztes ? b.absatzmarken : 1);
         }
     }
     return modell;
