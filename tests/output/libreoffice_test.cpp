@@ -3,11 +3,10 @@
 #include "render/zeugnisausgabe.h"
 #include "storage/firmenprofil.h"
 #include "support/fakeplattform.h"
+#include "support/testbild.h"
 #include "support/testzeugnis.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -52,13 +51,7 @@ void ablegen(const QString& pfad, const QByteArray& inhalt) {
 // document, text before a tab in the RTF.
 TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
     FakePlattform plattform;
-    QImage logo(40, 20, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    logo.save(&puffer, "PNG");
-    ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), png);
+    ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), test::testbild(40, 20, "PNG"));
     ablegen(profilpfad(plattform.datenordnerPfad, firmenprofildateiname),
             firmenprofilSchreiben({"Zevuz GmbH",
                                    {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"},
