@@ -42,6 +42,20 @@ void Klartext(benchmark::State& state) {
 }
 BENCHMARK(Klartext);
 
+// The same reference ready to sign: tasks as a list, achievements, the signatory's lines.
+void KlartextMitAufgaben(benchmark::State& state) {
+    Zeugnis zeugnis;
+    zeugnis.daten.aufgaben = {"Einkauf",
+                              {"Angebote einholen und vergleichen", "", "Lieferanten bewerten",
+                               "Rahmenverträge verhandeln", "Bestände planen"},
+                              "Sie senkte die Einkaufskosten\nim Jahr 2024 um 12 %."};
+    zeugnis.daten.unterzeichner = {"Dr. Eva Roth", "Personalleiterin", "ppa."};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(klartext(zeugnis.daten, zeugnis.texte));
+    }
+}
+BENCHMARK(KlartextMitAufgaben);
+
 void DokumentMitBasis(benchmark::State& state) {
     const Zeugnis zeugnis;
     QFile basis(QStringLiteral(VELMORA_TEMP_DOC));

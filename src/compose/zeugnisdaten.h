@@ -94,6 +94,9 @@ struct Unterzeichner {
     bool operator==(const Unterzeichner&) const = default;
 };
 
+// What may stand before the signatory's name.
+inline constexpr std::array<std::string_view, 3> vollmachten = {"", "i. V.", "ppa."};
+
 // The inputs of one reference as the window holds them at one moment.
 struct Zeugnisdaten {
     std::array<std::string, anzahlEingaben> texte;

@@ -2,9 +2,11 @@
 
 #include "compose/anredeformen.h"
 #include "compose/komposition.h"
-#include "compose/phrasen.h"
+#include "compose/kopfsaetze.h"
+#include "encoding/zeichensatz.h"
 
-#include <optional>
+#include <algorithm>
+#include <cstdint>
 
 namespace velmora {
 
@@ -15,43 +17,102 @@ constexpr Zeichenformat normal{};
 constexpr Zeichenformat fett{.fett = true};
 constexpr Zeichenformat kursiv{.kursiv = true};
 
-// A piece of the reference: either a fixed text with slots or the preview of a section,
-// with what follows it in the plain text (line breaks) and in the document (paragraph
-// marks). A count of 0 runs the next present piece on in the same line or paragraph.
-struct Baustein {
-    std::optional<Phrase> text;
-    int bereich; // 0: always present; else the section whose preview stands here when shown
-    int zeilenumbrueche;
-    int absatzmarken;
-    Zeichenformat format;
-    Ausrichtung ausrichtung;
+// Where a piece's text comes from.
+enum class Quelle : std::uint8_t {
+    Text,          // a fixed text with slots, by the reference's kind
+    Vorschau,      // the preview of a section as it stands
+    Aufgaben,      // one list item per task entered
+    Erfolge,       // the achievements, one paragraph
+    Unterzeichner, // the signatory's name after "i. V." or "ppa."
+    Funktion,      // the signatory's function
 };
 
-constexpr Baustein fest(Phrase text, int zeilen, int absaetze, Zeichenformat format,
-                        Ausrichtung ausrichtung = Ausrichtung::Links) {
-    return {text, 0, zeilen, absaetze, format, ausrichtung};
+// When a piece is present. The draft pieces ("Beispiel: ", the tasks sentence with its
+// examples, the placeholders) stand only while no task is entered.
+enum class Bedingung : std::uint8_t {
+    Immer,
+    MitGeburtsangaben,
+    OhneGeburtsangaben,
+    OhneAufgaben,
+    MitAufgaben,
+    AufgabenOhneBereich,
+    AufgabenImBereich,
+    Angezeigt, // the section's show flag is set
+    MitErfolgen,
+    MitName,
+    MitFunktion,
+};
+
+// A fixed text in each kind of reference, the final one first.
+using Texte = std::array<const Phrase*, anzahlZeugnisarten>;
+
+// A piece of the reference with what follows it in the plain text (line breaks) and in the
+// document (paragraph marks). A count of 0 runs the next present piece on in the same line or
+// paragraph. A piece of several items (the tasks, a bulleted list) follows each item with one
+// break, the last with the piece's own.
+struct Baustein {
+    Quelle quelle;
+    Bedingung bedingung;
+    int zeilenumbrueche;
+    int absatzmarken;
+    Zeichenformat format = normal;
+    Ausrichtung ausrichtung = Ausrichtung::Links;
+    Texte texte{};   // Quelle::Text
+    int bereich = 0; // Quelle::Vorschau
+};
+
+// The same text in every kind.
+constexpr Baustein fest(const Phrase& text, Bedingung bedingung, int zeilen, int absaetze,
+                        Zeichenformat format, Ausrichtung ausrichtung = Ausrichtung::Links) {
+    Baustein b{Quelle::Text, bedingung, zeilen, absaetze, format, ausrichtung};
+    b.texte.fill(&text);
+    return b;
+}
+
+// A sentence of the head, as each kind words it.
+constexpr Baustein kopf(Phrase Kopfsaetze::*satz, Bedingung bedingung, int zeilen, int absaetze,
+                        Zeichenformat format, Ausrichtung ausrichtung = Ausrichtung::Links) {
+    Baustein b{Quelle::Text, bedingung, zeilen, absaetze, format, ausrichtung};
+    for (const Zeugnisart art : zeugnisarten) {
+        b.texte[artIndex(art)] = &(kopfsaetze(art).*satz);
+    }
+    return b;
 }
 
 constexpr Baustein bereich(int nummer, int zeilen, int absaetze) {
-    return {std::nullopt, nummer, zeilen, absaetze, normal, Ausrichtung::Links};
+    return {.quelle = Quelle::Vorschau,
+            .bedingung = Bedingung::Angezeigt,
+            .zeilenumbrueche = zeilen,
+            .absatzmarken = absaetze,
+            .bereich = nummer};
 }
 
-constexpr Phrase platzhalter("[Tätigkeit hier einsetzen]");
+constexpr Baustein eingetragen(Quelle quelle, Bedingung bedingung, int zeilen, int absaetze) {
+    return {quelle, bedingung, zeilen, absaetze};
+}
 
-const std::array<Baustein, 24> bausteine = {{
-    fest(Phrase("ZEUGNIS"), 3, 4, ueberschrift, Ausrichtung::Zentriert),
-    fest(Phrase("{Herr} {Vorname} {Name}, geb. am {Geburtsdatum} in {Geburtsort}, trat am "
-                "{Eintrittsdatum} in unser Unternehmen ein und war bis zum {Austrittsdatum} "
-                "als {Tätigkeit} beschäftigt."),
-         2, 2, normal),
-    fest(Phrase("Beispiel: "), 2, 0, fett),
-    fest(Phrase("Zu {seinen} Aufgaben gehörte im Vertrieb / Entwicklung / Produktion / EDV die "
-                "Durchführung folgender Tätigkeiten:"),
-         2, 2, kursiv),
-    fest(platzhalter, 1, 1, kursiv),
-    fest(platzhalter, 1, 1, kursiv),
-    fest(platzhalter, 1, 1, kursiv),
-    fest(platzhalter, 2, 2, kursiv),
+constexpr Phrase beispiel("Beispiel: ");
+constexpr Phrase platzhalter("[Tätigkeit hier einsetzen]");
+constexpr Phrase datumUndOrt("{Datum}, {Ort}");
+constexpr Phrase unterschriftslinie("___________________");
+constexpr Phrase arbeitgeber("{Firma}");
+
+using enum Bedingung;
+
+constexpr std::array<Baustein, 31> bausteine = {{
+    kopf(&Kopfsaetze::ueberschrift, Immer, 3, 4, ueberschrift, Ausrichtung::Zentriert),
+    kopf(&Kopfsaetze::eroeffnung, MitGeburtsangaben, 2, 2, normal),
+    kopf(&Kopfsaetze::eroeffnungOhneGeburt, OhneGeburtsangaben, 2, 2, normal),
+    fest(beispiel, OhneAufgaben, 2, 0, fett),
+    kopf(&Kopfsaetze::aufgabensatz, OhneAufgaben, 2, 2, kursiv),
+    kopf(&Kopfsaetze::aufgabenliste, AufgabenOhneBereich, 2, 2, normal),
+    kopf(&Kopfsaetze::aufgabenlisteImBereich, AufgabenImBereich, 2, 2, normal),
+    fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
+    fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
+    fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
+    fest(platzhalter, OhneAufgaben, 2, 2, kursiv),
+    eingetragen(Quelle::Aufgaben, MitAufgaben, 2, 2),
+    eingetragen(Quelle::Erfolge, MitErfolgen, 2, 2),
     bereich(1, 3, 2),
     bereich(2, 3, 2),
     bereich(3, 0, 0),
@@ -65,52 +126,179 @@ const std::array<Baustein, 24> bausteine = {{
     bereich(11, 2, 2),
     bereich(12, 2, 2),
     bereich(13, 4, 3),
-    fest(Phrase("{Datum}, {Ort}"), 5, 5, normal),
-    fest(Phrase("___________________"), 1, 1, normal),
-    fest(Phrase("{Firma}"), 0, 0, normal, Ausrichtung::Blocksatz),
+    fest(datumUndOrt, Immer, 5, 5, normal),
+    fest(unterschriftslinie, Immer, 1, 1, normal),
+    eingetragen(Quelle::Unterzeichner, MitName, 1, 1),
+    eingetragen(Quelle::Funktion, MitFunktion, 1, 1),
+    fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz),
 }};
 
-// "Zeugnis – Vorname Name", without the names when both are empty.
+// White space as Unicode counts it, the same the window's check trims.
+constexpr bool leerraum(char32_t c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+// Nothing but white space: an entry the user left blank.
+bool leer(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (!leerraum(naechsterCodepunkt(text, pos))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The achievements are one paragraph: each line break typed into their box (CR LF, CR, LF,
+// a line or paragraph separator) becomes one blank.
+std::string einzeilig(std::string_view text) {
+    constexpr std::string_view trenner[] = {"\r\n", "\r", "\n", "\u2028", "\u2029"};
+    std::string zeile;
+    zeile.reserve(text.size());
+    while (!text.empty()) {
+        const auto gefunden = std::find_if(std::begin(trenner), std::end(trenner),
+                                           [&](std::string_view t) { return text.starts_with(t); });
+        if (gefunden != std::end(trenner)) {
+            zeile += ' ';
+            text.remove_prefix(gefunden->size());
+        } else {
+            zeile += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return zeile;
+}
+
+// The conditions that hold for a reference, a bit each; whether a section is shown is asked
+// piece by piece.
+std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten, bool mitAufgaben) {
+    const auto bit = [](Bedingung b, bool gilt) {
+        return gilt ? std::uint32_t{1} << static_cast<int>(b) : 0;
+    };
+    const bool imBereich = !daten.aufgaben.bereich.empty();
+    return bit(Immer, true) | bit(MitGeburtsangaben, daten.geburtsangaben) |
+           bit(OhneGeburtsangaben, !daten.geburtsangaben) | bit(OhneAufgaben, !mitAufgaben) |
+           bit(MitAufgaben, mitAufgaben) | bit(AufgabenOhneBereich, mitAufgaben && !imBereich) |
+           bit(AufgabenImBereich, mitAufgaben && imBereich) |
+           bit(MitErfolgen, !leer(daten.aufgaben.erfolge)) |
+           bit(MitName, !daten.unterzeichner.name.empty()) |
+           bit(MitFunktion, !daten.unterzeichner.funktion.empty());
+}
+
+// Puts the pieces into paragraphs: a piece opens a paragraph when the one before ended with a
+// mark; the paragraph takes the alignment of its first piece. Empty paragraphs keep the
+// piece's own format.
+class Absatzfolge {
+public:
+    explicit Absatzfolge(std::vector<Absatz>& absaetze) : absaetze(absaetze) {}
+
+    // The piece's run, followed by `zeilen` line breaks, for its text to be written into.
+    std::string& lauf(const Baustein& b, int zeilen, bool listenpunkt) {
+        if (!offen) {
+            absaetze.push_back(
+                {.ausrichtung = b.ausrichtung, .marke = b.format, .listenpunkt = listenpunkt});
+            // Room for a piece that runs on: "Beispiel: " and its sentence, sections 3 to 8.
+            absaetze.back().laeufe.reserve(2);
+        }
+        Absatz& absatz = absaetze.back();
+        absatz.marke = b.format;
+        return absatz.laeufe.emplace_back(Lauf{{}, b.format, zeilen}).text;
+    }
+    // The paragraph marks after the piece.
+    void marken(const Baustein& b, int marken) {
+        for (int i = 1; i < marken; ++i) {
+            absaetze.push_back({.ausrichtung = b.ausrichtung, .marke = b.format});
+        }
+        offen = marken == 0;
+    }
+
+private:
+    std::vector<Absatz>& absaetze;
+    bool offen = false;
+};
+
+// What the pieces' texts are made from.
+struct Quellen {
+    const Zeugnisdaten& daten;
+    const Anredeformen& formen;
+    const AngezeigteVorschautexte& vorschautexte;
+    std::vector<const std::string*> aufgaben; // the tasks entered, blank entries left out
+};
+
+// The text of a piece, or of its item `nummer` (the tasks).
+void textAnhaengen(const Baustein& b, const Quellen& q, std::size_t nummer, std::string& text) {
+    const Unterzeichner& unterzeichner = q.daten.unterzeichner;
+    switch (b.quelle) {
+    case Quelle::Text:
+        phraseAnhaengen(*b.texte[artIndex(q.daten.art)], q.formen, q.daten, text);
+        break;
+    case Quelle::Vorschau:
+        text = q.vorschautexte[b.bereich - 1];
+        break;
+    case Quelle::Aufgaben:
+        text = *q.aufgaben[nummer];
+        break;
+    case Quelle::Erfolge:
+        text = einzeilig(q.daten.aufgaben.erfolge);
+        break;
+    case Quelle::Unterzeichner:
+        if (!unterzeichner.zusatz.empty()) {
+            text = unterzeichner.zusatz + ' ';
+        }
+        text += unterzeichner.name;
+        break;
+    case Quelle::Funktion:
+        text = unterzeichner.funktion;
+        break;
+    }
+}
+
+// "Zeugnis – Vorname Name" ("Zwischenzeugnis – …"), without the names when both are empty.
 std::string titel(const Zeugnisdaten& daten) {
+    constexpr std::array<std::string_view, anzahlZeugnisarten> arten = {"Zeugnis",
+                                                                        "Zwischenzeugnis"};
     std::string name = daten.text(Eingabe::Vorname);
     if (!name.empty() && !daten.text(Eingabe::Name).empty()) {
         name += ' ';
     }
     name += daten.text(Eingabe::Name);
-    return name.empty() ? "Zeugnis" : "Zeugnis – " + name;
+    std::string titel(arten[artIndex(daten.art)]);
+    if (!name.empty()) {
+        titel.reserve(titel.size() + 5 + name.size());
+        titel += " – ";
+        titel += name;
+    }
+    return titel;
 }
 
 } // namespace
 
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite) {
-    const Anredeformen& formen = Anredeformen::fuer(daten.geschlecht);
+    Quellen quellen{daten, Anredeformen::fuer(daten.geschlecht), vorschautexte, {}};
+    for (const std::string& aufgabe : daten.aufgaben.liste) {
+        if (!leer(aufgabe)) {
+            quellen.aufgaben.push_back(&aufgabe);
+        }
+    }
+    const std::uint32_t gelten = geltendeBedingungen(daten, !quellen.aufgaben.empty());
     Dokumentmodell modell{titel(daten), daten.text(Eingabe::Firma), seite, {}, {}};
-    std::vector<Absatz>& absaetze = modell.absaetze;
-    absaetze.reserve(48);
-    // A piece opens a paragraph when the one before ended with a mark; the paragraph takes
-    // the alignment of its first piece. Empty paragraphs keep the piece's own format.
-    bool offen = false;
+    modell.absaetze.reserve(48 + quellen.aufgaben.size());
+    Absatzfolge folge(modell.absaetze);
     for (const Baustein& b : bausteine) {
-        if (b.bereich != 0 && !daten.bereich(b.bereich).angezeigt()) {
+        if (b.bedingung == Angezeigt ? !daten.bereich(b.bereich).angezeigt()
+                                     : !(gelten >> static_cast<int>(b.bedingung) & 1)) {
             continue;
         }
-        if (!offen) {
-            absaetze.push_back({{}, b.ausrichtung, b.format});
-            offen = true;
+        const bool liste = b.quelle == Quelle::Aufgaben;
+        const std::size_t anzahl = liste ? quellen.aufgaben.size() : 1;
+        for (std::size_t i = 0; i < anzahl; ++i) {
+            const bool letztes = i + 1 == anzahl;
+            textAnhaengen(b, quellen, i, folge.lauf(b, letztes ? b.zeilenumbrueche : 1, liste));
+            folge.marken(b, letztes ? b.absatzmarken : 1);
         }
-        Absatz& absatz = absaetze.back();
-        Lauf& lauf = absatz.laeufe.emplace_back(Lauf{{}, b.format, b.zeilenumbrueche});
-        if (b.text) {
-            phraseAnhaengen(*b.text, formen, daten, lauf.text);
-        } else {
-            lauf.text = vorschautexte[b.bereich - 1];
-        }
-        absatz.marke = b.format;
-        for (int i = 1; i < b.absatzmarken; ++i) {
-            absaetze.push_back({{}, b.ausrichtung, b.format});
-        }
-        offen = b.absatzmarken == 0;
     }
     return modell;
 }

@@ -11,8 +11,9 @@ namespace velmora {
 // The preview texts as the window's labels hold them; index: section number - 1.
 using AngezeigteVorschautexte = std::array<std::string, anzahlBereiche>;
 
-// The reference as a document: the fixed head, the previews of the shown sections as they
-// stand (never recomposed), the closing block; on the given page.
+// The reference as a document: the head of its kind, the tasks entered (else the draft with
+// its placeholders) and the achievements, the previews of the shown sections as they stand
+// (never recomposed), the closing block with the signatory; on the given page.
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite = {});
 

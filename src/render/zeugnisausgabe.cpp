@@ -3,6 +3,7 @@
 #include "output/docxdokument.h"
 #include "output/dokument.h"
 #include "platform/plattform.h"
+#include "render/briefkopf.h"
 #include "storage/zeugnisvorlage.h"
 
 namespace velmora {
@@ -18,7 +19,9 @@ Zeugnisausgabe zeugnisausgabe(Plattform& plattform, const Zeugnisdaten& daten,
     if (!vorlage.hinweis.isEmpty()) {
         plattform.protokoll(vorlage.hinweis);
     }
-    return {zeugnismodell(daten, vorschautexte, vorlage.seite), vorlage.rtf};
+    Zeugnisausgabe ausgabe{zeugnismodell(daten, vorschautexte, vorlage.seite), vorlage.rtf};
+    ausgabe.modell.briefkopf = briefkopf(plattform, firmenprofilLaden(plattform), vorlage.seite);
+    return ausgabe;
 }
 
 QByteArray rtfAusgabe(const Zeugnisausgabe& ausgabe) {

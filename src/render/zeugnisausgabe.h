@@ -18,8 +18,8 @@ struct Zeugnisausgabe {
 };
 
 // Reads the base document through the platform layer (a note on standard error when the
-// built-in page setup stands in) and builds the document from the inputs and the previews
-// as they stand.
+// built-in page setup stands in) and the letterhead from the company profile, and builds the
+// document from the inputs and the previews as they stand.
 Zeugnisausgabe zeugnisausgabe(Plattform& plattform, const Zeugnisdaten& daten,
                               const AngezeigteVorschautexte& vorschautexte);
 

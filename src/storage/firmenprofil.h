@@ -1,8 +1,10 @@
 #pragma once
 
 #include "compose/zeugnisdaten.h"
+#include "output/dokumentmodell.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <string>
@@ -17,6 +19,17 @@ inline constexpr char firmenprofildateiname[] = "firmenprofil.json";
 // does not lose it; the profile names no other file.
 inline constexpr std::array<std::string_view, 2> logodateinamen = {"firmenlogo.png",
                                                                    "firmenlogo.jpg"};
+
+// The logo's name for a picture in that format.
+constexpr std::string_view logodateiname(Bildformat format) {
+    return format == Bildformat::Png ? logodateinamen[0] : logodateinamen[1];
+}
+
+// Where a file of the profile (firmenprofil.json, the logo) lies in the data folder.
+QString profilpfad(const QString& datenordner, std::string_view name);
+
+// The largest logo read: a picture for a letterhead, never a photograph in print resolution.
+inline constexpr qint64 hoechsteLogogroesse = 4 * 1024 * 1024;
 
 // The employer's data that every new reference starts from, in firmenprofil.json.
 struct Firmenprofil {

@@ -137,6 +137,8 @@ private:
     void knoepfeAufbauen();
     void menueAufbauen();
     void dateimenueAufbauen();
+    // "Fir&menprofil…" in the file menu's section of the company.
+    void firmenprofilEintragen();
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);

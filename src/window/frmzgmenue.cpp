@@ -16,6 +16,7 @@ void frmzg::menueAufbauen() {
     }
     dateimenueAufbauen();
     ausgabemenueAufbauen();
+    firmenprofilEintragen();
 
     const auto eintrag = [this](const char* name, const char* text) {
         QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));

@@ -41,7 +41,4 @@ private:
     Optionsgruppe* optArt;
 };
 
-// What may stand before the signatory's name.
-inline constexpr std::array<std::string_view, 3> vollmachten = {"", "i. V.", "ppa."};
-
 } // namespace velmora

@@ -1,8 +1,12 @@
 // LibreOffice (headless, with a profile of its own) reads the RTF and the Word document of
 // the same reference back as text: a real word processor sees what the program meant.
-#include "output/docxdokument.h"
-#include "output/dokument.h"
+#include "render/zeugnisausgabe.h"
+#include "storage/firmenprofil.h"
+#include "support/fakeplattform.h"
+#include "support/testbild.h"
 #include "support/testzeugnis.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -35,26 +39,42 @@ std::vector<std::string> zeilen(const std::filesystem::path& datei) {
     return ergebnis;
 }
 
-// Every paragraph of both documents as LibreOffice reads it: the letterhead, the reference
-// with a list item, names with characters that RTF and XML escape. Only the list item's
-// bullet differs: a real list's label in the Word document, text before a tab in the RTF.
-TEST(LibreOffice, readsTheModelsParagraphsFromRtfAndDocx) {
+void ablegen(const QString& pfad, const QByteArray& inhalt) {
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+// Every paragraph of both documents as LibreOffice reads it: the letterhead of the company
+// profile, the reference with its tasks as a list and its signatory, names with characters
+// that RTF and XML escape. Only the list items' bullets differ: a real list's label in the Word
+// document, text before a tab in the RTF.
+TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
+    FakePlattform plattform;
+    ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), test::testbild(40, 20, "PNG"));
+    ablegen(profilpfad(plattform.datenordnerPfad, firmenprofildateiname),
+            firmenprofilSchreiben({"Zevuz GmbH",
+                                   {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"},
+                                   "firmenlogo.png",
+                                   "",
+                                   {}}));
+
     Zeugnisdaten daten = test::alleBewertet(frau);
     daten.bereich(4).anzeige = anzeigeAus;
     daten.text(Eingabe::Vorname) = "Ma{r}k\\par <b>&amp;\"O'Neil\" ]]>\tŁódź";
     daten.text(Eingabe::Firma) = "Zevuz {Elektonik} \\b0 GmbH € 😀";
-    Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
-    modell.briefkopf.logo = Bild{Bildformat::Png, {}, 1440, 720};
-    modell.briefkopf.zeilen = {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"};
-    constexpr std::size_t liste = 6;
-    modell.absaetze.insert(modell.absaetze.begin() + liste,
-                           {.laeufe = {{"Einkauf", {}, 1}}, .listenpunkt = true});
+    daten.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten <bewerten>"}, "Sparte 9 %."};
+    daten.unterzeichner = {"Dr. Eva Roth", "Prokuristin", "ppa."};
+    const Zeugnisausgabe ausgabe =
+        zeugnisausgabe(plattform, daten, test::komponierteVorschauen(daten));
+    const Dokumentmodell& modell = ausgabe.modell;
+    ASSERT_TRUE(modell.briefkopf.logo);
 
     const std::filesystem::path ordner =
         std::filesystem::temp_directory_path() / ("velmora-lo-" + std::to_string(::getpid()));
     std::filesystem::create_directories(ordner);
-    std::ofstream(ordner / "rtf.doc", std::ios::binary) << rtfDokument(modell, {}).rtf;
-    std::ofstream(ordner / "docx.docx", std::ios::binary) << docxDokument(modell);
+    std::ofstream(ordner / "rtf.doc", std::ios::binary) << rtfAusgabe(ausgabe).toStdString();
+    std::ofstream(ordner / "docx.docx", std::ios::binary) << docxAusgabe(ausgabe).toStdString();
     const std::string befehl =
         std::string(VELMORA_SOFFICE) + " --headless --norestore -env:UserInstallation=file://" +
         (ordner / "profil").string() + " --convert-to 'txt:Text (encoded):UTF8' --outdir " +
@@ -65,18 +85,22 @@ TEST(LibreOffice, readsTheModelsParagraphsFromRtfAndDocx) {
     const std::vector<std::string> ausDocx = zeilen(ordner / "docx.txt");
     std::filesystem::remove_all(ordner);
 
-    std::vector<std::string> absaetze;
+    std::vector<std::string> ausRtfSoll;
+    std::vector<std::string> ausDocxSoll;
     for (const std::vector<Absatz>& teil : {briefkopfAbsaetze(modell.briefkopf), modell.absaetze}) {
         for (const Absatz& absatz : teil) {
-            absaetze.emplace_back(absatz.listenpunkt ? "\u2022\t" : "");
+            std::string text;
             for (const Lauf& lauf : absatz.laeufe) {
-                absaetze.back() += lauf.text;
+                text += lauf.text;
             }
+            ausRtfSoll.push_back(absatz.listenpunkt ? "\u2022\t" + text : text);
+            ausDocxSoll.push_back(absatz.listenpunkt ? "    \u2022 " + text : text);
         }
     }
-    EXPECT_EQ(ausRtf, absaetze);
-    absaetze[briefkopfAbsaetze(modell.briefkopf).size() + liste] = "    \u2022 Einkauf";
-    EXPECT_EQ(ausDocx, absaetze);
+    EXPECT_EQ(ausRtf, ausRtfSoll);
+    EXPECT_EQ(ausDocx, ausDocxSoll);
+    EXPECT_EQ(ausRtf[1], "Zevuz GmbH");
+    EXPECT_EQ(ausRtf[2], "Königsallee 1 · 40212 Düsseldorf");
 }
 
 } // namespace

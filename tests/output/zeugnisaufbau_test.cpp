@@ -14,13 +14,13 @@ using namespace velmora::test;
 namespace {
 
 // A paragraph as its runs' texts joined by "|", each followed by one "⏎" per line break of
-// the plain text.
+// the plain text; an item of a list after "• ".
 std::vector<std::string> absaetze(const Zeugnisdaten& daten, const AngezeigteVorschautexte& texte) {
     std::vector<std::string> ergebnis;
     for (const Absatz& absatz : zeugnismodell(daten, texte).absaetze) {
-        std::string& text = ergebnis.emplace_back();
+        std::string& text = ergebnis.emplace_back(absatz.listenpunkt ? "• " : "");
         for (const Lauf& lauf : absatz.laeufe) {
-            text += text.empty() ? "" : "|";
+            text += &lauf == &absatz.laeufe.front() ? "" : "|";
             text += lauf.text;
             for (int i = 0; i < lauf.zeilenumbrueche; ++i) {
                 text += "⏎";
@@ -127,6 +127,51 @@ TEST(Zeugnisaufbau, formatsAndAlignment) {
     }
 }
 
+// What the user entered in the document: the tasks sentence regular, each task an item of a
+// bulleted list, the achievements a paragraph before section 1, the signatory's lines between
+// the signature line and the employer; all regular and left-aligned but the employer.
+TEST(Zeugnisaufbau, tasksAchievementsAndSignatoryAsParagraphs) {
+    Zeugnisdaten daten = mitAnzeige({1});
+    daten.aufgaben = {"Einkauf", {"Angebote einholen", "", "Lieferanten bewerten"}, "Sparte."};
+    daten.unterzeichner = {"Eva Roth", "Prokuristin", "ppa."};
+    const std::vector<std::string> soll = {
+        "ZEUGNIS⏎⏎⏎",
+        "",
+        "",
+        "",
+        "Herr Hans Mustermann, geb. am 16.04.1947 in München, trat am 01.04.1995 in unser "
+        "Unternehmen ein und war bis zum 30.06.2003 als Anteilungsleiter Elektonik beschäftigt.⏎⏎",
+        "",
+        "Zu seinen Aufgaben im Bereich Einkauf gehörten insbesondere:⏎⏎",
+        "",
+        "• Angebote einholen⏎",
+        "• Lieferanten bewerten⏎⏎",
+        "",
+        "Sparte.⏎⏎",
+        "",
+        "<1>⏎⏎⏎",
+        "",
+        "30.06.2003, Düsseldorf⏎⏎⏎⏎⏎",
+        "",
+        "",
+        "",
+        "",
+        "___________________⏎",
+        "ppa. Eva Roth⏎",
+        "Prokuristin⏎",
+        "Zevuz Elektonikhandelsgesellschaft mbH"};
+    EXPECT_EQ(absaetze(daten, markierteVorschauen()), soll);
+    const Dokumentmodell modell = zeugnismodell(daten, markierteVorschauen());
+    ASSERT_EQ(modell.absaetze.size(), soll.size());
+    for (std::size_t i = 4; i < modell.absaetze.size(); ++i) {
+        const bool letzter = i + 1 == modell.absaetze.size();
+        EXPECT_EQ(format(modell.absaetze[i]),
+                  std::string(letzter ? "j" : "l") +
+                      " 20/100:" + (modell.absaetze[i].laeufe.empty() ? "" : " 20/100"))
+            << "paragraph " << i + 1;
+    }
+}
+
 TEST(Zeugnisaufbau, titleNamesTheEmployeeAndTheEmployerIsTheAuthor) {
     Zeugnisdaten daten = anfangsdaten();
     EXPECT_EQ(zeugnismodell(daten, {}).titel, "Zeugnis – Hans Mustermann");
@@ -135,6 +180,8 @@ TEST(Zeugnisaufbau, titleNamesTheEmployeeAndTheEmployerIsTheAuthor) {
     EXPECT_EQ(zeugnismodell(daten, {}).titel, "Zeugnis – Mustermann");
     daten.text(Eingabe::Name).clear();
     EXPECT_EQ(zeugnismodell(daten, {}).titel, "Zeugnis");
+    daten.art = Zeugnisart::Zwischenzeugnis;
+    EXPECT_EQ(zeugnismodell(daten, {}).titel, "Zwischenzeugnis");
 }
 
 } // namespace

@@ -1,0 +1,249 @@
+#include "dialogs/frmfirmenprofil.h"
+
+#include "platform/plattform.h"
+#include "ui/dialogschrift.h"
+#include "ui/markierfeld.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+const QString titel = QStringLiteral("Firmenprofil");
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+Markierfeld* feld(const char* name) {
+    auto* feld = new Markierfeld({}, nullptr);
+    feld->setObjectName(QLatin1String(name));
+    return feld;
+}
+
+QLabel* beschriftung(const QString& text, QWidget* fuer) {
+    auto* label = new QLabel(text);
+    label->setBuddy(fuer);
+    return label;
+}
+
+QPushButton* knopf(const char* name, const QString& text) {
+    auto* knopf = new QPushButton(text);
+    knopf->setObjectName(QLatin1String(name));
+    return knopf;
+}
+
+} // namespace
+
+frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      plattform(plattform), txtFirma(feld("txtFirma")), txtBriefkopf(new QPlainTextEdit),
+      lblLogo(new QLabel), cmdEntfernen(knopf("cmdEntfernen", QStringLiteral("&Entfernen"))),
+      txtOrt(feld("txtOrt")), txtUnterzeichner(feld("txtUnterzeichner")),
+      cmbVollmacht(new QComboBox), txtFunktion(feld("txtFunktion")) {
+    setObjectName(QStringLiteral("frmFirmenprofil"));
+    setWindowTitle(titel);
+    setModal(true);
+    setFont(arial(8.25));
+
+    txtBriefkopf->setObjectName(QStringLiteral("txtBriefkopf"));
+    txtBriefkopf->setTabChangesFocus(true);
+    // Room for a usual letterhead: name, two lines of address, telephone, mail.
+    txtBriefkopf->setFixedHeight(fontMetrics().lineSpacing() * 5 + 12);
+    txtBriefkopf->setPlaceholderText(QStringLiteral("Anschrift, Telefon, E-Mail – eine Angabe je "
+                                                    "Zeile"));
+    lblLogo->setObjectName(QStringLiteral("lblLogo"));
+    lblLogo->setFrameShape(QFrame::StyledPanel);
+    lblLogo->setAlignment(Qt::AlignCenter);
+    lblLogo->setFixedSize(240, 90);
+    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
+    for (const std::string_view vollmacht : vollmachten) {
+        const QString wert = qtext(vollmacht);
+        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
+    }
+
+    auto* cmdLogo = knopf("cmdLogo", QStringLiteral("Logo &wählen…"));
+    auto* logoknoepfe = new QVBoxLayout;
+    logoknoepfe->addWidget(cmdLogo);
+    logoknoepfe->addWidget(cmdEntfernen);
+    logoknoepfe->addStretch();
+    auto* logozeile = new QHBoxLayout;
+    logozeile->addWidget(lblLogo);
+    logozeile->addLayout(logoknoepfe);
+    logozeile->addStretch();
+
+    auto* hinweis = new QLabel(QStringLiteral(
+        "Der Briefkopf steht über jedem Zeugnis, das als Dokument ausgegeben wird. Arbeitgeber, "
+        "Ort und Unterzeichner übernimmt jedes neue Zeugnis."));
+    hinweis->setWordWrap(true);
+    auto* firma = new QFormLayout;
+    firma->addRow(beschriftung(QStringLiteral("&Arbeitgeber:"), txtFirma), txtFirma);
+    firma->addRow(beschriftung(QStringLiteral("&Briefkopf:"), txtBriefkopf), txtBriefkopf);
+    firma->addRow(QStringLiteral("Logo:"), logozeile);
+    firma->addRow(beschriftung(QStringLiteral("&Ort:"), txtOrt), txtOrt);
+
+    auto* unterzeichner = new QFormLayout;
+    unterzeichner->addRow(beschriftung(QStringLiteral("&Name:"), txtUnterzeichner),
+                          txtUnterzeichner);
+    unterzeichner->addRow(beschriftung(QStringLiteral("&Vollmacht:"), cmbVollmacht), cmbVollmacht);
+    unterzeichner->addRow(beschriftung(QStringLiteral("&Funktion:"), txtFunktion), txtFunktion);
+    auto* gruppe = new QGroupBox(QStringLiteral("Unterzeichner"));
+    gruppe->setLayout(unterzeichner);
+
+    auto* knoepfe = new QDialogButtonBox;
+    auto* cmdOK = knopf("cmdOK", QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    knoepfe->addButton(cmdOK, QDialogButtonBox::AcceptRole);
+    knoepfe->addButton(knopf("cmdAbbrechen", QStringLiteral("Abbrechen")),
+                       QDialogButtonBox::RejectRole);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(hinweis);
+    spalte->addLayout(firma);
+    spalte->addWidget(gruppe);
+    spalte->addWidget(knoepfe);
+    setMinimumWidth(520);
+
+    connect(cmdLogo, &QPushButton::clicked, this, &frmFirmenprofil::logoWaehlen);
+    connect(cmdEntfernen, &QPushButton::clicked, this, [this] {
+        logo.reset();
+        logoZeigen();
+    });
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &frmFirmenprofil::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &frmFirmenprofil::reject);
+
+    const Firmenprofil profil = firmenprofilLaden(plattform);
+    txtFirma->setText(qtext(profil.firma));
+    QStringList zeilen;
+    for (const std::string& zeile : profil.briefkopf) {
+        zeilen.append(qtext(zeile));
+    }
+    txtBriefkopf->setPlainText(zeilen.join(QLatin1Char('\n')));
+    txtOrt->setText(qtext(profil.ort));
+    txtUnterzeichner->setText(qtext(profil.unterzeichner.name));
+    txtFunktion->setText(qtext(profil.unterzeichner.funktion));
+    cmbVollmacht->setCurrentIndex(
+        std::max(0, cmbVollmacht->findData(qtext(profil.unterzeichner.zusatz))));
+    // A logo that cannot be read is not shown, and its file is left alone.
+    if (!profil.logo.empty()) {
+        QString fehler;
+        logo = logoLesen(plattform, profilpfad(plattform.datenordner(), profil.logo),
+                         Dateiart::Eigen, fehler);
+        bisherigesLogo = logo ? profil.logo : std::string();
+    }
+    logoZeigen();
+}
+
+Firmenprofil frmFirmenprofil::profil() const {
+    Firmenprofil profil;
+    profil.firma = txtFirma->text().toStdString();
+    // Empty lines at the end would only push the reference down the page.
+    QStringList zeilen = txtBriefkopf->toPlainText().split(QLatin1Char('\n'));
+    while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty()) {
+        zeilen.removeLast();
+    }
+    for (const QString& zeile : zeilen) {
+        profil.briefkopf.push_back(zeile.toStdString());
+    }
+    profil.logo = logo ? std::string(logodateiname(logo->format)) : std::string();
+    profil.ort = txtOrt->text().toStdString();
+    profil.unterzeichner = {txtUnterzeichner->text().toStdString(),
+                            txtFunktion->text().toStdString(),
+                            cmbVollmacht->currentData().toString().toStdString()};
+    return profil;
+}
+
+void frmFirmenprofil::logoWaehlen() {
+    const std::optional<QString> pfad =
+        plattform.dateiZumOeffnen(this, QStringLiteral("Logo wählen"), plattform.dokumentenordner(),
+                                  QStringLiteral("Bilder (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)"));
+    if (!pfad) {
+        return;
+    }
+    QString fehler;
+    std::optional<Logo> gewaehlt = logoLesen(plattform, *pfad, Dateiart::Dokument, fehler);
+    // The letterhead needs only the picture's size; the dialog shows the whole picture.
+    if (gewaehlt && QImage::fromData(gewaehlt->daten).isNull()) {
+        gewaehlt.reset();
+        fehler = QStringLiteral("Das Bild in der Datei ist beschädigt.");
+    }
+    if (!gewaehlt) {
+        plattform.meldung(
+            this, titel,
+            QStringLiteral("„%1“ kann nicht als Logo verwendet werden.\n%2").arg(*pfad, fehler),
+            Meldungssymbol::Ausruf);
+        return;
+    }
+    logo = std::move(gewaehlt);
+    logoNeu = true;
+    logoZeigen();
+}
+
+void frmFirmenprofil::logoZeigen() {
+    cmdEntfernen->setEnabled(logo.has_value());
+    QPixmap bild;
+    if (!logo || !bild.loadFromData(logo->daten)) {
+        lblLogo->setText(QStringLiteral("Kein Logo"));
+        return;
+    }
+    const QSize platz = lblLogo->contentsRect().size() - QSize(8, 8);
+    lblLogo->setPixmap(bild.size().boundedTo(platz) == bild.size()
+                           ? bild
+                           : bild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+std::optional<QString> frmFirmenprofil::speichern() {
+    const QString ordner = plattform.datenordner();
+    if (ordner.isEmpty()) {
+        return QStringLiteral("Es gibt keinen Ordner, in den das Programm schreiben kann.");
+    }
+    const Firmenprofil neu = profil();
+    QString fehler;
+    // The logo first: the profile never names a logo that is not there.
+    if (logo && logoNeu) {
+        const QString pfad = profilpfad(ordner, neu.logo);
+        if (!plattform.dateiErsetzen(pfad, Dateiart::Eigen, logo->daten, &fehler)) {
+            return QStringLiteral("„%1“: %2").arg(pfad, fehler);
+        }
+        logoNeu = false;
+    }
+    const QString pfad = profilpfad(ordner, firmenprofildateiname);
+    if (!plattform.dateiErsetzen(pfad, Dateiart::Eigen, firmenprofilSchreiben(neu), &fehler)) {
+        return QStringLiteral("„%1“: %2").arg(pfad, fehler);
+    }
+    if (!bisherigesLogo.empty() && bisherigesLogo != neu.logo) {
+        const QString alt = profilpfad(ordner, bisherigesLogo);
+        if (!plattform.dateiLoeschen(alt, &fehler)) {
+            plattform.protokoll(
+                QStringLiteral("Das alte Logo „%1“ bleibt liegen: %2").arg(alt, fehler));
+        }
+    }
+    bisherigesLogo = neu.logo;
+    return std::nullopt;
+}
+
+void frmFirmenprofil::accept() {
+    if (const std::optional<QString> fehler = speichern()) {
+        plattform.meldung(this, titel,
+                          QStringLiteral("Das Firmenprofil konnte nicht gespeichert werden.\n%1\n\n"
+                                         "Ihre Angaben bleiben im Dialog erhalten.")
+                              .arg(*fehler),
+                          Meldungssymbol::Kritisch);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace velmora

@@ -1,0 +1,98 @@
+#include "render/briefkopf.h"
+
+#include "platform/plattform.h"
+#include "storage/jsonleser.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+// A pixel as the screen shows it at 96 dpi; a logo is never printed larger than that.
+constexpr int twipsJePixel = 15;
+constexpr int hoechsteLogohoehe = 1417; // 2.5 cm
+
+// The logo's size on the page: as on the screen, shrunk to fit the height and the text width.
+std::pair<int, int> logogroesse(QSize pixel, const Seite& seite) {
+    const double breite = double(pixel.width()) * twipsJePixel;
+    const double hoehe = double(pixel.height()) * twipsJePixel;
+    const double textbreite = std::max(seite.breite - seite.links - seite.rechts, twipsJePixel);
+    const double faktor = std::min({1.0, hoechsteLogohoehe / hoehe, textbreite / breite});
+    return {std::max(1, int(breite * faktor + 0.5)), std::max(1, int(hoehe * faktor + 0.5))};
+}
+
+// What the bytes show, by their content.
+std::optional<std::pair<Bildformat, QSize>> bildart(const QByteArray& daten) {
+    QBuffer puffer;
+    puffer.setData(daten);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader leser(&puffer);
+    const QByteArray format = leser.format();
+    const QSize pixel = leser.size();
+    if (pixel.isEmpty() || (format != "png" && format != "jpeg")) {
+        return std::nullopt;
+    }
+    return std::pair(format == "png" ? Bildformat::Png : Bildformat::Jpeg, pixel);
+}
+
+} // namespace
+
+std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiart dateiart,
+                              QString& fehler) {
+    // One byte more than allowed tells a file that is too large from one that just fits.
+    std::optional<QByteArray> daten =
+        plattform.dateiLesen(pfad, dateiart, hoechsteLogogroesse + 1, &fehler);
+    if (!daten) {
+        return std::nullopt;
+    }
+    if (daten->size() > hoechsteLogogroesse) {
+        fehler = QStringLiteral("Die Datei ist größer als %1 MB.").arg(hoechsteLogogroesse >> 20);
+        return std::nullopt;
+    }
+    const auto art = bildart(*daten);
+    if (!art) {
+        fehler = QStringLiteral("Die Datei ist kein Bild im Format PNG oder JPEG.");
+        return std::nullopt;
+    }
+    return Logo{std::move(*daten), art->first, art->second};
+}
+
+Firmenprofil firmenprofilLaden(Plattform& plattform) {
+    const QString ordner = plattform.datenordner();
+    const QString pfad = profilpfad(ordner, firmenprofildateiname);
+    if (ordner.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
+        return {};
+    }
+    QString fehler;
+    const std::optional<QByteArray> inhalt =
+        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteJsongroesse, &fehler);
+    if (!inhalt) {
+        plattform.protokoll(QStringLiteral("Das Firmenprofil „%1“ kann nicht gelesen werden: %2")
+                                .arg(pfad, fehler));
+        return {};
+    }
+    return firmenprofilLesen(*inhalt);
+}
+
+Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seite& seite) {
+    Briefkopf kopf{std::nullopt, profil.briefkopf};
+    if (profil.logo.empty()) {
+        return kopf;
+    }
+    const QString pfad = profilpfad(plattform.datenordner(), profil.logo);
+    QString fehler;
+    if (const std::optional<Logo> logo = logoLesen(plattform, pfad, Dateiart::Eigen, fehler)) {
+        const auto [breite, hoehe] = logogroesse(logo->pixel, seite);
+        kopf.logo = Bild{logo->format, logo->daten.toStdString(), breite, hoehe};
+    } else {
+        plattform.protokoll(
+            QStringLiteral("Das Logo „%1“ bleibt aus dem Briefkopf weg: %2").arg(pfad, fehler));
+    }
+    return kopf;
+}
+
+} // namespace velmora

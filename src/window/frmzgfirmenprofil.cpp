@@ -1,0 +1,18 @@
+// The company profile, from the file menu: a dialog of its own, kept in the data folder.
+#include "dialogs/frmfirmenprofil.h"
+#include "window/frmzg.h"
+
+#include <QAction>
+
+namespace velmora {
+
+void frmzg::firmenprofilEintragen() {
+    connect(
+        menueeintrag(Menueabschnitt::Firma, "mnuFirmenprofil", QStringLiteral("Fir&menprofil…")),
+        &QAction::triggered, this, [this] {
+            frmFirmenprofil dialog(plattform, this);
+            dialog.exec();
+        });
+}
+
+} // namespace velmora

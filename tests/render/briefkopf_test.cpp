@@ -1,0 +1,102 @@
+// The letterhead every document carries, read from the company profile and its logo in the
+// data folder: what a missing, broken or oversized file leaves out, and how large the logo is
+// set on the page.
+#include "output/dokument.h"
+#include "render/briefkopf.h"
+#include "render/zeugnisausgabe.h"
+#include "support/fakeplattform.h"
+#include "support/testbild.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+using namespace velmora;
+using test::testbild;
+
+class BriefkopfTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlattform> plattform;
+
+    void ablegen(std::string_view name, const QByteArray& inhalt) {
+        QFile datei(profilpfad(plattform->datenordnerPfad, name));
+        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size());
+    }
+    static Firmenprofil profil(const QString& logo) {
+        return {"Zevuz GmbH", {"Zevuz GmbH", "Königsallee 1"}, logo.toStdString(), "", {}};
+    }
+
+private slots:
+    void init() { plattform = std::make_unique<FakePlattform>(); }
+
+    // The logo as it is printed: 15 twips a pixel, shrunk to 2.5 cm high or the text's width;
+    // the format as the bytes tell it. A logo that cannot be used leaves a note, the lines stay.
+    void logo_data() {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("format"); // -1: no logo
+        QTest::addColumn<QSize>("groesse");
+        const int png = int(Bildformat::Png);
+        QTest::newRow("small") << testbild(40, 20, "PNG") << "firmenlogo.png" << png
+                               << QSize(600, 300);
+        QTest::newRow("high") << testbild(200, 100, "JPEG") << "firmenlogo.jpg"
+                              << int(Bildformat::Jpeg) << QSize(2834, 1417);
+        QTest::newRow("wide") << testbild(2000, 50, "PNG") << "firmenlogo.jpg" << png
+                              << QSize(9072, 227);
+        QTest::newRow("BMP") << testbild(40, 20, "BMP") << "firmenlogo.png" << -1 << QSize();
+        QTest::newRow("broken") << QByteArray("\x89PNG\r\n\x1a\n kaputt") << "firmenlogo.png" << -1
+                                << QSize();
+        QTest::newRow("too large")
+            << QByteArray(hoechsteLogogroesse + 1, 'x') << "firmenlogo.png" << -1 << QSize();
+        QTest::newRow("missing") << QByteArray() << "firmenlogo.jpg" << -1 << QSize();
+    }
+    void logo() {
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, name);
+        QFETCH(int, format);
+        QFETCH(QSize, groesse);
+        if (!datei.isEmpty()) {
+            ablegen(name.toStdString(), datei);
+        }
+        const Briefkopf kopf = briefkopf(*plattform, profil(name), Seite{});
+        QCOMPARE(kopf.zeilen, profil("").briefkopf);
+        QCOMPARE(kopf.logo.has_value(), format >= 0);
+        QCOMPARE(plattform->protokolliert.size(), format >= 0 ? 0 : 1);
+        if (kopf.logo) {
+            QCOMPARE(int(kopf.logo->format), format);
+            QCOMPARE(QSize(kopf.logo->breite, kopf.logo->hoehe), groesse);
+            QCOMPARE(QByteArray::fromStdString(kopf.logo->daten), datei);
+        }
+    }
+
+    // Every document carries the profile's letterhead; without a profile, or with one that is
+    // broken or cannot be read, there is none and nobody is asked (only the last leaves a note).
+    void in_jeder_ausgabe() {
+        const Zeugnisdaten daten = anfangsdaten();
+        QCOMPARE(rtfAusgabe(zeugnisausgabe(*plattform, daten, {})),
+                 QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), {}).rtf));
+        ablegen(firmenprofildateiname, "{\"briefkopf\": 7, \"firma\": [");
+        QCOMPARE(firmenprofilLaden(*plattform), Firmenprofil());
+
+        ablegen(firmenprofildateiname, firmenprofilSchreiben(profil("firmenlogo.png")));
+        ablegen("firmenlogo.png", testbild(40, 20, "PNG"));
+        const Zeugnisausgabe ausgabe = zeugnisausgabe(*plattform, daten, {});
+        QCOMPARE(ausgabe.modell.briefkopf.zeilen, profil("").briefkopf);
+        QVERIFY(rtfAusgabe(ausgabe).contains("{\\pict\\pngblip\\picwgoal600\\pichgoal300"));
+
+        // The notes so far are the base document's, which the test's program folder lacks.
+        const QString notizen = plattform->protokolliert.join(' ');
+        QVERIFY(!notizen.contains(QStringLiteral("Firmenprofil")) && !notizen.contains("Logo"));
+        plattform->protokolliert.clear();
+        plattform->lesenScheitert = QStringLiteral("Eingabe-/Ausgabefehler");
+        QCOMPARE(firmenprofilLaden(*plattform), Firmenprofil());
+        QCOMPARE(plattform->protokolliert.size(), 1);
+        QVERIFY(plattform->protokolliert[0].endsWith(QStringLiteral("Eingabe-/Ausgabefehler")));
+        QVERIFY(plattform->meldungen.isEmpty() && plattform->gefragt.isEmpty());
+    }
+};
+
+QTEST_MAIN(BriefkopfTest)
+#include "briefkopf_test.moc"
