@@ -28,7 +28,8 @@ QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
 
 template <QByteArray (*dokument)(const Zeugnisausgabe&)>
 QByteArray ausgabe(const Zeugnisdaten& daten, Plattform& plattform) {
-    return dokument(zeugnisausgabe(plattform, daten, komponierteVorschautexte(daten)));
+    return dokument(
+        zeugnisausgabe(ausgabegrundlageLaden(plattform), daten, komponierteVorschautexte(daten)));
 }
 
 } // namespace

@@ -8,8 +8,7 @@
 
 namespace velmora {
 
-Zeugnisausgabe zeugnisausgabe(Plattform& plattform, const Zeugnisdaten& daten,
-                              const AngezeigteVorschautexte& vorschautexte) {
+Ausgabegrundlage ausgabegrundlageLaden(Plattform& plattform) {
     const Basisvorlage vorlage = basisvorlageLaden(
         plattform.programmordner(),
         {[&](const QString& pfad) { return plattform.dateiVorhanden(pfad, Dateiart::Dokument); },
@@ -19,8 +18,14 @@ Zeugnisausgabe zeugnisausgabe(Plattform& plattform, const Zeugnisdaten& daten,
     if (!vorlage.hinweis.isEmpty()) {
         plattform.protokoll(vorlage.hinweis);
     }
-    Zeugnisausgabe ausgabe{zeugnismodell(daten, vorschautexte, vorlage.seite), vorlage.rtf};
-    ausgabe.modell.briefkopf = briefkopf(plattform, firmenprofilLaden(plattform), vorlage.seite);
+    return {vorlage.rtf, vorlage.seite,
+            briefkopf(plattform, firmenprofilLaden(plattform), vorlage.seite)};
+}
+
+Zeugnisausgabe zeugnisausgabe(const Ausgabegrundlage& grundlage, const Zeugnisdaten& daten,
+                              const AngezeigteVorschautexte& vorschautexte) {
+    Zeugnisausgabe ausgabe{zeugnismodell(daten, vorschautexte, grundlage.seite), grundlage.basis};
+    ausgabe.modell.briefkopf = grundlage.briefkopf;
     return ausgabe;
 }
 

@@ -17,10 +17,20 @@ struct Zeugnisausgabe {
     std::optional<QByteArray> basis;
 };
 
+// What the documents of every reference share: the base document with its page, and the
+// letterhead of the company profile on that page.
+struct Ausgabegrundlage {
+    std::optional<QByteArray> basis;
+    Seite seite;
+    Briefkopf briefkopf;
+};
+
 // Reads the base document through the platform layer (a note on standard error when the
-// built-in page setup stands in) and the letterhead from the company profile, and builds the
-// document from the inputs and the previews as they stand.
-Zeugnisausgabe zeugnisausgabe(Plattform& plattform, const Zeugnisdaten& daten,
+// built-in page setup stands in) and the letterhead from the company profile.
+Ausgabegrundlage ausgabegrundlageLaden(Plattform& plattform);
+
+// The document of the inputs and the previews as they stand, on that ground.
+Zeugnisausgabe zeugnisausgabe(const Ausgabegrundlage& grundlage, const Zeugnisdaten& daten,
                               const AngezeigteVorschautexte& vorschautexte);
 
 // The documents of a reference as bytes: Zeugnis.doc (RTF) and the Word document.

@@ -3,6 +3,7 @@
 #include "compose/komposition.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
+#include "render/zeugnisausgabe.h"
 #include "window/sitzung.h"
 
 #include <QKeySequence>
@@ -23,7 +24,6 @@ namespace velmora {
 
 class Aufgabenfelder;
 struct Dokumentart;
-struct Zeugnisausgabe;
 struct Zeugnisdatei;
 class Einpassbeschriftung;
 class Hinweisband;
@@ -74,8 +74,12 @@ public:
     bool ausgabeFreigeben();
     // Shows what the check finds, each finding leading to its tab.
     void pruefungZeigen();
-    // What every document of the reference is made from, as the controls hold it now.
+    // What every document of the reference is made from, as the controls hold it now, with the
+    // base document and the company profile read afresh.
     Zeugnisausgabe ausgabe();
+    // The same on the ground the last output read: the preview follows every change without
+    // reading files each time.
+    Zeugnisausgabe vorschauausgabe();
     // The plain text of the reference to the clipboard.
     void kopieren();
     // The reference as a document for the word processor.
@@ -217,6 +221,8 @@ private:
     std::array<QAction*, 3> abschnittsenden{};
     // Made when first asked for, then kept: hidden, it follows no change.
     Zeugnisvorschau* zeugnisvorschau = nullptr;
+    // The base document and the letterhead as the last output read them.
+    std::optional<Ausgabegrundlage> grundlage;
     std::array<QAction*, zuletztGeoeffneteDateien> mnuZuletzt{};
 };
 

@@ -75,7 +75,7 @@ void frmzg::zeugnisvorschauZeigen() {
         zeugnisvorschau = new Zeugnisvorschau(this);
         const auto folgen = [this] {
             if (zeugnisvorschau->isVisible()) {
-                zeugnisvorschau->dokumentZeigen(ausgabe().modell);
+                zeugnisvorschau->dokumentZeigen(vorschauausgabe().modell);
             }
         };
         connect(this, &frmzg::geaendert, zeugnisvorschau, folgen);

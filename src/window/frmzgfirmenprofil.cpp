@@ -11,7 +11,11 @@ void frmzg::firmenprofilEintragen() {
         menueeintrag(Menueabschnitt::Firma, "mnuFirmenprofil", QStringLiteral("Fir&menprofil…")),
         &QAction::triggered, this, [this] {
             frmFirmenprofil dialog(plattform, this);
-            dialog.exec();
+            if (dialog.exec() == QDialog::Accepted) {
+                // The next document and the open preview show the new letterhead.
+                grundlage.reset();
+                emit inhaltGesetzt();
+            }
         });
 }
 

@@ -30,7 +30,15 @@ void frmzg::dokumentZeigen(const QString& pfad) {
 }
 
 Zeugnisausgabe frmzg::ausgabe() {
-    return zeugnisausgabe(plattform, daten(), angezeigteVorschautexte());
+    grundlage = ausgabegrundlageLaden(plattform);
+    return zeugnisausgabe(*grundlage, daten(), angezeigteVorschautexte());
+}
+
+Zeugnisausgabe frmzg::vorschauausgabe() {
+    if (!grundlage) {
+        grundlage = ausgabegrundlageLaden(plattform);
+    }
+    return zeugnisausgabe(*grundlage, daten(), angezeigteVorschautexte());
 }
 
 } // namespace velmora

@@ -66,7 +66,7 @@ TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
     daten.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten <bewerten>"}, "Sparte 9 %."};
     daten.unterzeichner = {"Dr. Eva Roth", "Prokuristin", "ppa."};
     const Zeugnisausgabe ausgabe =
-        zeugnisausgabe(plattform, daten, test::komponierteVorschauen(daten));
+        zeugnisausgabe(ausgabegrundlageLaden(plattform), daten, test::komponierteVorschauen(daten));
     const Dokumentmodell& modell = ausgabe.modell;
     ASSERT_TRUE(modell.briefkopf.logo);
 

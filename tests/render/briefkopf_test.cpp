@@ -75,14 +75,14 @@ private slots:
     // broken or cannot be read, there is none and nobody is asked (only the last leaves a note).
     void in_jeder_ausgabe() {
         const Zeugnisdaten daten = anfangsdaten();
-        QCOMPARE(rtfAusgabe(zeugnisausgabe(*plattform, daten, {})),
+        QCOMPARE(rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
                  QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), {}).rtf));
         ablegen(firmenprofildateiname, "{\"briefkopf\": 7, \"firma\": [");
         QCOMPARE(firmenprofilLaden(*plattform), Firmenprofil());
 
         ablegen(firmenprofildateiname, firmenprofilSchreiben(profil("firmenlogo.png")));
         ablegen("firmenlogo.png", testbild(40, 20, "PNG"));
-        const Zeugnisausgabe ausgabe = zeugnisausgabe(*plattform, daten, {});
+        const Zeugnisausgabe ausgabe = zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {});
         QCOMPARE(ausgabe.modell.briefkopf.zeilen, profil("").briefkopf);
         QVERIFY(rtfAusgabe(ausgabe).contains("{\\pict\\pngblip\\picwgoal600\\pichgoal300"));
 
