@@ -100,8 +100,10 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
     }
     connect(this, &frmzg::geaendert, this, &frmzg::aenderungVermerken);
 
+    // Every control that can hold the focus, also an option button that only a click or an
+    // arrow key reaches: Enter moves on from all of them.
     for (QWidget* steuerelement : findChildren<QWidget*>()) {
-        if (steuerelement->focusPolicy() & Qt::TabFocus) {
+        if (steuerelement->focusPolicy() != Qt::NoFocus) {
             steuerelement->installEventFilter(this);
         }
     }
