@@ -1,6 +1,7 @@
 // The PDF of a fully graded reference beside what Qt needs to print the same text as a plain
 // QTextDocument to PDF, and the same paragraphs as rich text, in one run; and the laying out
 // alone, which the preview repeats.
+#include "bench/qtbenchmark.h"
 #include "output/klartext.h"
 #include "render/pdfausgabe.h"
 #include "render/seitensatz.h"
@@ -96,13 +97,5 @@ BENCHMARK(Seitensatz)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // Fonts need Qt's GUI, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qtBenchmarksAusfuehren<QGuiApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Restoring the main window from its settings file and saving it again, as start and close
 // do; keeping a change in the recovery file; opening and saving a reference file: the real
 // window, the real file layer, a folder of its own.
+#include "bench/qtbenchmark.h"
 #include "files/einstellungen.h"
 #include "platform/dateischicht.h"
 #include "platform/qtplattform.h"
@@ -152,13 +153,5 @@ BENCHMARK(ZeugnisdateiSpeichern)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // The window needs a display, not a screen: the benchmark runs headless like the tests.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qtBenchmarksAusfuehren<QApplication>(argc, argv);
 }

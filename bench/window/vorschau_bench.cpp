@@ -1,6 +1,7 @@
 // The preview window following a change of the main window: the document built from the
 // window's state and laid out anew (what every change costs the main window), and a paint of
 // the visible page from what was laid out.
+#include "bench/qtbenchmark.h"
 #include "platform/qtplattform.h"
 #include "support/testzeugnis.h"
 #include "window/frmzg.h"
@@ -63,12 +64,5 @@ BENCHMARK(VorschauZeichnen)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qtBenchmarksAusfuehren<QApplication>(argc, argv);
 }

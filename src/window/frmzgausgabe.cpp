@@ -5,6 +5,7 @@
 #include "render/seitendruck.h"
 #include "render/zeugnisausgabe.h"
 #include "window/frmzg.h"
+#include "window/zeugnisdateinamen.h"
 #include "window/zeugnisvorschau.h"
 
 #include <QAction>
@@ -24,22 +25,6 @@ namespace {
 constexpr Dokumentart pdfDokument{"Als PDF speichern", "pdf", "PDF-Dokumente (*.pdf)", pdfAusgabe};
 constexpr Dokumentart wordDokument{"Als Word-Dokument speichern", "docx", "Word-Dokumente (*.docx)",
                                    docxAusgabe};
-
-// "Zeugnis Name, Vorname" as far as the names are given; a slash cannot stand in a file name.
-QString vorgeschlagenerName(const Zeugnisdaten& daten) {
-    QStringList namen;
-    for (const Eingabe eingabe : {Eingabe::Name, Eingabe::Vorname}) {
-        const QString name = QString::fromStdString(daten.text(eingabe)).trimmed();
-        if (!name.isEmpty()) {
-            namen.append(name);
-        }
-    }
-    QString datei = QStringLiteral("Zeugnis");
-    if (!namen.isEmpty()) {
-        datei += QLatin1Char(' ') + namen.join(QStringLiteral(", "));
-    }
-    return datei.replace(QLatin1Char('/'), QLatin1Char('-'));
-}
 
 } // namespace
 
@@ -92,8 +77,7 @@ void frmzg::dokumentSpeichern(const Dokumentart& art) {
         return;
     }
     const QString vorschlag = plattform.dokumentenordner() + QLatin1Char('/') +
-                              vorgeschlagenerName(daten()) + QLatin1Char('.') +
-                              QLatin1String(art.endung);
+                              vorgeschlagenerDokumentname(daten(), QLatin1String(art.endung));
     const std::optional<QString> pfad = plattform.dateiZumSpeichern(
         this, QString::fromUtf8(art.dialogtitel), vorschlag, QString::fromUtf8(art.filter));
     if (!pfad) {

@@ -16,9 +16,8 @@ QString alsDateiname(QString name) {
     return name.trimmed();
 }
 
-} // namespace
-
-QString vorgeschlagenerDateiname(const Zeugnisdaten& daten) {
+// "Mustermann, Hans" as far as the names are given, fit for a file name.
+QString namensteil(const Zeugnisdaten& daten) {
     QStringList teile;
     for (const Eingabe eingabe : {Eingabe::Name, Eingabe::Vorname}) {
         const QString teil = QString::fromStdString(daten.text(eingabe)).trimmed();
@@ -26,8 +25,20 @@ QString vorgeschlagenerDateiname(const Zeugnisdaten& daten) {
             teile.append(teil);
         }
     }
-    const QString name = alsDateiname(teile.join(QStringLiteral(", ")));
+    return alsDateiname(teile.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QString vorgeschlagenerDateiname(const Zeugnisdaten& daten) {
+    const QString name = namensteil(daten);
     return (name.isEmpty() ? QStringLiteral("Zeugnis") : name) + QLatin1String(zeugnisendung);
+}
+
+QString vorgeschlagenerDokumentname(const Zeugnisdaten& daten, const QString& endung) {
+    const QString name = namensteil(daten);
+    return QStringLiteral("Zeugnis") + (name.isEmpty() ? QString() : QLatin1Char(' ') + name) +
+           QLatin1Char('.') + endung;
 }
 
 QString dateititel(const QString& pfad) {

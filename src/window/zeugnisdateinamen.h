@@ -13,6 +13,10 @@ inline constexpr char zeugnisendung[] = ".zeugnis";
 // name as far as it is filled in ("Zeugnis.zeugnis" without one).
 QString vorgeschlagenerDateiname(const Zeugnisdaten& daten);
 
+// The name a document is offered under: "Zeugnis Mustermann, Hans.pdf" ("Zeugnis.pdf"
+// without a name).
+QString vorgeschlagenerDokumentname(const Zeugnisdaten& daten, const QString& endung);
+
 // How the window's title and the recent-files list name a reference file: its name without
 // the ending.
 QString dateititel(const QString& pfad);
