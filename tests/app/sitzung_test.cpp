@@ -1,9 +1,9 @@
 // Nothing typed or handed over is lost: the recovery file, the program's own files with
-// something else in their place, the handover file, a paste cut at a box's limit and a document
-// no program opens. Each fault injected through the recording platform.
+// something else in their place, the handover file, the end the system asks for. Each fault
+// injected through the recording platform.
 #include "storage/wiederherstellung.h"
 #include "support/beispieldatei.h"
-#include "support/sitzungsfenster.h"
+#include "support/testfenster.h"
 #include "support/zufallsbearbeitung.h"
 #include "support/zufallszeugnis.h"
 
@@ -16,7 +16,7 @@ using namespace velmora;
 class SitzungTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::Sitzungsfenster> s;
+    std::unique_ptr<test::Testfenster> s;
 
     std::optional<Wiederherstellung> wiederherstellung() const {
         const auto inhalt = s->lesen(wiederherstellungsdateiname);
@@ -24,8 +24,7 @@ class SitzungTest : public QObject {
     }
 
 private slots:
-    void init() { s = std::make_unique<test::Sitzungsfenster>(); }
-    void cleanup() { s.reset(); }
+    void init() { s = std::make_unique<test::Testfenster>(); }
 
     // Unused, nothing changes: no notice, the window's size, the settings file byte for
     // byte, and no recovery file left behind.
@@ -159,41 +158,6 @@ private slots:
         s->starten();
         QCOMPARE(s->fenster->text(0), "Erika");
         QVERIFY(!QFile::exists(s->pfad("übergabe.ini")));
-    }
-
-    void einfuegen_data() {
-        QTest::addColumn<QString>("eingefuegt");
-        QTest::addColumn<QString>("ergebnis");
-        QTest::addColumn<bool>("gekuerzt");
-        QTest::newRow("Zeilen") << "Zeile1\r\nZeile2\n"
-                                << "Zeile1 Zeile2 " << false;
-        QTest::newRow("genau voll") << QString(32767, 'x') << QString(32767, 'x') << false;
-        QTest::newRow("100000") << QString(100000, 'x') << QString(32767, 'x') << true;
-        QTest::newRow("CJK") << QString(40000, QChar(0x4E2D)) << QString(32767, QChar(0x4E2D))
-                             << true;
-    }
-
-    // A paste cut at the box's limit is said so.
-    void einfuegen() {
-        QFETCH(QString, eingefuegt);
-        QFETCH(QString, ergebnis);
-        QFETCH(bool, gekuerzt);
-        s->starten();
-        QGuiApplication::clipboard()->setText(eingefuegt);
-        s->box(4)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(s->box(4), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(s->fenster->text(4), ergebnis);
-        QCOMPARE(s->hinweise().join('\n').contains("32.767 Zeichen"), gekuerzt);
-    }
-
-    // The document is written even when no program opens it; then the window says where.
-    void dokument_ohne_programm() {
-        s->starten();
-        s->plattform->oeffnenGelingt = false;
-        s->fenster->zeugniserstellen();
-        QCOMPARE(s->hinweise().size(), 1);
-        QVERIFY(s->hinweise()[0].contains(s->plattform->dokumentenordnerPfad + "/Zeugnis.doc"));
-        QVERIFY(s->plattform->meldungen.isEmpty());
     }
 
     // A signal or the session's end saves as a close does without asking; the unsaved changes
