@@ -67,23 +67,14 @@ private slots:
         QCOMPARE(gespeichert["angaben"].toObject()["vorname"].toString(), "Erika");
     }
 
-    void kaputte_datei_data() {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::newRow("abgeschnitten") << QByteArray("{\"format\": \"velmora-zeugnis\", \"ang");
-        QTest::newRow("fehlt") << QByteArray();
-    }
-
-    // Refused with the file's name and why; the window, its file and its title stay.
+    // A broken file is refused with its name and why; the window, its file and its title stay.
     void kaputte_datei() {
-        QFETCH(QByteArray, inhalt);
         const QString offen = geoeffnet("offen.zeugnis");
         s->eintippen(0, "Erika");
         const Zeugnisdaten vorher = s->fenster->daten();
         const QString titel = s->fenster->windowTitle();
         const QString kaputt = s->dokument("kaputt.zeugnis");
-        if (!inhalt.isEmpty()) {
-            s->ablegen(kaputt, inhalt, Dateiart::Dokument);
-        }
+        s->ablegen(kaputt, "{\"format\": \"velmora-zeugnis\", \"ang", Dateiart::Dokument);
         s->plattform->antworten = {1}; // discard the change to offen.zeugnis
         QVERIFY(!s->fenster->zeugnisOeffnen(kaputt));
         QCOMPARE(s->plattform->meldungen.size(), 1);

@@ -34,7 +34,9 @@ void sonderzeichen(Zeugnisdaten& daten) {
 }
 
 void dreiUndFuenf(Zeugnisdaten& daten) {
-    daten = mitAnzeige({1, 3, 5});
+    for (const int bereich : {1, 3, 5}) {
+        daten.bereich(bereich).anzeige = anzeigeAn;
+    }
     daten.bereich(3).note = 2;
     daten.bereich(5).note = 4;
 }
