@@ -97,7 +97,7 @@ TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
             ausDocxSoll.push_back(absatz.listenpunkt ? "    \u2022 " + text : text);
         }
     }
-    EXPECT_EQ(ausRtf, ausRtfSoll);
+    ASSERT_EQ(ausRtf, ausRtfSoll);
     EXPECT_EQ(ausDocx, ausDocxSoll);
     EXPECT_EQ(ausRtf[1], "Zevuz GmbH");
     EXPECT_EQ(ausRtf[2], "Königsallee 1 · 40212 Düsseldorf");

@@ -67,7 +67,7 @@ private slots:
         fall("Austritt vor Eintritt", "Austrittsdatum=1. März 1995;", {"Angaben zum Arbeitnehmer"});
         fall("geboren nach Eintritt", "Geburtsdatum=02.04.1995;", {"Angaben zum Arbeitnehmer"});
         fall("Zwischenzeugnis ohne Austrittsregeln",
-             "Zwischenzeugnis;Austrittsdatum=;Datum=01.01.1990;", {});
+             "Zwischenzeugnis;Austrittsdatum=1. März 1995;Datum=29.6.03;", {});
         fall("kein Datum", "Datum=heute;", {});
         // 2 against (4 + 2 + 5) / 3; then one grade away, which is allowed.
         fall("Gesamtnote weit vom Durchschnitt", "1=4;3=5;13=3;", {"Leistungsbeurteilung"});
