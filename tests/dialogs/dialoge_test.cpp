@@ -110,7 +110,7 @@ private slots:
         QTRY_VERIFY(!dialog);
     }
 
-    void endetMitDemLetztenFenster_data() {
+    void endet_mit_dem_letzten_fenster_data() {
         // H the main window, I the About dialog, U the support dialog (a tool window).
         QTest::addColumn<QString>("reihenfolge");
         QTest::newRow("Info bleibt nach dem Hauptfenster") << "HI";
@@ -119,7 +119,7 @@ private slots:
     }
     // The windows closed one after the other inside the program's event loop: the loop ends
     // (the program quits) right after the last one and not before it.
-    void endetMitDemLetztenFenster() {
+    void endet_mit_dem_letzten_fenster() {
         QFETCH(QString, reihenfolge);
         QWidget hauptfenster;
         hauptfenster.show();

@@ -52,7 +52,7 @@ TEST(Zerlegen, FindetRumpfUndArial) {
     }
 }
 
-TEST(Zerlegen, refusesWhatIsNoWholeRtfDocument) {
+TEST(Zerlegen, LehntAbWasKeinGanzesRtfIst) {
     for (const std::string& kaputt : {
              std::string(),
              std::string("Hallo Welt"),
@@ -65,7 +65,7 @@ TEST(Zerlegen, refusesWhatIsNoWholeRtfDocument) {
     }
 }
 
-TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
+TEST(Zerlegen, EingebauteSeiteIstDieMitgelieferteBasis) {
     std::ifstream datei(VELMORA_TEMP_DOC, std::ios::binary);
     ASSERT_TRUE(datei) << VELMORA_TEMP_DOC;
     std::stringstream inhalt;
@@ -76,7 +76,7 @@ TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
     EXPECT_FALSE(basis->rumpfHatInhalt);
 }
 
-TEST(Zerlegen, takesThePageFromTheHeaderWhereItLeavesRoomForText) {
+TEST(Zerlegen, NimmtDieSeiteAusDemKopfWennTextPlatzHat) {
     const auto seite = [](const std::string& rtf) { return basisdokumentZerlegen(rtf)->seite; };
     EXPECT_EQ(seite("{\\rtf1\\paperw12240\\paperh15840\\margl1800\\margr1700\\margt1440\\margb1000 "
                     "x}"),
@@ -88,7 +88,7 @@ TEST(Zerlegen, takesThePageFromTheHeaderWhereItLeavesRoomForText) {
     EXPECT_EQ(seite("{\\rtf1\\margl-5\\margr99999 x}"), Seite{});
 }
 
-TEST(Basissuche, besideTheProgramFirstThenTheDataFolders) {
+TEST(Basissuche, ErstBeimProgrammDannInDenDatenordnern) {
     const auto suche = [](std::initializer_list<std::string> vorhanden) {
         return basisdokumentSuchen(
             "/opt/velmora/bin", {"/opt/velmora/bin/../share/velmora", "/usr/share/velmora/"},

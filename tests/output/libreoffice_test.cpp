@@ -49,7 +49,7 @@ void ablegen(const QString& pfad, const QByteArray& inhalt) {
 // profile, the reference with its tasks as a list and its signatory, names with characters
 // that RTF and XML escape. Only the list items' bullets differ: a real list's label in the Word
 // document, text before a tab in the RTF.
-TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
+TEST(LibreOffice, LiestDieAbsaetzeMitBriefkopfAusRtfUndDocx) {
     FakePlattform plattform;
     ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), test::testbild(40, 20, "PNG"));
     ablegen(profilpfad(plattform.datenordnerPfad, firmenprofildateiname),

@@ -46,7 +46,7 @@ private slots:
         ::umask(022);
     }
 
-    void zwischenablageHaeltNurKlartext() {
+    void zwischenablage_haelt_nur_klartext() {
         auto* vorher = new QMimeData;
         vorher->setHtml("<b>alt</b>");
         QGuiApplication::clipboard()->setMimeData(vorher);
@@ -57,7 +57,7 @@ private slots:
     }
 
     // Read up to the limit; only a plain file that is not hidden counts as there.
-    void lesenUndVorhanden() {
+    void lesen_und_vorhanden() {
         for (const auto& [name, hoechstens, gelesen, vorhanden] :
              {std::tuple{"zehn.txt", 100, "0123456789", true},
               {"zehn.txt", 4, "0123", true},
@@ -74,7 +74,7 @@ private slots:
     // A link, a FIFO or a folder in the place of one of the program's own files is neither
     // read nor written nor deleted, and says what it is; no file it names is touched, none is
     // created. As the name of a new document it counts as taken.
-    void eigeneDateiNurAlsGewoehnlicheDatei() {
+    void eigene_datei_nur_als_gewoehnliche_datei() {
         for (const auto& [ziel, grund] : {std::pair{"geheim.txt", "symbolische Verknüpfung"},
                                           {"nirgends.txt", "symbolische Verknüpfung"},
                                           {"", "benannte Pipe"},
@@ -109,7 +109,7 @@ private slots:
     }
 
     // A document may be a link: it is read and replaced at the file it names; the link stays.
-    void dokumentFolgtVerknuepfung() {
+    void dokument_folgt_verknuepfung() {
         const QString zeugnis = pfad("Zeugnis.zeugnis");
         QVERIFY(QFile::link(pfad("ordner/Zeugnis.zeugnis"), zeugnis));
         QVERIFY(plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "alt", nullptr));
@@ -119,7 +119,7 @@ private slots:
     }
 
     // The program's own new files are the user's alone; a replaced file keeps its mode.
-    void modusDerDateien() {
+    void modus_der_dateien() {
         for (const auto& [art, neuAnlegen, vorher, nachher] :
              {std::tuple{Dateiart::Eigen, false, 0, 0600},
               {Dateiart::Eigen, false, 0664, 0664},
@@ -140,7 +140,7 @@ private slots:
 
     // A write cut short, here by the file size limit that binds root too, or a failed rename
     // leaves the old file and no temporary file.
-    void ersetzenGanzOderGarNicht() {
+    void ersetzen_ganz_oder_gar_nicht() {
         for (const auto& [groesse, umbenennenScheitert] :
              {std::pair{64, false}, {100000, false}, {4, true}}) {
             QTemporaryDir daten;
@@ -184,7 +184,7 @@ private slots:
 
     // Once chosen, the data folder stays: when the program's folder goes away, a save there
     // fails, to be reported, instead of moving to the configuration folder.
-    void datenordnerBleibtFuerDenLauf() {
+    void datenordner_bleibt_fuer_den_lauf() {
         QTemporaryDir programm;
         velmora::QtPlattform laufend({programm.path(), {}});
         QCOMPARE(laufend.datenordner(), programm.path());
@@ -194,7 +194,7 @@ private slots:
     }
 
     // The opener's exit status decides, and the answer comes through the event loop.
-    void dokumentOeffnen() {
+    void dokument_oeffnen() {
         for (const auto& [oeffner, geoeffnet] : {std::pair{"exit 0", true},
                                                  {"exit 1", false},
                                                  {"kill -KILL $$", false},
