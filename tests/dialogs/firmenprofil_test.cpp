@@ -1,19 +1,12 @@
 // The company profile dialog against the recording platform layer: what it keeps in the data
-// folder, the logo copied there, and a save that fails.
+// folder, the logo copied there, a save that fails, and the main window's menu that opens it.
 #include "dialogs/frmfirmenprofil.h"
 #include "support/fakeplattform.h"
 #include "support/testbild.h"
 #include "window/frmzg.h"
 
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -26,8 +19,7 @@ class FirmenprofilTest : public QObject {
     std::unique_ptr<frmFirmenprofil> dialog;
 
     template <typename T = QLineEdit> T* element(const char* name) const {
-        T* gefunden = dialog->findChild<T*>(QLatin1String(name));
-        return gefunden ? gefunden : (qFatal("no control %s", name), nullptr);
+        return dialog->findChild<T*>(QLatin1String(name));
     }
     void oeffnen() {
         dialog = std::make_unique<frmFirmenprofil>(*plattform, nullptr);
@@ -41,14 +33,13 @@ class FirmenprofilTest : public QObject {
         return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
     }
     Firmenprofil gespeichert() const { return firmenprofilLesen(inhalt(firmenprofildateiname)); }
-    // A picture in the user's documents folder, as the file dialog answers it.
-    QString bildAnbieten(const char* name, const char* format) {
+    // A picture in the documents folder, chosen in the file dialog, and "Logo…" clicked.
+    void logoWaehlen(const char* name, const char* format) {
         const QString pfad = plattform->dokumentenordnerPfad + QLatin1Char('/') + name;
-        QFile datei(pfad);
-        datei.open(QIODevice::WriteOnly);
-        datei.write(test::testbild(60, 30, format));
+        QVERIFY(
+            dateischicht::ersetzen(pfad, Dateiart::Dokument, test::testbild(60, 30, format), {}));
         plattform->dateiantworten = {pfad};
-        return pfad;
+        klicken("cmdLogo");
     }
     bool logoGezeigt() const { return !element<QLabel>("lblLogo")->pixmap().isNull(); }
 
@@ -57,10 +48,10 @@ private slots:
         plattform = std::make_unique<FakePlattform>();
         oeffnen();
     }
-    void cleanup() { dialog.reset(); }
 
-    // What is typed comes back the next time; empty lines at the letterhead's end are dropped,
-    // those between its lines kept. Abbrechen keeps nothing.
+    // A save that fails says why and keeps the dialog open with the entries. What is saved
+    // comes back the next time, empty lines at the letterhead's end dropped, those between its
+    // lines kept; Abbrechen keeps nothing.
     void eintragen_speichern_wieder_oeffnen() {
         const Firmenprofil soll = {"Zevuz GmbH",
                                    {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"},
@@ -75,6 +66,14 @@ private slots:
         element("txtUnterzeichner")->setText("Dr. Eva Roth");
         element("txtFunktion")->setText("Personalleiterin");
         element<QComboBox>("cmbVollmacht")->setCurrentIndex(2);
+        plattform->ersetzenScheitert = QStringLiteral("Kein Platz mehr.");
+        klicken("cmdOK");
+        QVERIFY(dialog->isVisible() && inhalt(firmenprofildateiname).isEmpty());
+        QCOMPARE(plattform->meldungen.size(), 1);
+        QVERIFY(plattform->meldungen[0].text.contains(
+            QStringLiteral("„%1“: Kein Platz mehr.")
+                .arg(profilpfad(plattform->datenordnerPfad, firmenprofildateiname))));
+        plattform->ersetzenScheitert.reset();
         klicken("cmdOK");
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(gespeichert(), soll);
@@ -88,18 +87,16 @@ private slots:
     // The logo is copied into the data folder under the name of its format, so the original may
     // move; another format replaces it, "Entfernen" drops it.
     void logo() {
-        const QString png = bildAnbieten("Logo Zevuz.png", "PNG");
-        klicken("cmdLogo");
+        logoWaehlen("Logo Zevuz.png", "PNG");
         QVERIFY(logoGezeigt());
         klicken("cmdOK");
         QCOMPARE(gespeichert().logo, "firmenlogo.png");
         QCOMPARE(inhalt("firmenlogo.png"), test::testbild(60, 30, "PNG"));
-        QVERIFY(QFile::remove(png));
+        QVERIFY(QFile::remove(plattform->dokumentenordnerPfad + "/Logo Zevuz.png"));
         oeffnen();
         QVERIFY(logoGezeigt());
 
-        bildAnbieten("logo.jpeg", "JPEG");
-        klicken("cmdLogo");
+        logoWaehlen("logo.jpeg", "JPEG");
         klicken("cmdOK");
         QCOMPARE(gespeichert().logo, "firmenlogo.jpg");
         QVERIFY(inhalt("firmenlogo.png").isEmpty() && !inhalt("firmenlogo.jpg").isEmpty());
@@ -112,38 +109,16 @@ private slots:
         QVERIFY(inhalt("firmenlogo.jpg").isEmpty());
     }
 
-    // A save that fails says why and leaves the dialog open with the entries; the next works.
-    void speichern_gescheitert() {
-        element("txtFirma")->setText("Zevuz GmbH");
-        plattform->ersetzenScheitert = QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
-        klicken("cmdOK");
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(plattform->meldungen.size(), 1);
-        QVERIFY(plattform->meldungen[0].text.contains(
-            QStringLiteral("„%1“: Auf dem Datenträger ist kein Platz mehr.")
-                .arg(profilpfad(plattform->datenordnerPfad, firmenprofildateiname))));
-        QVERIFY(inhalt(firmenprofildateiname).isEmpty());
-        QCOMPARE(element("txtFirma")->text(), QStringLiteral("Zevuz GmbH"));
-
-        plattform->ersetzenScheitert.reset();
-        klicken("cmdOK");
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(gespeichert().firma, "Zevuz GmbH");
-    }
-
     // The main window's file menu opens the dialog, modal and owned by the window.
     void aus_dem_dateimenue() {
         frmzg fenster(*plattform);
-        QAction* eintrag = fenster.findChild<QAction*>("mnuFirmenprofil");
-        QVERIFY(eintrag && fenster.findChild<QMenu*>("mnuDatei")->actions().contains(eintrag));
-        QCOMPARE(eintrag->text(), QStringLiteral("Fir&menprofil…"));
         bool gezeigt = false;
         QTimer::singleShot(0, this, [&] {
             auto* offen = qobject_cast<frmFirmenprofil*>(QApplication::activeModalWidget());
             gezeigt = offen && offen->parentWidget() == &fenster;
             QApplication::activeModalWidget()->close();
         });
-        eintrag->trigger();
+        fenster.findChild<QAction*>("mnuFirmenprofil")->trigger();
         QVERIFY(gezeigt);
     }
 };

@@ -21,7 +21,7 @@ DateiAnlegen ordner(std::set<std::string>& dateien, const std::string& scheitert
     };
 }
 
-TEST(Ablage, namesCountUpFillingGapsAndNeverReplaceAFile) {
+TEST(Ablage, ZaehltHochFuelltLueckenErsetztNie) {
     std::set<std::string> dateien = {"/tmp/Zeugnis (3).doc"};
     for (const char* pfad : {"/tmp/Zeugnis.doc", "/tmp/Zeugnis (2).doc", "/tmp/Zeugnis (4).doc"}) {
         const Ablage ablage = zeugnisAblegen("/tmp/", ordner(dateien));
@@ -30,7 +30,7 @@ TEST(Ablage, namesCountUpFillingGapsAndNeverReplaceAFile) {
     }
 }
 
-TEST(Ablage, anErrorSaysWhyAndNamesTheFile) {
+TEST(Ablage, FehlerNenntGrundUndDatei) {
     std::set<std::string> dateien = {"/tmp/Zeugnis.doc"};
     const Ablage ablage = zeugnisAblegen("/tmp", ordner(dateien, "/tmp/Zeugnis (2).doc"));
     EXPECT_FALSE(ablage.pfad);
@@ -38,7 +38,7 @@ TEST(Ablage, anErrorSaysWhyAndNamesTheFile) {
                              "werden: Kein Speicherplatz mehr");
 }
 
-TEST(Ablage, aFolderFullOfReferencesIsAnErrorNotALoop) {
+TEST(Ablage, VollerOrdnerIstFehlerKeineSchleife) {
     const Ablage ablage = zeugnisAblegen("/tmp", [](const std::string&) {
         return Anlegeergebnis{Anlegeergebnis::Art::Vorhanden, {}};
     });

@@ -6,64 +6,53 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 using namespace velmora;
 
 namespace {
 
-struct Fall {
-    const char* wozu;
-    std::string basis;
-    std::string kopf;
-    std::string rumpf;
-    int arial;
-    bool inhalt;
-};
-
-void PrintTo(const Fall& f, std::ostream* os) {
-    *os << f.wozu;
+// A base document taken apart: the head up to its body (with Arial in its font table), the
+// body, Arial's number and whether the body holds anything.
+TEST(Zerlegen, FindetRumpfUndArial) {
+    const struct {
+        std::string basis, kopf, rumpf;
+        int arial;
+        bool inhalt;
+    } faelle[] = {
+        // Arial joins the table with the next number.
+        {"{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}}\\margl1417 "
+         "\\pard Text\\par}",
+         "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}{\\f4\\fswiss"
+         "\\fcharset0 Arial;}}\\margl1417 ",
+         "\\pard Text\\par}", 4, true},
+        // Arial found in any case, in a flat table.
+        {"{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}Hallo}",
+         "{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}", "Hallo}", 7, true},
+        // No font table gets one before the first group.
+        {"{\\rtf1\\ansi\\deff0{\\info{\\title x}}\\paperw11906}",
+         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}{\\info{\\title x}}"
+         "\\paperw11906",
+         "}", 0, false},
+        // Header groups, ignorable destinations and section setup stay before the body.
+        {"{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
+         "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417{\\b fett}\\par}",
+         "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
+         "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417",
+         "{\\b fett}\\par}", 1, true},
+        // Binary data cannot close a group.
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}}",
+         "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}", "}", 0, false}};
+    for (const auto& f : faelle) {
+        const auto basis = basisdokumentZerlegen(f.basis);
+        ASSERT_TRUE(basis) << f.basis;
+        EXPECT_EQ(std::tie(basis->kopf, basis->rumpf, basis->arial, basis->rumpfHatInhalt),
+                  std::tie(f.kopf, f.rumpf, f.arial, f.inhalt))
+            << f.basis;
+    }
 }
 
-class Zerlegen : public testing::TestWithParam<Fall> {};
-
-TEST_P(Zerlegen, findsBodyAndArial) {
-    const Fall& fall = GetParam();
-    const auto basis = basisdokumentZerlegen(fall.basis);
-    ASSERT_TRUE(basis) << fall.wozu;
-    EXPECT_EQ(basis->kopf, fall.kopf) << fall.wozu;
-    EXPECT_EQ(basis->rumpf, fall.rumpf) << fall.wozu;
-    EXPECT_EQ(basis->arial, fall.arial) << fall.wozu;
-    EXPECT_EQ(basis->rumpfHatInhalt, fall.inhalt) << fall.wozu;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Basen, Zerlegen,
-    testing::Values(
-        Fall{"Arial joins the table with the next number",
-             "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}}\\margl1417 "
-             "\\pard Text\\par}",
-             "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}{\\f3{\\*\\panose 0}Courier;}{\\f4\\fswiss"
-             "\\fcharset0 Arial;}}\\margl1417 ",
-             "\\pard Text\\par}", 4, true},
-        Fall{"Arial found in any case, in a flat table",
-             "{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}Hallo}",
-             "{\\rtf1{\\fonttbl\\f0\\froman Times;\\f7\\fswiss ARIAL;}", "Hallo}", 7, true},
-        Fall{"no font table gets one before the first group",
-             "{\\rtf1\\ansi\\deff0{\\info{\\title x}}\\paperw11906}",
-             "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}{\\info{\\title x}}"
-             "\\paperw11906",
-             "}", 0, false},
-        Fall{"header groups, ignorable destinations and section setup stay before the body",
-             "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
-             "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417{\\b fett}\\par}",
-             "{\\rtf1{\\fonttbl{\\f1 Arial;}}{\\colortbl;\\red0;}{\\stylesheet{\\s0 Normal;}}"
-             "{\\*\\generator Writer}\\sectd\\pgwsxn11906\\marglsxn1417",
-             "{\\b fett}\\par}", 1, true},
-        Fall{"binary data cannot close a group",
-             "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}}",
-             "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\x\\bin2 }}}", "}", 0, false}));
-
-TEST(Zerlegen, refusesWhatIsNoWholeRtfDocument) {
+TEST(Zerlegen, LehntAbWasKeinGanzesRtfIst) {
     for (const std::string& kaputt : {
              std::string(),
              std::string("Hallo Welt"),
@@ -76,7 +65,7 @@ TEST(Zerlegen, refusesWhatIsNoWholeRtfDocument) {
     }
 }
 
-TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
+TEST(Zerlegen, EingebauteSeiteIstDieMitgelieferteBasis) {
     std::ifstream datei(VELMORA_TEMP_DOC, std::ios::binary);
     ASSERT_TRUE(datei) << VELMORA_TEMP_DOC;
     std::stringstream inhalt;
@@ -87,7 +76,7 @@ TEST(Zerlegen, builtInPageSetupIsTheShippedBase) {
     EXPECT_FALSE(basis->rumpfHatInhalt);
 }
 
-TEST(Zerlegen, takesThePageFromTheHeaderWhereItLeavesRoomForText) {
+TEST(Zerlegen, NimmtDieSeiteAusDemKopfWennTextPlatzHat) {
     const auto seite = [](const std::string& rtf) { return basisdokumentZerlegen(rtf)->seite; };
     EXPECT_EQ(seite("{\\rtf1\\paperw12240\\paperh15840\\margl1800\\margr1700\\margt1440\\margb1000 "
                     "x}"),
@@ -99,7 +88,7 @@ TEST(Zerlegen, takesThePageFromTheHeaderWhereItLeavesRoomForText) {
     EXPECT_EQ(seite("{\\rtf1\\margl-5\\margr99999 x}"), Seite{});
 }
 
-TEST(Basissuche, besideTheProgramFirstThenTheDataFolders) {
+TEST(Basissuche, ErstBeimProgrammDannInDenDatenordnern) {
     const auto suche = [](std::initializer_list<std::string> vorhanden) {
         return basisdokumentSuchen(
             "/opt/velmora/bin", {"/opt/velmora/bin/../share/velmora", "/usr/share/velmora/"},

@@ -49,7 +49,7 @@ void ablegen(const QString& pfad, const QByteArray& inhalt) {
 // profile, the reference with its tasks as a list and its signatory, names with characters
 // that RTF and XML escape. Only the list items' bullets differ: a real list's label in the Word
 // document, text before a tab in the RTF.
-TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
+TEST(LibreOffice, LiestDieAbsaetzeMitBriefkopfAusRtfUndDocx) {
     FakePlattform plattform;
     ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), test::testbild(40, 20, "PNG"));
     ablegen(profilpfad(plattform.datenordnerPfad, firmenprofildateiname),
@@ -97,7 +97,7 @@ TEST(LibreOffice, readsTheParagraphsWithTheLetterheadFromRtfAndDocx) {
             ausDocxSoll.push_back(absatz.listenpunkt ? "    \u2022 " + text : text);
         }
     }
-    EXPECT_EQ(ausRtf, ausRtfSoll);
+    ASSERT_EQ(ausRtf, ausRtfSoll);
     EXPECT_EQ(ausDocx, ausDocxSoll);
     EXPECT_EQ(ausRtf[1], "Zevuz GmbH");
     EXPECT_EQ(ausRtf[2], "Königsallee 1 · 40212 Düsseldorf");

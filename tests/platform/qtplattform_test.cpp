@@ -46,7 +46,7 @@ private slots:
         ::umask(022);
     }
 
-    void zwischenablageHaeltNurKlartext() {
+    void zwischenablage_haelt_nur_klartext() {
         auto* vorher = new QMimeData;
         vorher->setHtml("<b>alt</b>");
         QGuiApplication::clipboard()->setMimeData(vorher);
@@ -56,75 +56,60 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 
-    void lesenUndVorhanden_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<qint64>("hoechstens");
-        QTest::addColumn<QByteArray>("gelesen");
-        QTest::addColumn<bool>("vorhanden");
-        QTest::newRow("ganz") << "zehn.txt" << qint64(100) << QByteArray("0123456789") << true;
-        QTest::newRow("gekappt") << "zehn.txt" << qint64(4) << QByteArray("0123") << true;
-        QTest::newRow("versteckt") << ".versteckt" << qint64(100) << QByteArray("x") << false;
-        QTest::newRow("ordner") << "ordner" << qint64(100) << QByteArray("<fehlt>") << false;
-        QTest::newRow("fehlt") << "nichts/zehn.txt" << qint64(100) << QByteArray("<fehlt>")
-                               << false;
-    }
-    void lesenUndVorhanden() {
-        QFETCH(QString, name);
-        QFETCH(qint64, hoechstens);
-        QFETCH(QByteArray, gelesen);
-        QFETCH(bool, vorhanden);
-        QCOMPARE(plattform.dateiLesen(pfad(name), Dateiart::Dokument, hoechstens, nullptr)
-                     .value_or("<fehlt>"),
-                 gelesen);
-        QCOMPARE(plattform.dateiVorhanden(pfad(name), Dateiart::Dokument), vorhanden);
+    // Read up to the limit; only a plain file that is not hidden counts as there.
+    void lesen_und_vorhanden() {
+        for (const auto& [name, hoechstens, gelesen, vorhanden] :
+             {std::tuple{"zehn.txt", 100, "0123456789", true},
+              {"zehn.txt", 4, "0123", true},
+              {".versteckt", 100, "x", false},
+              {"ordner", 100, "<fehlt>", false},
+              {"nichts/zehn.txt", 100, "<fehlt>", false}}) {
+            QCOMPARE(plattform.dateiLesen(pfad(name), Dateiart::Dokument, hoechstens, nullptr)
+                         .value_or("<fehlt>"),
+                     gelesen);
+            QCOMPARE(plattform.dateiVorhanden(pfad(name), Dateiart::Dokument), vorhanden);
+        }
     }
 
     // A link, a FIFO or a folder in the place of one of the program's own files is neither
     // read nor written nor deleted, and says what it is; no file it names is touched, none is
     // created. As the name of a new document it counts as taken.
-    void eigeneDateiNurAlsGewoehnlicheDatei_data() {
-        QTest::addColumn<QString>("ziel");
-        QTest::addColumn<QString>("grund");
-        QTest::newRow("Verknüpfung auf eine Datei") << "geheim.txt"
-                                                    << "symbolische Verknüpfung";
-        QTest::newRow("Verknüpfung ins Leere") << "nirgends.txt"
-                                               << "symbolische Verknüpfung";
-        QTest::newRow("FIFO") << ""
-                              << "benannte Pipe";
-        QTest::newRow("Ordner") << ""
-                                << "Ordner";
-    }
-    void eigeneDateiNurAlsGewoehnlicheDatei() {
-        QFETCH(QString, ziel);
-        QFETCH(QString, grund);
-        QTemporaryDir daten;
-        const QString datei = daten.filePath("arbeitszeugnis.ini");
-        QVERIFY(dateischicht::ersetzen(daten.filePath("geheim.txt"), Dateiart::Eigen, "geheim",
-                                       nullptr));
-        QVERIFY(!ziel.isEmpty()     ? QFile::link(daten.filePath(ziel), datei)
-                : grund == "Ordner" ? QDir().mkdir(datei)
-                                    : ::mkfifo(QFile::encodeName(datei).constData(), 0600) == 0);
-        const mode_t vorher = eintrag(datei);
-        const QStringList vorherDa = eintraege(daten.path());
+    void eigene_datei_nur_als_gewoehnliche_datei() {
+        for (const auto& [ziel, grund] : {std::pair{"geheim.txt", "symbolische Verknüpfung"},
+                                          {"nirgends.txt", "symbolische Verknüpfung"},
+                                          {"", "benannte Pipe"},
+                                          {"", "Ordner"}}) {
+            QTemporaryDir daten;
+            const QString datei = daten.filePath("arbeitszeugnis.ini");
+            QVERIFY(dateischicht::ersetzen(daten.filePath("geheim.txt"), Dateiart::Eigen, "geheim",
+                                           nullptr));
+            QVERIFY(*ziel ? QFile::link(daten.filePath(ziel), datei)
+                    : QString(grund) == "Ordner"
+                        ? QDir().mkdir(datei)
+                        : ::mkfifo(QFile::encodeName(datei).constData(), 0600) == 0);
+            const mode_t vorher = eintrag(datei);
+            const QStringList vorherDa = eintraege(daten.path());
 
-        QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen));
-        std::array<QString, 3> fehler;
-        QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]));
-        QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]));
-        QVERIFY(!plattform.dateiLoeschen(datei, &fehler[2]));
-        for (const QString& grundGenannt : fehler) {
-            QVERIFY2(grundGenannt.contains(grund), qPrintable(grundGenannt));
+            QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen));
+            std::array<QString, 3> fehler;
+            QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]));
+            QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]));
+            QVERIFY(!plattform.dateiLoeschen(datei, &fehler[2]));
+            for (const QString& grundGenannt : fehler) {
+                QVERIFY2(grundGenannt.contains(grund), qPrintable(grundGenannt));
+            }
+            for (const Dateiart art : {Dateiart::Eigen, Dateiart::Dokument}) {
+                QCOMPARE(plattform.dateiNeuAnlegen(datei, art, "neu", nullptr),
+                         Neuanlage::Vorhanden);
+            }
+            QCOMPARE(eintrag(datei), vorher);
+            QCOMPARE(eintraege(daten.path()), vorherDa);
+            QCOMPARE(inhalt(daten.filePath("geheim.txt")), "geheim");
         }
-        for (const Dateiart art : {Dateiart::Eigen, Dateiart::Dokument}) {
-            QCOMPARE(plattform.dateiNeuAnlegen(datei, art, "neu", nullptr), Neuanlage::Vorhanden);
-        }
-        QCOMPARE(eintrag(datei), vorher);
-        QCOMPARE(eintraege(daten.path()), vorherDa);
-        QCOMPARE(inhalt(daten.filePath("geheim.txt")), "geheim");
     }
 
     // A document may be a link: it is read and replaced at the file it names; the link stays.
-    void dokumentFolgtVerknuepfung() {
+    void dokument_folgt_verknuepfung() {
         const QString zeugnis = pfad("Zeugnis.zeugnis");
         QVERIFY(QFile::link(pfad("ordner/Zeugnis.zeugnis"), zeugnis));
         QVERIFY(plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "alt", nullptr));
@@ -134,90 +119,72 @@ private slots:
     }
 
     // The program's own new files are the user's alone; a replaced file keeps its mode.
-    void modusDerDateien_data() {
-        QTest::addColumn<Dateiart>("art");
-        QTest::addColumn<bool>("neuAnlegen");
-        QTest::addColumn<int>("vorher");
-        QTest::addColumn<int>("nachher");
-        QTest::newRow("eigene, ersetzt") << Dateiart::Eigen << false << 0 << 0600;
-        QTest::newRow("eigene, ersetzt, war 0664") << Dateiart::Eigen << false << 0664 << 0664;
-        QTest::newRow("eigene, angelegt") << Dateiart::Eigen << true << 0 << 0600;
-        QTest::newRow("Dokument, angelegt") << Dateiart::Dokument << true << 0 << 0644;
-    }
-    void modusDerDateien() {
-        QFETCH(Dateiart, art);
-        QFETCH(bool, neuAnlegen);
-        QFETCH(int, vorher);
-        QFETCH(int, nachher);
-        QTemporaryDir daten;
-        const QString datei = daten.filePath("datei");
-        if (vorher) {
-            QVERIFY(dateischicht::ersetzen(datei, art, "alt", nullptr));
-            QCOMPARE(::chmod(QFile::encodeName(datei).constData(), mode_t(vorher)), 0);
+    void modus_der_dateien() {
+        for (const auto& [art, neuAnlegen, vorher, nachher] :
+             {std::tuple{Dateiart::Eigen, false, 0, 0600},
+              {Dateiart::Eigen, false, 0664, 0664},
+              {Dateiart::Eigen, true, 0, 0600},
+              {Dateiart::Dokument, true, 0, 0644}}) {
+            QTemporaryDir daten;
+            const QString datei = daten.filePath("datei");
+            if (vorher) {
+                QVERIFY(dateischicht::ersetzen(datei, art, "alt", nullptr));
+                QCOMPARE(::chmod(QFile::encodeName(datei).constData(), mode_t(vorher)), 0);
+            }
+            QVERIFY(neuAnlegen
+                        ? plattform.dateiNeuAnlegen(datei, art, "x", nullptr) == Neuanlage::Angelegt
+                        : plattform.dateiErsetzen(datei, art, "x", nullptr));
+            QCOMPARE(eintrag(datei) & 07777, mode_t(nachher));
         }
-        QVERIFY(neuAnlegen
-                    ? plattform.dateiNeuAnlegen(datei, art, "x", nullptr) == Neuanlage::Angelegt
-                    : plattform.dateiErsetzen(datei, art, "x", nullptr));
-        QCOMPARE(eintrag(datei) & 07777, mode_t(nachher));
     }
 
-    void ersetzenGanzOderGarNicht_data() {
-        QTest::addColumn<int>("groesse");
-        QTest::addColumn<bool>("umbenennenScheitert");
-        QTest::newRow("klein") << 64 << false;
-        QTest::newRow("gross") << 100000 << false;
-        QTest::newRow("Umbenennen scheitert") << 4 << true;
-    }
     // A write cut short, here by the file size limit that binds root too, or a failed rename
     // leaves the old file and no temporary file.
-    void ersetzenGanzOderGarNicht() {
-        QFETCH(int, groesse);
-        QFETCH(bool, umbenennenScheitert);
-        QTemporaryDir daten;
-        const QString datei = daten.filePath("z.ini");
-        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", {}));
-        QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
-        rlimit vorher{};
-        getrlimit(RLIMIT_FSIZE, &vorher);
-        const rlimit eng{8, vorher.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
-        const auto scheitert = [](const char*, const char*) {
-            errno = EIO;
-            return -1;
-        };
-        QString fehler;
-        const bool ersetzt =
-            dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
-                                   umbenennenScheitert ? +scheitert : ::rename);
-        setrlimit(RLIMIT_FSIZE, &vorher);
-        QVERIFY(!ersetzt);
-        QVERIFY(!fehler.isEmpty());
-        QCOMPARE(inhalt(datei), "alt");
-        QCOMPARE(eintraege(daten.path()), QStringList{"z.ini"});
+    void ersetzen_ganz_oder_gar_nicht() {
+        for (const auto& [groesse, umbenennenScheitert] :
+             {std::pair{64, false}, {100000, false}, {4, true}}) {
+            QTemporaryDir daten;
+            const QString datei = daten.filePath("z.ini");
+            QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", {}));
+            QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
+            rlimit vorher{};
+            getrlimit(RLIMIT_FSIZE, &vorher);
+            const rlimit eng{8, vorher.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
+            const auto scheitert = [](const char*, const char*) {
+                errno = EIO;
+                return -1;
+            };
+            QString fehler;
+            const bool ersetzt =
+                dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
+                                       umbenennenScheitert ? +scheitert : ::rename);
+            setrlimit(RLIMIT_FSIZE, &vorher);
+            QVERIFY(!ersetzt && !fehler.isEmpty());
+            QCOMPARE(inhalt(datei), "alt");
+            QCOMPARE(eintraege(daten.path()), QStringList{"z.ini"});
+        }
     }
 
-    void datenordner_data() {
-        QTest::addColumn<QString>("programmordner");
-        QTest::addColumn<QString>("erwartet");
-        const QString konfiguration = pfad("konfiguration/velmora");
-        QTest::newRow("beschreibbar") << ordner.path() << ordner.path();
-        // Neither can take a file, not even for root.
-        QTest::newRow("proc") << "/proc" << konfiguration;
-        QTest::newRow("fehlt") << "/nicht/vorhanden/bin" << konfiguration;
-    }
+    // Beside the program where it can take a file, else in the configuration folder; the probe
+    // file leaves nothing behind. Neither /proc nor a missing folder takes one, not even for root.
     void datenordner() {
-        QFETCH(QString, programmordner);
-        QFETCH(QString, erwartet);
-        QCOMPARE(velmora::datenordnerFuer(programmordner), erwartet);
-        QVERIFY(QFileInfo(erwartet).isDir());
-        // The probe file leaves nothing behind.
-        QCOMPARE(QDir(programmordner).entryList({".velmora-probe*"}, QDir::Hidden | QDir::Files),
-                 QStringList());
+        const QString konfiguration = pfad("konfiguration/velmora");
+        for (const auto& [programmordner, erwartet] :
+             {std::pair{ordner.path(), ordner.path()},
+              {QString("/proc"), konfiguration},
+              {QString("/nicht/vorhanden/bin"), konfiguration}}) {
+            QCOMPARE(velmora::datenordnerFuer(programmordner), erwartet);
+            QVERIFY(QFileInfo(erwartet).isDir());
+            QCOMPARE(
+                QDir(programmordner).entryList({".velmora-probe*"}, QDir::Hidden | QDir::Files),
+                QStringList());
+        }
     }
 
     // Once chosen, the data folder stays: when the program's folder goes away, a save there
     // fails, to be reported, instead of moving to the configuration folder.
-    void datenordnerBleibtFuerDenLauf() {
+    void datenordner_bleibt_fuer_den_lauf() {
         QTemporaryDir programm;
         velmora::QtPlattform laufend({programm.path(), {}});
         QCOMPARE(laufend.datenordner(), programm.path());
@@ -227,34 +194,30 @@ private slots:
     }
 
     // The opener's exit status decides, and the answer comes through the event loop.
-    void dokumentOeffnen_data() {
-        QTest::addColumn<QString>("oeffner");
-        QTest::addColumn<bool>("geoeffnet");
-        QTest::newRow("Status 0") << "exit 0" << true;
-        QTest::newRow("Status 1") << "exit 1" << false;
-        QTest::newRow("abgestürzt") << "kill -KILL $$" << false;
-        QTest::newRow("nicht startbar") << "" << false;
-    }
-    void dokumentOeffnen() {
-        QFETCH(QString, oeffner);
-        QFETCH(bool, geoeffnet);
-        QTemporaryDir werkzeug;
-        const QString skript = werkzeug.filePath("oeffner");
-        if (!oeffner.isEmpty()) {
-            const QString text = "#!/bin/sh\necho \"$1\" > \"$0.arg\"\n" + oeffner + "\n";
-            QVERIFY(dateischicht::ersetzen(skript, Dateiart::Eigen, text.toUtf8(), nullptr));
-            QVERIFY(QFile::setPermissions(skript, QFile::ReadOwner | QFile::ExeOwner));
+    void dokument_oeffnen() {
+        for (const auto& [oeffner, geoeffnet] : {std::pair{"exit 0", true},
+                                                 {"exit 1", false},
+                                                 {"kill -KILL $$", false},
+                                                 {"", false}}) {
+            QTemporaryDir werkzeug;
+            const QString skript = werkzeug.filePath("oeffner");
+            if (*oeffner) {
+                const QString text =
+                    "#!/bin/sh\necho \"$1\" > \"$0.arg\"\n" + QString(oeffner) + "\n";
+                QVERIFY(dateischicht::ersetzen(skript, Dateiart::Eigen, text.toUtf8(), nullptr));
+                QVERIFY(QFile::setPermissions(skript, QFile::ReadOwner | QFile::ExeOwner));
+            }
+            velmora::QtPlattform desktop({ordner.path(), skript});
+            QObject kontext;
+            std::optional<bool> antwort;
+            desktop.dokumentOeffnen(pfad("Zeugnis (2).doc"), &kontext,
+                                    [&](bool ergebnis) { antwort = ergebnis; });
+            QVERIFY(!antwort);
+            QTRY_VERIFY(antwort.has_value());
+            QCOMPARE(*antwort, geoeffnet);
+            QCOMPARE(inhalt(skript + ".arg"),
+                     *oeffner ? (pfad("Zeugnis (2).doc") + "\n").toUtf8() : "<fehlt>");
         }
-        velmora::QtPlattform desktop({ordner.path(), skript});
-        QObject kontext;
-        std::optional<bool> antwort;
-        desktop.dokumentOeffnen(pfad("Zeugnis (2).doc"), &kontext,
-                                [&](bool ergebnis) { antwort = ergebnis; });
-        QVERIFY(!antwort);
-        QTRY_VERIFY(antwort.has_value());
-        QCOMPARE(*antwort, geoeffnet);
-        QCOMPARE(inhalt(skript + ".arg"),
-                 oeffner.isEmpty() ? "<fehlt>" : (pfad("Zeugnis (2).doc") + "\n").toUtf8());
     }
 };
 

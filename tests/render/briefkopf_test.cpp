@@ -33,41 +33,29 @@ private slots:
 
     // The logo as it is printed: 15 twips a pixel, shrunk to 2.5 cm high or the text's width;
     // the format as the bytes tell it. A logo that cannot be used leaves a note, the lines stay.
-    void logo_data() {
-        QTest::addColumn<QByteArray>("datei");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("format"); // -1: no logo
-        QTest::addColumn<QSize>("groesse");
-        const int png = int(Bildformat::Png);
-        QTest::newRow("small") << testbild(40, 20, "PNG") << "firmenlogo.png" << png
-                               << QSize(600, 300);
-        QTest::newRow("high") << testbild(200, 100, "JPEG") << "firmenlogo.jpg"
-                              << int(Bildformat::Jpeg) << QSize(2834, 1417);
-        QTest::newRow("wide") << testbild(2000, 50, "PNG") << "firmenlogo.jpg" << png
-                              << QSize(9072, 227);
-        QTest::newRow("BMP") << testbild(40, 20, "BMP") << "firmenlogo.png" << -1 << QSize();
-        QTest::newRow("broken") << QByteArray("\x89PNG\r\n\x1a\n kaputt") << "firmenlogo.png" << -1
-                                << QSize();
-        QTest::newRow("too large")
-            << QByteArray(hoechsteLogogroesse + 1, 'x') << "firmenlogo.png" << -1 << QSize();
-        QTest::newRow("missing") << QByteArray() << "firmenlogo.jpg" << -1 << QSize();
-    }
     void logo() {
-        QFETCH(QByteArray, datei);
-        QFETCH(QString, name);
-        QFETCH(int, format);
-        QFETCH(QSize, groesse);
-        if (!datei.isEmpty()) {
-            ablegen(name.toStdString(), datei);
-        }
-        const Briefkopf kopf = briefkopf(*plattform, profil(name), Seite{});
-        QCOMPARE(kopf.zeilen, profil("").briefkopf);
-        QCOMPARE(kopf.logo.has_value(), format >= 0);
-        QCOMPARE(plattform->protokolliert.size(), format >= 0 ? 0 : 1);
-        if (kopf.logo) {
-            QCOMPARE(int(kopf.logo->format), format);
-            QCOMPARE(QSize(kopf.logo->breite, kopf.logo->hoehe), groesse);
-            QCOMPARE(QByteArray::fromStdString(kopf.logo->daten), datei);
+        const std::optional<Bildformat> png = Bildformat::Png, keins;
+        for (const auto& [datei, name, format, groesse] :
+             {std::tuple{testbild(40, 20, "PNG"), "firmenlogo.png", png, QSize(600, 300)},
+              {testbild(200, 100, "JPEG"), "firmenlogo.jpg", Bildformat::Jpeg, QSize(2834, 1417)},
+              {testbild(2000, 50, "PNG"), "firmenlogo.jpg", png, QSize(9072, 227)},
+              {testbild(40, 20, "BMP"), "firmenlogo.png", keins, QSize()},
+              {QByteArray("\x89PNG\r\n\x1a\n kaputt"), "firmenlogo.png", keins, QSize()},
+              {QByteArray(hoechsteLogogroesse + 1, 'x'), "firmenlogo.png", keins, QSize()},
+              {QByteArray(), "firmenlogo.jpg", keins, QSize()}}) {
+            init();
+            if (!datei.isEmpty()) {
+                ablegen(name, datei);
+            }
+            const Briefkopf kopf = briefkopf(*plattform, profil(name), Seite{});
+            QCOMPARE(kopf.zeilen, profil("").briefkopf);
+            QCOMPARE(plattform->protokolliert.size(), format ? 0 : 1);
+            QCOMPARE(kopf.logo.has_value(), format.has_value());
+            if (kopf.logo) {
+                QCOMPARE(kopf.logo->format, *format);
+                QCOMPARE(QSize(kopf.logo->breite, kopf.logo->hoehe), groesse);
+                QCOMPARE(QByteArray::fromStdString(kopf.logo->daten), datei);
+            }
         }
     }
 

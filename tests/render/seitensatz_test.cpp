@@ -39,43 +39,38 @@ class SeitensatzTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void zeilen_nach_ausrichtung_data() {
-        QTest::addColumn<int>("ausrichtung");
-        QTest::addColumn<bool>("listenpunkt");
-        QTest::newRow("links") << int(Ausrichtung::Links) << false;
-        QTest::newRow("zentriert") << int(Ausrichtung::Zentriert) << false;
-        QTest::newRow("Blocksatz") << int(Ausrichtung::Blocksatz) << false;
-        QTest::newRow("Listenpunkt") << int(Ausrichtung::Links) << true;
-    }
-
     // Left: every line at the margin. Centred: about the middle. Justified: every line but the
     // last from margin to margin. A list item: the bullet at the margin, the text indented.
     void zeilen_nach_ausrichtung() {
-        QFETCH(int, ausrichtung);
-        QFETCH(bool, listenpunkt);
         std::string text;
         for (int i = 0; i < 30; ++i) {
             text += "Zuverlässigkeit und Einsatz ";
         }
-        const std::vector<QRectF> z =
-            zeilen(setzen({{{{text}}, Ausrichtung(ausrichtung), {}, listenpunkt}}).seiten.at(0));
-        QCOMPARE_GE(z.size(), 3u);
-        for (std::size_t i = 0; i < z.size(); ++i) {
-            const bool letzte = i + 1 == z.size();
-            QVERIFY(z[i].left() > links - toleranz && z[i].right() < rechts + toleranz);
-            switch (Ausrichtung(ausrichtung)) {
-            case Ausrichtung::Links:
-                QCOMPARE_LT(std::abs(z[i].left() - links - (i && listenpunkt ? listeneinzug : 0)),
-                            toleranz);
-                QVERIFY(letzte || rechts - z[i].right() > toleranz);
-                break;
-            case Ausrichtung::Zentriert:
-                QCOMPARE_LT(std::abs(z[i].center().x() - (links + rechts) / 2), toleranz);
-                break;
-            case Ausrichtung::Blocksatz:
-                QCOMPARE_LT(std::abs(z[i].left() - links), toleranz);
-                QCOMPARE(std::abs(z[i].right() - rechts) < toleranz, !letzte);
-                break;
+        for (const auto& [ausrichtung, listenpunkt] : {std::pair{Ausrichtung::Links, false},
+                                                       {Ausrichtung::Zentriert, false},
+                                                       {Ausrichtung::Blocksatz, false},
+                                                       {Ausrichtung::Links, true}}) {
+            const std::vector<QRectF> z =
+                zeilen(setzen({{{{text}}, ausrichtung, {}, listenpunkt}}).seiten.at(0));
+            QCOMPARE_GE(z.size(), 3u);
+            for (std::size_t i = 0; i < z.size(); ++i) {
+                const bool letzte = i + 1 == z.size();
+                QVERIFY(z[i].left() > links - toleranz && z[i].right() < rechts + toleranz);
+                switch (ausrichtung) {
+                case Ausrichtung::Links:
+                    QCOMPARE_LT(
+                        std::abs(z[i].left() - links - (i && listenpunkt ? listeneinzug : 0)),
+                        toleranz);
+                    QVERIFY(letzte || rechts - z[i].right() > toleranz);
+                    break;
+                case Ausrichtung::Zentriert:
+                    QCOMPARE_LT(std::abs(z[i].center().x() - (links + rechts) / 2), toleranz);
+                    break;
+                case Ausrichtung::Blocksatz:
+                    QCOMPARE_LT(std::abs(z[i].left() - links), toleranz);
+                    QCOMPARE(std::abs(z[i].right() - rechts) < toleranz, !letzte);
+                    break;
+                }
             }
         }
     }

@@ -85,9 +85,6 @@ public:
     QString datenordnerPfad = unterordner(QStringLiteral("daten"));
     QString dokumentenordnerPfad = unterordner(QStringLiteral("dokumente"));
 
-    // The last text put on the clipboard, empty when none.
-    QString zwischenablageText() const { return zwischenablage.value(zwischenablage.size() - 1); }
-
     bool oeffnen(const QString& adresse) override {
         geoeffnet.append(adresse);
         return oeffnenGelingt;

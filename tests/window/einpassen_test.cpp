@@ -4,22 +4,16 @@
 #include "compose/anredeformen.h"
 #include "compose/bewertungsbereich.h"
 #include "compose/komposition.h"
-#include "support/fakeplattform.h"
+#include "support/testfenster.h"
 #include "ui/einpassbeschriftung.h"
 #include "ui/reiterfeld.h"
-#include "window/frmzg.h"
-
-#include <QTest>
-
-#include <memory>
 
 using namespace velmora;
 
 class EinpassenTest : public QObject {
     Q_OBJECT
 
-    FakePlattform plattform;
-    std::unique_ptr<frmzg> fenster;
+    test::Testfenster t;
 
     // Wrapped at the label's width, the text fits the label's height.
     static bool passt(const QLabel* label, double punkte) {
@@ -33,31 +27,32 @@ class EinpassenTest : public QObject {
 
 private slots:
     void initTestCase() {
-        fenster = std::make_unique<frmzg>(plattform);
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        t.zeigen();
         // Qt scales a higher resolution by the device pixel ratio; the fonts go with it.
         const int aufloesung = qEnvironmentVariableIntValue("QT_FONT_DPI");
         QVERIFY(aufloesung == 0 ||
-                qRound(fenster->logicalDpiY() * fenster->devicePixelRatioF()) == aufloesung);
+                qRound(t.fenster->logicalDpiY() * t.fenster->devicePixelRatioF()) == aufloesung);
     }
 
-    // With a long name, each in the largest size that fits, at most the label's own.
+    // With a long name, each on its section's page in the largest size that fits, at most the
+    // label's own.
     void jeder_vorschautext_passt() {
-        fenster->textSetzen(static_cast<int>(Eingabe::Name), "von Müller-Lüdenscheidt");
+        t.fenster->textSetzen(static_cast<int>(Eingabe::Name), "von Müller-Lüdenscheidt");
+        const auto* seiten = t.element<Reiterfeld>("tabang(0)");
         int texte = 0;
         for (const int geschlecht : {herr, frau}) {
-            fenster->geschlechtWaehlen(geschlecht);
+            t.fenster->geschlechtWaehlen(geschlecht);
             for (const Bewertungsbereich& bereich : bewertungsbereiche) {
-                const auto* label = fenster->findChild<Einpassbeschriftung*>(
+                const auto* label = t.element<Einpassbeschriftung>(
                     QString("lblVorschau(%1)").arg(bereich.vorschauIndex));
+                QVERIFY(seiten->seite(bereich.nummer - 1)->isAncestorOf(label));
                 for (int note = 1; note <= bereich.stufen(); ++note, ++texte) {
-                    fenster->knopfSetzen(bereich.nummer, note - 1, true);
+                    t.fenster->knopfSetzen(bereich.nummer, note - 1, true);
                     const QString wo =
                         QString("%1 %2 %3").arg(bereich.nummer).arg(note).arg(geschlecht);
                     QCOMPARE(label->text().toStdString(),
                              vorschautext(bereich.nummer, note, Anredeformen::fuer(geschlecht),
-                                          fenster->daten()));
+                                          t.fenster->daten()));
                     const double punkte = label->font().pointSizeF();
                     QVERIFY2(passt(label, punkte), qPrintable(wo));
                     QVERIFY2(punkte == label->nennschrift().pointSizeF() ||
@@ -73,7 +68,7 @@ private slots:
     // All captions of a strip in one font, none wider or higher than its place in the tab.
     void jede_reiterbeschriftung_passt() {
         for (const int leiste : {untereLeiste, obereLeiste}) {
-            const auto* reiter = fenster->findChild<Reiterfeld*>(QString("tabang(%1)").arg(leiste));
+            const auto* reiter = t.element<Reiterfeld>(QString("tabang(%1)").arg(leiste));
             const QFontMetrics masse(reiter->beschriftungsschrift(), reiter);
             QVERIFY(reiter->beschriftungsschrift().pointSizeF() <= reiter->font().pointSizeF());
             for (int i = 0; i < reiter->anzahl(); ++i) {

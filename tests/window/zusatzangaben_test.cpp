@@ -1,35 +1,17 @@
-// The upper strip's second row (tasks, signature, birth data, kind) and what the window does
-// with a whole reference put into it.
+// The upper strip's second row (tasks, signature, birth data, kind), what a paste leaves in a
+// box, the check before an output, and a whole reference put into the window.
 #include "compose/komposition.h"
-#include "support/fakeplattform.h"
+#include "support/testfenster.h"
 #include "ui/reiterfeld.h"
-#include "window/frmzg.h"
 
-#include <QSignalSpy>
-#include <QTest>
 #include <QtWidgets>
-
-#include <memory>
 
 using namespace velmora;
 
 class ZusatzangabenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlattform> plattform;
-    std::unique_ptr<frmzg> fenster;
-
-    template <typename T> T* element(const QString& name) const {
-        T* gefunden = fenster->findChild<T*>(name);
-        return gefunden ? gefunden : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    QStringList vorschauen() const {
-        QStringList texte;
-        for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-            texte.append(fenster->vorschautext(bereich));
-        }
-        return texte;
-    }
+    std::unique_ptr<test::Testfenster> t;
 
     static Zeugnisdaten vollstaendig() {
         Zeugnisdaten d = anfangsdaten();
@@ -47,72 +29,86 @@ class ZusatzangabenTest : public QObject {
 
 private slots:
     void init() {
-        plattform = std::make_unique<FakePlattform>();
-        fenster = std::make_unique<frmzg>(*plattform);
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        t = std::make_unique<test::Testfenster>();
+        t->zeigen();
     }
-    void cleanup() { fenster.reset(); }
 
     // Everything put in comes back out; a section without a grade keeps no old preview.
     void ganzes_zeugnis_hinein_und_heraus() {
-        fenster->knopfSetzen(4, 2, true);
-        QVERIFY(!fenster->vorschautext(4).isEmpty());
+        t->fenster->knopfSetzen(4, 2, true);
         for (const Zeugnisart art : zeugnisarten) {
             Zeugnisdaten d = vollstaendig();
             d.art = art;
-            fenster->datenSetzen(d);
-            QVERIFY(fenster->daten() == d);
-            QVERIFY(fenster->vorschautext(4).isEmpty());
-            const Vorschautexte erwartet = alleVorschautexte(d);
-            QCOMPARE(fenster->vorschautext(1), QString::fromStdString(*erwartet[0]));
+            t->fenster->datenSetzen(d);
+            QVERIFY(t->fenster->daten() == d);
+            QVERIFY(t->fenster->vorschautext(4).isEmpty());
+            QCOMPARE(t->fenster->vorschautext(1).toStdString(), *alleVorschautexte(d)[0]);
         }
     }
 
-    // The kind relabels Beendigungsgrund and composes every preview anew; back to the final
-    // reference, every preview is as before.
+    // The kind relabels Beendigungsgrund, each of its buttons whole in its place, and composes
+    // every preview anew; back to the final reference, every preview is as before.
     void art_wechseln() {
-        fenster->datenSetzen(vollstaendig());
-        const QStringList endzeugnis = vorschauen();
-        auto* unten = element<Reiterfeld>("tabang(0)");
-        QTest::mouseClick(element<QRadioButton>("optArt(1)"), Qt::LeftButton);
-        QCOMPARE(fenster->art(), Zeugnisart::Zwischenzeugnis);
-        QCOMPARE(unten->beschriftung(beendigungsgrund - 1), "Ausst&ellungsgrund");
-        QCOMPARE(element<QRadioButton>("opt12(1)")->text(), "Vorgesetztenwechsel");
-        QVERIFY(vorschauen() != endzeugnis);
-        QVERIFY(fenster->vorschautext(12).startsWith("Dieses Zwischenzeugnis wird"));
-        // Every caption shows whole in its place.
+        t->fenster->datenSetzen(vollstaendig());
+        const AngezeigteVorschautexte endzeugnis = t->vorschauen();
+        auto* unten = t->element<Reiterfeld>("tabang(0)");
+        const QString reiter = unten->beschriftung(beendigungsgrund - 1);
+        t->fenster->reiterSetzen(obereLeiste, unterschriftReiter);
+        t->klicken("optArt(1)");
+        QCOMPARE(t->fenster->art(), Zeugnisart::Zwischenzeugnis);
+        QVERIFY(unten->beschriftung(beendigungsgrund - 1) != reiter);
+        QVERIFY(t->vorschauen() != endzeugnis);
+        QVERIFY(t->fenster->vorschautext(12).startsWith("Dieses Zwischenzeugnis wird"));
         for (int knopf = 0; knopf < 3; ++knopf) {
-            auto* schalter = element<QRadioButton>(QString("opt12(%1)").arg(knopf));
+            auto* schalter = t->element<QRadioButton>(QString("opt12(%1)").arg(knopf));
             QVERIFY(schalter->sizeHint().width() <= schalter->width());
         }
-        fenster->artSetzen(Zeugnisart::Endzeugnis);
-        QCOMPARE(unten->beschriftung(beendigungsgrund - 1), "B&endigungsgrund");
-        QCOMPARE(vorschauen(), endzeugnis);
+        t->fenster->artSetzen(Zeugnisart::Endzeugnis);
+        QCOMPARE(unten->beschriftung(beendigungsgrund - 1), reiter);
+        QCOMPARE(t->vorschauen(), endzeugnis);
     }
 
-    // A one-line box takes a pasted line break as a blank at once, the achievements too;
-    // the tasks box takes Enter as a new task.
-    void zeilenumbrueche() {
-        auto* name = element<QLineEdit>("txtang(1)");
-        QApplication::clipboard()->setText("Zeile1\r\nZeile2\nZeile3");
-        name->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(name->text(), "Zeile1 Zeile2 Zeile3");
+    void einfuegen_data() {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("eingefuegt");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::addColumn<bool>("gekuerzt");
+        const QString zeilen = "Zeile1\r\nZeile2\nZeile3";
+        QTest::newRow("Zeilen") << "txtang(4)" << zeilen << "Zeile1 Zeile2 Zeile3" << false;
+        QTest::newRow("Erfolge") << "txtErfolge" << zeilen << "Zeile1 Zeile2 Zeile3" << false;
+        QTest::newRow("genau voll")
+            << "txtang(4)" << QString(32767, 'x') << QString(32767, 'x') << false;
+        QTest::newRow("100000") << "txtang(4)" << QString(100000, 'x') << QString(32767, 'x')
+                                << true;
+        QTest::newRow("CJK") << "txtang(4)" << QString(40000, QChar(0x4E2D))
+                             << QString(32767, QChar(0x4E2D)) << true;
+    }
 
-        fenster->reiterSetzen(obereLeiste, aufgabenReiter);
-        auto* erfolge = element<QPlainTextEdit>("txtErfolge");
-        erfolge->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(erfolge, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(erfolge->toPlainText(), "Zeile1 Zeile2 Zeile3");
+    // A one-line box, and the achievements, take a pasted line break as a blank at once; a
+    // paste cut at a box's limit is said so.
+    void einfuegen() {
+        QFETCH(QString, feld);
+        QFETCH(QString, eingefuegt);
+        QFETCH(QString, ergebnis);
+        QFETCH(bool, gekuerzt);
+        t->fenster->reiterSetzen(obereLeiste, feld == "txtErfolge" ? aufgabenReiter : 0);
+        QWidget* box = t->element(feld);
+        QGuiApplication::clipboard()->setText(eingefuegt);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->property(feld == "txtErfolge" ? "plainText" : "text").toString(), ergebnis);
+        QCOMPARE(t->hinweise().join('\n').contains("32.767 Zeichen"), gekuerzt);
+    }
 
-        auto* aufgaben = element<QPlainTextEdit>("txtAufgaben");
-        aufgaben->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(aufgaben, "Beratung");
+    // The tasks box takes Enter as a new task.
+    void aufgabe_je_zeile() {
+        t->fenster->reiterSetzen(obereLeiste, aufgabenReiter);
+        auto* aufgaben = t->element("txtAufgaben");
+        t->tippen(aufgaben, "Beratung");
         QTest::keyClick(aufgaben, Qt::Key_Return);
         QTest::keyClicks(aufgaben, "Verkauf");
         QVERIFY(aufgaben->hasFocus());
-        QCOMPARE(fenster->daten().aufgaben.liste,
+        QCOMPARE(t->fenster->daten().aufgaben.liste,
                  (std::vector<std::string>{"Beratung", "Verkauf"}));
     }
 
@@ -121,37 +117,24 @@ private slots:
         Zeugnisdaten d = vollstaendig();
         d.bereich(4) = {2, anzeigeAn};
         d.bereich(12) = {1, anzeigeAn};
-        fenster->datenSetzen(d);
-        QVERIFY(fenster->ausgabeFreigeben());
-        QVERIFY(plattform->gefragt.isEmpty());
+        t->fenster->datenSetzen(d);
+        QVERIFY(t->fenster->ausgabeFreigeben());
+        QVERIFY(t->plattform->gefragt.isEmpty());
 
         d.text(Eingabe::Firma).clear();
         d.bereich(4).note = 0;
-        fenster->datenSetzen(d);
-        plattform->listenantworten = {{1, 0}, {0, 1}, {-1, -1}};
-        QVERIFY(fenster->ausgabeFreigeben());
-        QVERIFY(!fenster->ausgabeFreigeben());
-        QCOMPARE(fenster->reiter(obereLeiste), 1);
-        QVERIFY(!fenster->ausgabeFreigeben());
-        QCOMPARE(plattform->gefragt.size(), 3);
-        QVERIFY(plattform->gefragt[0].contains("Denkfähigkeit: "));
+        t->fenster->datenSetzen(d);
+        t->plattform->listenantworten = {{1, 0}, {0, 1}, {-1, -1}};
+        QVERIFY(t->fenster->ausgabeFreigeben());
+        QVERIFY(!t->fenster->ausgabeFreigeben());
+        QCOMPARE(t->fenster->reiter(obereLeiste), 1);
+        QVERIFY(!t->fenster->ausgabeFreigeben());
+        QCOMPARE(t->plattform->gefragt.size(), 3);
+        QVERIFY(t->plattform->gefragt[0].contains("Denkfähigkeit: "));
 
-        plattform->listenantworten = {{0, 0}};
-        fenster->findChild<QAction*>("mnuPruefen")->trigger();
-        QCOMPARE(fenster->reiter(untereLeiste), 3);
-    }
-
-    // Leaving a box, a grade, a flag, the kind: each is a change the window reports.
-    void aenderungen_gemeldet() {
-        QSignalSpy geaendert(fenster.get(), &frmzg::geaendert);
-        auto* vorname = element<QLineEdit>("txtang(0)");
-        vorname->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(vorname, Qt::Key_Tab);
-        QTest::mouseClick(element<QRadioButton>("opt1(2)"), Qt::LeftButton);
-        QTest::mouseClick(element<QCheckBox>("chkAnz(0)"), Qt::LeftButton);
-        fenster->reiterSetzen(obereLeiste, unterschriftReiter);
-        QTest::mouseClick(element<QRadioButton>("optArt(1)"), Qt::LeftButton);
-        QVERIFY(geaendert.count() >= 5);
+        t->plattform->listenantworten = {{0, 0}};
+        t->menue("mnuPruefen");
+        QCOMPARE(t->fenster->reiter(untereLeiste), 3);
     }
 };
 
