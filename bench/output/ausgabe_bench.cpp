@@ -5,6 +5,7 @@
 #include "output/dokument.h"
 #include "output/klartext.h"
 #include "platform/dateischicht.h"
+#include "support/testzeugnis.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,7 +66,7 @@ void DokumentMitBasis(benchmark::State& state) {
     }
     const std::string inhalt = basis.readAll().toStdString();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zeugnisdokument(zeugnis.daten, zeugnis.texte, inhalt));
+        benchmark::DoNotOptimize(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, inhalt));
     }
 }
 BENCHMARK(DokumentMitBasis);
@@ -82,7 +83,7 @@ BENCHMARK(Docx)->Unit(benchmark::kMicrosecond);
 void DokumentSchreiben(benchmark::State& state) {
     const Zeugnis zeugnis;
     const QByteArray rtf =
-        QByteArray::fromStdString(zeugnisdokument(zeugnis.daten, zeugnis.texte, {}).rtf);
+        QByteArray::fromStdString(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, {}).rtf);
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Zeugnis.doc"));
     for (auto _ : state) {

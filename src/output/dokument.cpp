@@ -115,11 +115,4 @@ Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::str
     return {schreiben(modell, zerlegt), verwendet};
 }
 
-Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
-                                const AngezeigteVorschautexte& vorschautexte,
-                                std::optional<std::string_view> basis) {
-    const auto [zerlegt, verwendet] = basisOderEingebaut(basis);
-    return {schreiben(zeugnismodell(daten, vorschautexte, zerlegt.seite), zerlegt), verwendet};
-}
-
 } // namespace velmora

@@ -18,9 +18,4 @@ struct Zeugnisdokument {
 // setup is the base's own (the model's page came from there).
 Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::string_view> basis);
 
-// The reference as a word-processor document (RTF) on the base document's page.
-Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
-                                const AngezeigteVorschautexte& vorschautexte,
-                                std::optional<std::string_view> basis);
-
 } // namespace velmora

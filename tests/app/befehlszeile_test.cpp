@@ -115,7 +115,7 @@ private slots:
             const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
             QCOMPARE(txt.ausgabe, text(daten));
             QCOMPARE(rtf.ausgabe.toStdString(),
-                     zeugnisdokument(daten, test::komponierteVorschauen(daten), basis).rtf);
+                     test::zeugnisdokument(daten, test::komponierteVorschauen(daten), basis).rtf);
             QCOMPARE(txt.status + rtf.status, 0);
             QCOMPARE(txt.fehler + rtf.fehler, "");
         }

@@ -22,10 +22,11 @@ TEST(Zeugnisdokument, TitelNenntDenArbeitnehmerVerfasserIstDerArbeitgeber) {
 }
 
 TEST(Zeugnisdokument, UnbrauchbareBasisGibtDieEingebauteSeite) {
-    const Zeugnisdokument ohneBasis = zeugnisdokument(anfangsdaten(), {}, {});
+    const Dokumentmodell modell = zeugnismodell(anfangsdaten(), {});
+    const Zeugnisdokument ohneBasis = rtfDokument(modell, {});
     EXPECT_FALSE(ohneBasis.basisVerwendet);
     for (const std::string kaputt : {"kein RTF", "{\\rtf1 offen", "\xd0\xcf\x11\xe0 binary"}) {
-        const Zeugnisdokument dokument = zeugnisdokument(anfangsdaten(), {}, kaputt);
+        const Zeugnisdokument dokument = rtfDokument(modell, kaputt);
         EXPECT_FALSE(dokument.basisVerwendet);
         EXPECT_EQ(dokument.rtf, ohneBasis.rtf);
     }

@@ -108,9 +108,10 @@ TEST(Golden, KlartextUndDokumentWieGeschrieben) {
         if (!zustand.basis) {
             goldenVergleichen(pfad + ".txt", klartext(modell));
         }
-        goldenVergleichen(pfad + ".doc", zustand.briefkopf
-                                             ? rtfDokument(modell, zustand.basis).rtf
-                                             : zeugnisdokument(daten, texte, zustand.basis).rtf);
+        goldenVergleichen(pfad + ".doc",
+                          zustand.briefkopf
+                              ? rtfDokument(modell, zustand.basis).rtf
+                              : test::zeugnisdokument(daten, texte, zustand.basis).rtf);
     }
 }
 

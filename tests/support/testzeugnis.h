@@ -1,6 +1,8 @@
 #pragma once
 
 #include "compose/komposition.h"
+#include "output/basisdokument.h"
+#include "output/dokument.h"
 #include "output/zeugnisaufbau.h"
 
 namespace velmora::test {
@@ -13,6 +15,17 @@ inline AngezeigteVorschautexte komponierteVorschauen(const Zeugnisdaten& daten) 
         texte[i] = komponiert[i].value_or("");
     }
     return texte;
+}
+
+// The reference as RTF on the base document's page, as the window writes Zeugnis.doc (without
+// a letterhead).
+inline Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
+                                       const AngezeigteVorschautexte& vorschautexte,
+                                       std::optional<std::string_view> basis) {
+    const std::optional<Basisdokument> zerlegt =
+        basis ? basisdokumentZerlegen(*basis) : std::nullopt;
+    return rtfDokument(zeugnismodell(daten, vorschautexte, zerlegt ? zerlegt->seite : Seite{}),
+                       zerlegt ? basis : std::nullopt);
 }
 
 // The initial inputs with every section graded (1 to 6 in turn, within its scale) and shown.

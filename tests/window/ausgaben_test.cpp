@@ -6,6 +6,7 @@
 #include "render/seitensatz.h"
 #include "render/zeugnisausgabe.h"
 #include "support/testfenster.h"
+#include "support/testzeugnis.h"
 #include "window/zeugnisvorschau.h"
 
 #include <QtWidgets>
@@ -65,7 +66,7 @@ private slots:
         QTest::keyClicks(t->box(8), "30.6.5");
         t->klicken("cmdfertig(0)");
         const Zeugnisdokument erwartet =
-            zeugnisdokument(t->fenster->daten(), t->vorschauen(), basis);
+            test::zeugnisdokument(t->fenster->daten(), t->vorschauen(), basis);
         QVERIFY(erwartet.basisVerwendet && erwartet.rtf.find("30.06.2005") != std::string::npos);
         QCOMPARE(t->lesen(t->dokument("Zeugnis.doc")), QByteArray::fromStdString(erwartet.rtf));
         QCOMPARE(t->hinweise().size(), 1);
