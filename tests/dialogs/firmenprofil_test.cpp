@@ -70,7 +70,7 @@ private slots:
         klicken("cmdOK");
         QVERIFY(dialog->isVisible() && inhalt(firmenprofildateiname).isEmpty());
         QCOMPARE(plattform->meldungen.size(), 1);
-        QVERIFY(plattform->meldungen[0].text.contains(
+        QVERIFY(plattform->meldungen[0].contains(
             QStringLiteral("„%1“: Kein Platz mehr.")
                 .arg(profilpfad(plattform->datenordnerPfad, firmenprofildateiname))));
         plattform->ersetzenScheitert.reset();

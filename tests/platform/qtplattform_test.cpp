@@ -90,18 +90,18 @@ private slots:
             const mode_t vorher = eintrag(datei);
             const QStringList vorherDa = eintraege(daten.path());
 
-            QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen));
-            std::array<QString, 3> fehler;
-            QVERIFY(!plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]));
-            QVERIFY(!plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]));
-            QVERIFY(!plattform.dateiLoeschen(datei, &fehler[2]));
+            QString fehler[3];
+            QVERIFY(plattform.dateiVorhanden(datei, Dateiart::Eigen) &&
+                    !plattform.dateiLesen(datei, Dateiart::Eigen, 100, &fehler[0]) &&
+                    !plattform.dateiErsetzen(datei, Dateiart::Eigen, "neu", &fehler[1]) &&
+                    !plattform.dateiLoeschen(datei, &fehler[2]));
             for (const QString& grundGenannt : fehler) {
                 QVERIFY2(grundGenannt.contains(grund), qPrintable(grundGenannt));
             }
-            for (const Dateiart art : {Dateiart::Eigen, Dateiart::Dokument}) {
-                QCOMPARE(plattform.dateiNeuAnlegen(datei, art, "neu", nullptr),
-                         Neuanlage::Vorhanden);
-            }
+            QVERIFY(plattform.dateiNeuAnlegen(datei, Dateiart::Eigen, "neu", {}) ==
+                        Neuanlage::Vorhanden &&
+                    plattform.dateiNeuAnlegen(datei, Dateiart::Dokument, "neu", {}) ==
+                        Neuanlage::Vorhanden);
             QCOMPARE(eintrag(datei), vorher);
             QCOMPARE(eintraege(daten.path()), vorherDa);
             QCOMPARE(inhalt(daten.filePath("geheim.txt")), "geheim");
@@ -145,16 +145,12 @@ private slots:
              {std::pair{64, false}, {100000, false}, {4, true}}) {
             QTemporaryDir daten;
             const QString datei = daten.filePath("z.ini");
-            QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "eine lange alte Fassung", {}));
             QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
             rlimit vorher{};
             getrlimit(RLIMIT_FSIZE, &vorher);
             const rlimit eng{8, vorher.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
-            const auto scheitert = [](const char*, const char*) {
-                errno = EIO;
-                return -1;
-            };
+            const auto scheitert = [](const char*, const char*) { return errno = EIO, -1; };
             QString fehler;
             const bool ersetzt =
                 dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
