@@ -84,17 +84,15 @@ TEST(Zeugnisdatei, UnbekanntesBleibtFehlendesIstLeer) {
 TEST(Zeugnisdatei, FehlerhafteDateiWirdMitGrundAbgelehnt) {
     std::vector<std::pair<QByteArray, QString>> faelle = {
         {QByteArray(10 << 20, '['), "zu tief verschachtelt"}};
-    for (const std::string& zeile :
-         test::datenzeilen(VELMORA_DATEN "/kaputte_zeugnisdateien.txt")) {
-        const QStringList teile = QString::fromStdString(zeile).split(" | ");
-        QByteArray datei = teile.value(1).toUtf8();
-        if (teile[0] != "-") {
+    for (const auto& zeile : test::datentabelle(VELMORA_DATEN "/kaputte_zeugnisdateien.txt")) {
+        QByteArray datei = QByteArray::fromStdString(zeile.at(1));
+        if (zeile[0] != "-") {
             const QJsonValue wert = QJsonDocument::fromJson("[" + datei + "]")[0];
-            const QJsonValue ganzes =
-                gesetzt(zeugnisobjekt(anfangsdaten()), teile[0].split('.'), wert);
+            const QJsonValue ganzes = gesetzt(zeugnisobjekt(anfangsdaten()),
+                                              QString::fromStdString(zeile[0]).split('.'), wert);
             datei = QJsonDocument(ganzes.toObject()).toJson();
         }
-        faelle.emplace_back(datei, teile.value(2));
+        faelle.emplace_back(datei, QString::fromStdString(zeile.at(2)));
     }
     for (const auto& [datei, grund] : faelle) {
         const Zeugnislesung lesung = zeugnisdateiLesen(datei, dateiname);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::test {
@@ -18,13 +19,35 @@ inline std::string dateiinhalt(const std::string& pfad) {
     return gelesen.str();
 }
 
-// The lines of a data file kept beside a test, without empty lines and comments ("#").
-inline std::vector<std::string> datenzeilen(const std::string& pfad) {
-    std::vector<std::string> zeilen;
+// A data file's cell with its escapes resolved: \t, \r, \n, \\ and \xNN (one byte).
+inline std::string entschluesselt(std::string_view text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+        } else if (const char c = text[++i]; c == 'x') {
+            bytes += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += c == 't' ? '\t' : c == 'r' ? '\r' : c == 'n' ? '\n' : c;
+        }
+    }
+    return bytes;
+}
+
+// The rows of a table kept beside a test as a text file: a row a line, its cells separated by
+// " | ", escapes resolved; empty lines and comments ("#") left out.
+inline std::vector<std::vector<std::string>> datentabelle(const std::string& pfad) {
+    std::vector<std::vector<std::string>> zeilen;
     std::istringstream text(dateiinhalt(pfad));
     for (std::string zeile; std::getline(text, zeile);) {
-        if (!zeile.empty() && !zeile.starts_with('#')) {
-            zeilen.push_back(zeile);
+        if (zeile.empty() || zeile.starts_with('#')) {
+            continue;
+        }
+        zeilen.emplace_back();
+        for (std::size_t von = 0, bis = 0; bis != std::string::npos; von = bis + 3) {
+            bis = zeile.find(" | ", von);
+            zeilen.back().push_back(entschluesselt(zeile.substr(von, bis - von)));
         }
     }
     if (zeilen.empty()) {
