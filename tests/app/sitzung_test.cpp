@@ -6,8 +6,6 @@
 #include "storage/wiederherstellung.h"
 #include "support/beispieldatei.h"
 #include "support/testfenster.h"
-#include "support/zufallsbearbeitung.h"
-#include "support/zufallszeugnis.h"
 
 #include <QtWidgets>
 
@@ -104,22 +102,18 @@ private slots:
             e.anzeige[b] = b % 3;
         }
         const std::string alles = einstellungenSchreiben(e);
+        // Lines 51 and on, not in the file, as a new window has them.
+        const Zeilenersatz fuenfzig = {{1, "-1"}, {2, "Erika"}, {83, "False"}, {86, "False"},
+                                       {87, "0"}, {99, "0"},    {100, "0"}};
         for (const auto& [datei, soll] :
              {std::pair{alles, alles},
               {beispieldatei({{2, "Erika"}, {72, "True"}}),
                beispieldatei({{2, "Erika"}, {24, "False"}, {72, "True"}})},
-              {beispieldatei({{1, "-1"}, {2, "Erika"}}, "\n", 50), beispieldatei({{1, "-1"},
-                                                                                  {2, "Erika"},
-                                                                                  {83, "False"},
-                                                                                  {86, "False"},
-                                                                                  {87, "0"},
-                                                                                  {99, "0"},
-                                                                                  {100, "0"}})}}) {
+              {beispieldatei({{1, "-1"}, {2, "Erika"}}, "\n", 50), beispieldatei(fuenfzig)}}) {
             init();
             s->ablegen(einstellungsdatei, bytes(datei));
             s->starten();
-            QVERIFY(test::felder(s->fenster->daten()) ==
-                    test::felder(zeugnisAusEinstellungen(einstellungenLesen(datei))));
+            QVERIFY(s->fenster->daten() == zeugnisAusEinstellungen(einstellungenLesen(datei)));
             QVERIFY(s->fenster->close());
             QCOMPARE(gespeichert(), bytes(soll));
         }
@@ -131,12 +125,10 @@ private slots:
         s->starten();
         s->fenster->textSetzen(0, "Erika");
         s->plattform->ersetzenScheitert = "Auf dem Gerät ist kein Speicherplatz mehr";
-        QVERIFY(!s->fenster->close());
-        QCOMPARE(s->fenster->text(0), "Erika");
+        QVERIFY(!s->fenster->close() && s->fenster->text(0) == "Erika");
         QVERIFY(s->plattform->meldungen.value(0).contains("kein Speicherplatz") &&
                 s->plattform->meldungen[0].contains(s->pfad(einstellungsdatei)));
-        QVERIFY(s->fenster->close());
-        QCOMPARE(s->plattform->meldungen.size(), 2);
+        QVERIFY(s->fenster->close() && s->plattform->meldungen.size() == 2);
         QCOMPARE(gespeichert(), "alt");
     }
 
@@ -171,30 +163,9 @@ private slots:
             for (int i = 0; i < anzahlEingaben && !mitDatei; ++i) {
                 soll.texte[i] = uebergabe.section('|', i, i).toStdString();
             }
-            QVERIFY(test::felder(s->fenster->daten()) == test::felder(soll));
+            QVERIFY(s->fenster->daten() == soll);
             QCOMPARE(s->fenster->vorschautext(1).startsWith("Frau Schmidt"), !mitDatei);
         }
-    }
-
-    // Whatever a user changes, the recovery file holds what the window holds right after; the
-    // start after a crash says so, and a clean close removes the file.
-    void jede_bearbeitung_gesichert() {
-        s->starten();
-        std::mt19937 zufall(5);
-        for (int i = 0; i < 150; ++i) {
-            test::zufaelligBearbeiten(*s->fenster, zufall);
-            const std::optional<Wiederherstellung> stand = wiederherstellung();
-            const std::array<int, 2> reiter = {s->fenster->reiter(untereLeiste),
-                                               s->fenster->reiter(obereLeiste)};
-            QVERIFY2(stand && stand->reiter == reiter &&
-                         test::felder(stand->zeugnis.daten) == test::felder(s->fenster->daten()),
-                     qPrintable(QString::number(i)));
-        }
-        s->absturz();
-        s->starten();
-        QVERIFY(s->hinweise().size() == 1 && s->hinweise()[0].contains("wiederhergestellt"));
-        QVERIFY(s->fenster->close());
-        QVERIFY(!s->lesen(wiederherstellungsdateiname));
     }
 
     // A link in the place of one of the program's own files is reported in the window and left
@@ -227,8 +198,8 @@ private slots:
         s->ablegen("übergabe.ini", "Jörg\r\nSchmidt\r\n");
         s->plattform->loeschenScheitert = true;
         s->starten();
-        QCOMPARE(s->fenster->text(1), "Schmidt");
-        QCOMPARE(wiederherstellung()->zeugnis.daten.texte[1], "Schmidt");
+        QVERIFY(s->fenster->text(1) == "Schmidt" &&
+                wiederherstellung()->zeugnis.daten.texte[1] == "Schmidt");
         QVERIFY(s->hinweise().size() == 1 && s->hinweise()[0].contains(s->pfad("übergabe.ini")));
         s->eintippen(1, "Schulz");
         s->absturz();
@@ -238,8 +209,7 @@ private slots:
         s->plattform->loeschenScheitert = false;
         QVERIFY(s->fenster->close());
         s->starten();
-        QVERIFY(!QFile::exists(s->pfad("übergabe.ini")));
-        QCOMPARE(s->fenster->text(1), "Schulz");
+        QVERIFY(!QFile::exists(s->pfad("übergabe.ini")) && s->fenster->text(1) == "Schulz");
         // The same content handed over anew is taken again.
         QVERIFY(s->fenster->close());
         s->ablegen("übergabe.ini", "Jörg\r\nSchmidt\r\n");
@@ -253,20 +223,18 @@ private slots:
         s->ablegen("übergabe.ini", "Jörg\r\n");
         s->plattform->umbenennenScheitert = true;
         s->starten();
-        QCOMPARE(s->fenster->text(0), "Jörg");
-        QVERIFY(QFile::exists(s->pfad("übergabe.ini")));
+        QVERIFY(s->fenster->text(0) == "Jörg" && QFile::exists(s->pfad("übergabe.ini")));
         QVERIFY(s->hinweise().join('\n').contains(s->pfad(wiederherstellungsdateiname)));
         s->plattform->umbenennenScheitert = false;
         s->fenster->textSetzen(0, "Erika");
         QVERIFY(s->fenster->close());
         s->starten();
-        QCOMPARE(s->fenster->text(0), "Erika");
-        QVERIFY(!QFile::exists(s->pfad("übergabe.ini")));
+        QVERIFY(s->fenster->text(0) == "Erika" && !QFile::exists(s->pfad("übergabe.ini")));
     }
 
     // A signal or the session's end saves as a close does without asking; the unsaved changes
-    // of an open file wait in the recovery file for the next start. Last: it ends the event
-    // loop.
+    // of an open file wait in the recovery file for the next start, which says so. Last: it
+    // ends the event loop.
     void sofort_beenden() {
         const QString datei = s->zeugnisAblegen("Mustermann, Hans.zeugnis", anfangsdaten());
         s->starten(datei);
@@ -277,6 +245,7 @@ private slots:
         QVERIFY(wiederherstellung()->geaendert);
         s->absturz();
         s->starten();
+        QVERIFY(s->hinweise().join('\n').contains("wiederhergestellt"));
         QCOMPARE(s->fenster->offeneDatei(), datei);
         QVERIFY(s->fenster->ungespeichert() && s->fenster->isWindowModified());
         QCOMPARE(s->fenster->text(0), "Erika");
