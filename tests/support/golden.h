@@ -36,8 +36,9 @@ inline std::string entschluesselt(std::string_view text) {
 }
 
 // The rows of a table kept beside a test as a text file: a row a line, its cells separated by
-// " | ", escapes resolved; empty lines and comments ("#") left out.
-inline std::vector<std::vector<std::string>> datentabelle(const std::string& pfad) {
+// " | ", escapes resolved unless the cells are `roh`; empty lines and comments ("#") left out.
+inline std::vector<std::vector<std::string>> datentabelle(const std::string& pfad,
+                                                          bool roh = false) {
     std::vector<std::vector<std::string>> zeilen;
     std::istringstream text(dateiinhalt(pfad));
     for (std::string zeile; std::getline(text, zeile);) {
@@ -47,7 +48,8 @@ inline std::vector<std::vector<std::string>> datentabelle(const std::string& pfa
         zeilen.emplace_back();
         for (std::size_t von = 0, bis = 0; bis != std::string::npos; von = bis + 3) {
             bis = zeile.find(" | ", von);
-            zeilen.back().push_back(entschluesselt(zeile.substr(von, bis - von)));
+            const std::string zelle = zeile.substr(von, bis - von);
+            zeilen.back().push_back(roh ? zelle : entschluesselt(zelle));
         }
     }
     if (zeilen.empty()) {
