@@ -1,7 +1,7 @@
 #include "files/einstellungen.h"
 #include "files/textzeilen.h"
 #include "support/beispieldatei.h"
-#include "support/golden.h"
+#include "support/datentabelle.h"
 #include "support/zustandsempfaenger.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "output/basisdokument.h"
 #include "output/basissuche.h"
-#include "support/golden.h"
+#include "support/datentabelle.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "storage/firmenprofil.h"
 #include "storage/wiederherstellung.h"
 #include "storage/zustand.h"
-#include "support/golden.h"
+#include "support/datentabelle.h"
 #include "support/zufallszeugnis.h"
 
 #include <QJsonDocument>

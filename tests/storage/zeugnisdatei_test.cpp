@@ -1,5 +1,5 @@
 #include "storage/zeugnisdatei.h"
-#include "support/golden.h"
+#include "support/datentabelle.h"
 #include "support/zufallszeugnis.h"
 
 #include <QJsonArray>
