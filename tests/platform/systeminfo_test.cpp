@@ -1,4 +1,5 @@
 #include "platform/systeminfo.h"
+#include "support/datentabelle.h"
 #include "support/fakeplattform.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <tuple>
 
 namespace velmora {
 namespace {
@@ -43,65 +43,46 @@ struct Speicherregistrierung : Registrierung {
 };
 
 const std::string msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string pfad = "C:\\Programme\\Gemeinsame Dateien\\MSINFO32.EXE";
 
-// A value read into keyVal (which held "vorher"), the key closed again. Type 0: the key holds
-// another value, but no "PATH".
+// Each value of the list beside this test read into keyVal, the key closed again; one longer
+// than the program's buffer is not read.
 TEST(GetKeyValue, LiestDenWertUndSchliesstDenSchluessel) {
-    for (const auto& [typ, daten, erfolg, erwartet] :
-         std::vector<std::tuple<std::uint32_t, std::string, bool, std::string>>{
-             {regSz, pfad + '\0', true, pfad},
-             {regSz, pfad, true, pfad},
-             {regSz, std::string(1, '\0'), true, ""},
-             {regSz, std::string(1025, 'x'), false, ""}, // longer than the program's buffer
-             {regDword, std::string("\x2A\x01\0\0", 4), true, "&h12A"},
-             {regDword, std::string("\x05\0\0\x01", 4), true, "&h1000005"},
-             {3, "\x01\x02", true, "vorher"}, // another type leaves the text
-             {0, pfad, false, ""}}) {
+    auto faelle = test::datentabelle(VELMORA_DATEN "/registerwerte.txt");
+    faelle.push_back({"1", std::string(1025, 'x'), "nein", ""});
+    for (const auto& fall : faelle) {
+        const auto typ = std::uint32_t(std::stoul(fall.at(0)));
         Speicherregistrierung registrierung;
-        registrierung.werte[msinfo][typ ? "PATH" : "MSINFO"] = {typ, daten};
+        registrierung.werte[msinfo][typ ? "PATH" : "MSINFO"] = {typ, fall.at(1)};
         std::string keyVal = "vorher";
-        EXPECT_EQ(GetKeyValue(registrierung, hkeyLocalMachine, msinfo, "PATH", keyVal), erfolg);
-        EXPECT_EQ(keyVal, erwartet) << daten.size();
+        EXPECT_EQ(GetKeyValue(registrierung, hkeyLocalMachine, msinfo, "PATH", keyVal),
+                  fall.at(2) == "ja");
+        EXPECT_EQ(keyVal, fall.at(3)) << testing::PrintToString(fall[1]);
         EXPECT_TRUE(registrierung.offen.empty());
     }
 }
 
-// What StartSysInfo starts, in order ("|" between), for a "PATH" in the MSINFO key (in the
-// Windows code page), a shared tools folder with or without MSINFO32.EXE, whether starting
-// succeeds, and the installed system-information program. Starting nothing, or only what
-// fails, ends in a message.
+// For each arrangement of the list beside this test, what StartSysInfo starts, and whether it
+// ends in a message.
 TEST(StartSysInfo, StartetDasWerkzeugOderMeldetEs) {
-    const std::string hardinfo = "/usr/bin/hardinfo2";
-    for (const auto& [gestartet, pfadwert, ordner, werkzeug, startet, ersatz] :
-         std::vector<std::tuple<std::string, std::string, bool, bool, bool, std::string>>{
-             {"C:\\Größe\\m.exe", "C:\\Gr\366\337e\\m.exe", false, false, true, ""},
-             {pfad + "|" + hardinfo, pfad, true, true, false, hardinfo},
-             {"{ordner}\\MSINFO32.EXE", "", true, true, true, ""},
-             {"", "", true, false, true, ""},
-             {hardinfo, "", false, false, true, hardinfo},
-             {hardinfo, "", false, false, false, hardinfo}}) {
+    for (const auto& fall : test::datentabelle(VELMORA_DATEN "/starts.txt")) {
         FakePlattform plattform;
-        plattform.startenGelingt = startet;
-        const QString werkzeugordner = plattform.programmordnerPfad;
+        plattform.startenGelingt = fall.at(3) == "ja";
+        const QString ordner = plattform.programmordnerPfad;
         Speicherregistrierung registrierung;
-        if (!pfadwert.empty()) {
-            registrierung.werte[msinfo]["PATH"] = {regSz, pfadwert};
+        if (!fall.at(1).empty()) {
+            registrierung.werte[msinfo]["PATH"] = {regSz, fall[1]};
         }
-        if (ordner) {
+        if (fall.at(2) != "-") {
             registrierung.werte["SOFTWARE\\Microsoft\\Shared Tools Location"]["MSINFO"] = {
-                regSz, werkzeugordner.toStdString() + '\0'};
+                regSz, (ordner + "/" + fall[2].c_str()).toStdString() + '\0'};
         }
-        if (werkzeug) {
-            plattform.dateiNeuAnlegen(werkzeugordner + "\\MSINFO32.EXE", Dateiart::Dokument, "MZ",
-                                      nullptr);
-        }
-        StartSysInfo(plattform, {registrierung, [&] { return QString::fromStdString(ersatz); }},
+        plattform.dateiNeuAnlegen(ordner + "/mit\\MSINFO32.EXE", Dateiart::Dokument, "MZ", {});
+        StartSysInfo(plattform, {registrierung, [&] { return QString::fromStdString(fall.at(4)); }},
                      nullptr);
-        const QString erwartet =
-            QString::fromStdString(gestartet).replace("{ordner}", werkzeugordner);
-        EXPECT_EQ(plattform.gestartet.join('|'), erwartet);
-        EXPECT_EQ(plattform.meldungen.size(), erwartet.isEmpty() || !startet ? 1 : 0) << gestartet;
+        const QString gestartet =
+            QString::fromStdString(fall[0]).replace("{ordner}", ordner + "/" + fall[2].c_str());
+        EXPECT_EQ(plattform.gestartet.join('|'), gestartet);
+        EXPECT_EQ(plattform.meldungen.size(), gestartet.isEmpty() || fall[3] == "nein") << fall[0];
     }
 }
 

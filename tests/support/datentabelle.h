@@ -42,6 +42,9 @@ inline std::vector<std::vector<std::string>> datentabelle(const std::string& pfa
         if (zeile.empty() || zeile.starts_with('#')) {
             continue;
         }
+        if (zeile.ends_with(" |")) { // an empty last cell, whether or not its blank was kept
+            zeile += ' ';
+        }
         zeilen.emplace_back();
         for (std::size_t von = 0, bis = 0; bis != std::string::npos; von = bis + 3) {
             bis = zeile.find(" | ", von);

@@ -1,6 +1,7 @@
 // The main window driven by keyboard and mouse: what a grade, a flag, the gender and a box left
 // compose, and where Enter, Tab and the arrows take the focus.
 #include "compose/komposition.h"
+#include "support/datentabelle.h"
 #include "support/testfenster.h"
 #include "support/testzeugnis.h"
 
@@ -94,31 +95,20 @@ private slots:
         }
     }
 
-    // Only a group's chosen button is a tab stop (without a choice its first), for Tab and for
-    // Enter alike; the arrows move the choice round the group and compose as a click does.
+    // The keys of the list beside this test in a grade group: where the focus goes, which
+    // button is chosen, and that the arrows compose as a click does.
     void tab_enter_und_pfeile_in_der_notengruppe() {
-        // From the show flag, the keys given; the chosen button before and after, -1 none.
-        // After a page's last control the focus goes to the upper strip.
-        for (const auto& [bereich, vorher, tasten, fokus, nachher] :
-             {std::tuple{3, 2, "Tab", "opt3(2)", 2},
-              {3, 2, "Return", "opt3(2)", 2},
-              {3, -1, "Tab", "opt3(0)", -1},
-              {3, -1, "Tab, Down", "opt3(1)", 1},
-              {3, 2, "Tab, Right", "opt3(3)", 3},
-              {3, 2, "Tab, Up", "opt3(1)", 1},
-              {3, 0, "Tab, Left", "opt3(5)", 5},
-              {3, 2, "Tab, Right, Backtab, Tab", "opt3(3)", 3},
-              {3, 2, "Tab, Right, Return", "tabang(1)", 3},
-              {12, 2, "Return, Down", "opt12(0)", 0}}) {
+        for (const auto& fall : test::datentabelle(VELMORA_DATEN "/notengruppen.txt")) {
+            const int bereich = std::stoi(fall.at(0)), vorher = std::stoi(fall.at(1));
+            const int nachher = std::stoi(fall.at(4));
             t->fenster->reiterSetzen(untereLeiste, bereich - 1);
             for (int knopf = 0; knopf < 6; ++knopf) {
                 t->fenster->knopfSetzen(bereich, knopf, knopf == vorher);
             }
             t->element(QString("chkAnz(%1)").arg(bereich - 1))->setFocus(Qt::TabFocusReason);
-            QTest::keySequence(static_cast<QWidget*>(nullptr),
-                               QKeySequence(tasten)); // each to the focus of its time
-            const QString wo = QString("%1 %2").arg(bereich).arg(tasten);
-            QVERIFY2(QApplication::focusWidget() == t->element(fokus), qPrintable(wo));
+            QTest::keySequence(static_cast<QWidget*>(nullptr), QKeySequence(fall.at(2).c_str()));
+            const QString wo = QString("%1 %2").arg(bereich).arg(fall[2].c_str());
+            QVERIFY2(QApplication::focusWidget() == t->element(fall.at(3).c_str()), qPrintable(wo));
             QVERIFY2(t->fenster->daten().bereich(bereich).note == nachher + 1, qPrintable(wo));
             if (nachher >= 0) {
                 QCOMPARE(t->fenster->vorschautext(bereich).toStdString(),
