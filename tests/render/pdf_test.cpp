@@ -1,5 +1,6 @@
 // The PDF as poppler, a reader that is not the writer, reads it back: the reference's words in
-// their order, every font embedded, A4, title and author, the PDF/A-1b identification.
+// their order, every font embedded, A4, title and author, the PDF/A-1b identification and
+// output intent.
 #include "platform/dateischicht.h"
 #include "render/pdfausgabe.h"
 #include "render/seitensatz.h"
@@ -86,6 +87,7 @@ private slots:
         QFETCH(Dokumentmodell, modell);
         const QByteArray pdf = pdfAusgabe({modell, std::nullopt});
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Dokument, pdf, {}));
+        QVERIFY(pdf.contains("/OutputIntents")); // the colour space PDF/A asks for
 
         QCOMPARE(poppler("pdftotext", {"-layout", pfad, "-"})
                      .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts),
