@@ -1,5 +1,6 @@
 // End to end: the built program on a display of its own (Xvfb), a first name typed and left as
-// a user does it (xdotool), the program killed with SIGKILL, started again: the name is there.
+// a user does it (xdotool), a second start handing over to it, the program killed with SIGKILL,
+// started again: the name is there.
 // The program runs from a copy in a folder of its own, so that its files land there; a stand-in
 // xdg-open first in PATH keeps any browser shut.
 #include <QDir>
@@ -93,6 +94,11 @@ private slots:
         xdotool({"type", "--delay", "30", "Erika"});
         xdotool({"key", "Tab"});
         QTRY_VERIFY_WITH_TIMEOUT(datei("wiederherstellung.json").contains("\"Erika\""), 10000);
+        // A second start on the same data folder hands over to the first and ends.
+        QProcess weiterer;
+        weiterer.setProcessEnvironment(umgebung);
+        weiterer.start(pfad("programm/velmora"), {});
+        QVERIFY(weiterer.waitForFinished(20000) && weiterer.exitCode() == 0);
         erster.kill();
         QVERIFY(erster.waitForFinished());
 

@@ -54,12 +54,10 @@ private slots:
         passtJederText(dialog);
         for (const char* zeile : {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)",
                                   "Label1(5)", "Label2"}) {
-            plattform.geoeffnet.clear();
             QTest::mouseClick(dialog->findChild<QLabel*>(zeile), Qt::LeftButton);
-            QCOMPARE(plattform.geoeffnet,
-                     QStringList{zeile == QString("Label2") ? kontakt::webseite
-                                                            : "mailto:" + QString(kontakt::mail)});
         }
+        QCOMPARE(plattform.geoeffnet, QStringList(6, "mailto:" + QString(kontakt::mail))
+                                          << kontakt::webseite);
         dialog->close();
     }
 
@@ -79,69 +77,57 @@ private slots:
             QTest::keyClick(fokus(), Qt::Key_Tab);
         }
         QCOMPARE(fokus()->objectName(), "cmdOK");
-        QTest::keyClick(fokus(), Qt::Key_Tab);
-        QTest::keyClick(fokus(), Qt::Key_End);
+        QTest::keySequence(static_cast<QWidget*>(nullptr),
+                           QKeySequence("Tab, End")); // to the focus
         QTest::keyClicks(fokus(), " 42");
-        QTest::keyClick(fokus(), Qt::Key_Tab);
-        QTest::keyClick(fokus(), Qt::Key_Backtab);
+        QTest::keySequence(static_cast<QWidget*>(nullptr), QKeySequence("Tab, Backtab"));
         QVERIFY(markiert(0) && static_cast<QLineEdit*>(fokus())->text().endsWith(" 42"));
         dialog->close();
     }
 
-    void schliessen_data() {
-        QTest::addColumn<bool>("ueber");
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Info, OK") << true << false;
-        QTest::newRow("Info, Escape") << true << true;
-        QTest::newRow("Unterstützen, Zurück") << false << false;
-        QTest::newRow("Unterstützen, Escape") << false << true;
-    }
-    // Closed, a dialog is gone.
+    // Closed by its button or by Escape, a dialog is gone.
     void schliessen() {
-        QFETCH(bool, ueber);
-        QFETCH(bool, escape);
-        const QPointer<QWidget> dialog = zeigen(ueber);
-        QVERIFY(dialog);
-        if (escape) {
-            QTest::keyClick(fokus(), Qt::Key_Escape);
-        } else {
-            dialog->findChild<QPushButton*>("cmdOK")->click();
+        for (const bool ueber : {true, false}) {
+            for (const bool escape : {false, true}) {
+                const QPointer<QWidget> dialog = zeigen(ueber);
+                QVERIFY(dialog);
+                if (escape) {
+                    QTest::keyClick(fokus(), Qt::Key_Escape);
+                } else {
+                    dialog->findChild<QPushButton*>("cmdOK")->click();
+                }
+                QTRY_VERIFY(!dialog);
+            }
         }
-        QTRY_VERIFY(!dialog);
     }
 
-    void endet_mit_dem_letzten_fenster_data() {
-        // H the main window, I the About dialog, U the support dialog (a tool window).
-        QTest::addColumn<QString>("reihenfolge");
-        QTest::newRow("Info bleibt nach dem Hauptfenster") << "HI";
-        QTest::newRow("Unterstuetzen bleibt nach dem Hauptfenster") << "HU";
-        QTest::newRow("zwei Dialoge") << "UHI";
-    }
     // The windows closed one after the other inside the program's event loop: the loop ends
-    // (the program quits) right after the last one and not before it.
+    // (the program quits) right after the last one and not before it. H the main window, I the
+    // About dialog, U the support dialog (a tool window).
     void endet_mit_dem_letzten_fenster() {
-        QFETCH(QString, reihenfolge);
-        QWidget hauptfenster;
-        hauptfenster.show();
-        QList<QPointer<QWidget>> fenster;
-        for (QChar art : reihenfolge) {
-            fenster << (art == 'H' ? &hauptfenster : zeigen(art == 'I'));
-        }
-        qsizetype geschlossen = 0;
-        QTimer schritt; // one window each time round the loop
-        connect(&schritt, &QTimer::timeout, [&] {
-            QVERIFY(fenster[geschlossen] && fenster[geschlossen]->isVisible());
-            fenster[geschlossen++]->close();
-            if (geschlossen == fenster.size()) {
-                schritt.stop();
+        for (const QString reihenfolge : {"HI", "HU", "UHI"}) {
+            QWidget hauptfenster;
+            hauptfenster.show();
+            QList<QPointer<QWidget>> fenster;
+            for (QChar art : reihenfolge) {
+                fenster << (art == 'H' ? &hauptfenster : zeigen(art == 'I'));
             }
-        });
-        schritt.start(0);
-        // A program that never quits would hang the test; this ends the loop with a failure.
-        QTimer::singleShot(5000, &schritt, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QCOMPARE(geschlossen, fenster.size());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            qsizetype geschlossen = 0;
+            QTimer schritt; // one window each time round the loop
+            connect(&schritt, &QTimer::timeout, [&] {
+                QVERIFY(fenster[geschlossen] && fenster[geschlossen]->isVisible());
+                fenster[geschlossen++]->close();
+                if (geschlossen == fenster.size()) {
+                    schritt.stop();
+                }
+            });
+            schritt.start(0);
+            // A program that never quits would hang the test; this ends the loop with a failure.
+            QTimer::singleShot(5000, &schritt, [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QCOMPARE(geschlossen, fenster.size());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
 };
 

@@ -2,11 +2,10 @@
 // the same reference back as text: a real word processor sees what the program meant.
 #include "render/zeugnisausgabe.h"
 #include "storage/firmenprofil.h"
+#include "support/datentabelle.h"
 #include "support/fakeplattform.h"
 #include "support/testbild.h"
 #include "support/testzeugnis.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -21,28 +20,16 @@ using namespace velmora;
 
 namespace {
 
+// The lines of a text file LibreOffice wrote, without its byte order mark and line ends.
 std::vector<std::string> zeilen(const std::filesystem::path& datei) {
-    std::stringstream inhalt;
-    inhalt << std::ifstream(datei, std::ios::binary).rdbuf();
-    std::string text = inhalt.str();
-    if (text.starts_with("\xef\xbb\xbf")) {
-        text.erase(0, 3);
-    }
+    std::string text = test::dateiinhalt(datei);
+    std::erase(text, '\r');
+    std::istringstream strom(text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text);
     std::vector<std::string> ergebnis;
-    std::istringstream strom(text);
     for (std::string zeile; std::getline(strom, zeile);) {
-        if (zeile.ends_with('\r')) {
-            zeile.pop_back();
-        }
         ergebnis.push_back(zeile);
     }
     return ergebnis;
-}
-
-void ablegen(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
 }
 
 // Every paragraph of both documents as LibreOffice reads it: the letterhead of the company
@@ -51,13 +38,16 @@ void ablegen(const QString& pfad, const QByteArray& inhalt) {
 // document, text before a tab in the RTF.
 TEST(LibreOffice, LiestDieAbsaetzeMitBriefkopfAusRtfUndDocx) {
     FakePlattform plattform;
-    ablegen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"), test::testbild(40, 20, "PNG"));
-    ablegen(profilpfad(plattform.datenordnerPfad, firmenprofildateiname),
-            firmenprofilSchreiben({"Zevuz GmbH",
-                                   {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"},
-                                   "firmenlogo.png",
-                                   "",
-                                   {}}));
+    ASSERT_TRUE(dateischicht::ersetzen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"),
+                                       Dateiart::Eigen, test::testbild(40, 20, "PNG"), {}));
+    ASSERT_TRUE(dateischicht::ersetzen(
+        profilpfad(plattform.datenordnerPfad, firmenprofildateiname), Dateiart::Eigen,
+        firmenprofilSchreiben({"Zevuz GmbH",
+                               {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"},
+                               "firmenlogo.png",
+                               "",
+                               {}}),
+        {}));
 
     Zeugnisdaten daten = test::alleBewertet(frau);
     daten.bereich(4).anzeige = anzeigeAus;

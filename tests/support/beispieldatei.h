@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/einstellungen.h"
+#include "support/datentabelle.h"
 
 #include <string>
 #include <string_view>
@@ -34,36 +35,20 @@ inline Einstellungen beispielzustand() {
 
 using Zeilenersatz = std::vector<std::pair<int, std::string>>;
 
-// That window's file, written out by hand: its first `anzahl` lines, some of them (numbered
-// from 1) replaced, each ended by `ende`.
+// That window's file (beispiel.txt beside this header): its first `anzahl` lines, some of them
+// (numbered from 1) replaced, each ended by `ende`.
 inline std::string beispieldatei(const Zeilenersatz& ersetzt = {}, std::string_view ende = "\r\n",
                                  int anzahl = 101) {
-    std::vector<std::string> z = {"",
-                                  "1",
-                                  "Hans",
-                                  "Mustermann",
-                                  "16.04.1947",
-                                  "M\xFCnchen",
-                                  "Anteilungsleiter Elektonik",
-                                  "Zevuz Elektonikhandelsgesellschaft mbH",
-                                  "D\xFCsseldorf",
-                                  "01.04.1995",
-                                  "30.06.2003",
-                                  "30.06.2003"};
-    // Fachwissen grade 2, Aufhebungsvertrag, Schlussformel grade 6; sections 1 and 13 shown.
-    for (int zeile = 12; zeile <= 99; ++zeile) {
-        z.emplace_back(zeile == 24 || zeile == 83 || zeile == 86 ? "True"
-                       : zeile < 87                              ? "False"
-                       : zeile == 87 || zeile == 99              ? "1"
-                                                                 : "0");
+    std::vector<std::string> zeilen;
+    for (const auto& zeile : test::datentabelle(VELMORA_TESTDATEN "/beispiel.txt")) {
+        zeilen.push_back(zeile.at(0));
     }
-    z.insert(z.end(), {"12", "0"});
     for (const auto& [nummer, wert] : ersetzt) {
-        z[nummer] = wert;
+        zeilen.at(nummer - 1) = wert;
     }
     std::string datei;
-    for (int i = 1; i <= anzahl; ++i) {
-        datei += z[i] + std::string(ende);
+    for (int i = 0; i < anzahl; ++i) {
+        datei += zeilen.at(i) + std::string(ende);
     }
     return datei;
 }

@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -36,20 +35,24 @@ class FakePlattform : public Plattform {
         }
         return grund.has_value();
     }
+    // The pages as they were painted, into a PDF.
+    static QByteArray druckbild(const Druckauftrag& auftrag) {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&puffer); // done when it goes
+            pdf.setPageLayout(auftrag.papier);
+            auftrag.zeichnen(pdf);
+        }
+        return puffer.data();
+    }
 
 public:
-    struct Meldung {
-        QWidget* besitzer;
-        QString titel;
-        QString text;
-        Meldungssymbol symbol;
-    };
-
-    // What the program handed out, in order.
+    // What the program handed out, in order (also what the desktop refused).
     QStringList geoeffnet;
     QStringList zwischenablage;
     QStringList gestartet;
-    QList<Meldung> meldungen;
+    QStringList meldungen; // the texts of the message boxes
     QStringList protokolliert;
     // Questions, lists and file dialogs asked, each as its title and text; answered from the
     // lists below in order, and once those are used up by the first button, the first entry
@@ -58,15 +61,9 @@ public:
     QList<int> antworten;
     QList<Listenwahl> listenantworten;
     QList<std::optional<QString>> dateiantworten;
-    // Prints and print previews asked for (print dialogs in `gefragt` as well), each with the
-    // pages as they were painted, into a PDF.
-    struct Druckbild {
-        QString titel;
-        int seiten;
-        QByteArray pdf;
-    };
-    QList<Druckbild> gedruckt;
-    QList<Druckbild> druckvorschauen;
+    // Prints and print previews asked for (print dialogs in `gefragt` as well), as PDFs.
+    QList<QByteArray> gedruckt;
+    QList<QByteArray> druckvorschauen;
 
     // How the fake answers.
     bool oeffnenGelingt = true;
@@ -77,8 +74,7 @@ public:
     bool umbenennenScheitert = false;           // the last step of a replace
     std::optional<QString> neuAnlegenScheitert; // the reason given
     bool loeschenScheitert = false;
-    bool druckAbbrechen = false;   // the print dialog closed without printing
-    bool druckerScheitert = false; // the printer refuses the pages
+    Druck druck = Druck::Gedruckt; // Abgebrochen: the print dialog closed without printing
 
     // Each lies in the temporary folder and exists; tests may point them elsewhere.
     QString programmordnerPfad = unterordner(QStringLiteral("programm"));
@@ -96,18 +92,15 @@ public:
         fertig(oeffnenGelingt);
     }
     bool zwischenablageSetzen(const QString& text) override {
-        if (zwischenablageGelingt) {
-            zwischenablage.append(text);
-        }
+        zwischenablage.append(text);
         return zwischenablageGelingt;
     }
     bool programmStarten(const QString& pfad) override {
         gestartet.append(pfad);
         return startenGelingt;
     }
-    void meldung(QWidget* besitzer, const QString& titel, const QString& text,
-                 Meldungssymbol symbol) override {
-        meldungen.append({besitzer, titel, text, symbol});
+    void meldung(QWidget*, const QString&, const QString& text, Meldungssymbol) override {
+        meldungen.append(text);
     }
 
     void protokoll(const QString& text) override { protokolliert.append(text); }
@@ -131,29 +124,16 @@ public:
         gefragt.append(titel + ": " + vorschlag);
         return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
     }
-
     Druck drucken(QWidget*, const Druckauftrag& auftrag) override {
         gefragt.append("Drucken: " + auftrag.titel);
-        if (druckAbbrechen) {
-            return Druck::Abgebrochen;
+        if (druck != Druck::Abgebrochen) {
+            gedruckt.append(druckbild(auftrag));
         }
-        gedruckt.append(druckbild(auftrag));
-        return druckerScheitert ? Druck::Fehler : Druck::Gedruckt;
+        return druck;
     }
     void druckvorschau(QWidget*, const Druckauftrag& auftrag) override {
         druckvorschauen.append(druckbild(auftrag));
     }
-    static Druckbild druckbild(const Druckauftrag& auftrag) {
-        QBuffer puffer;
-        puffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter pdf(&puffer);
-            pdf.setPageLayout(auftrag.papier);
-            auftrag.zeichnen(pdf);
-        }
-        return {auftrag.titel, auftrag.seiten, puffer.data()};
-    }
-
     QString programmordner() const override { return programmordnerPfad; }
     QString datenordner() override { return datenordnerPfad; }
     QString dokumentenordner() override { return dokumentenordnerPfad; }

@@ -1,11 +1,13 @@
 #pragma once
 
+// Golden files: what the program writes, kept beside the tests to compare byte for byte.
+#include "support/datentabelle.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace velmora::test {
@@ -18,9 +20,7 @@ inline void goldenVergleichen(const std::string& pfad, const std::string& ist) {
         std::ofstream(pfad, std::ios::binary) << ist;
         return;
     }
-    std::stringstream gelesen;
-    gelesen << std::ifstream(pfad, std::ios::binary).rdbuf();
-    const std::string soll = gelesen.str();
+    const std::string soll = dateiinhalt(pfad);
     const auto [i, s] = std::mismatch(ist.begin(), ist.end(), soll.begin(), soll.end());
     if (i != ist.end() || s != soll.end()) {
         const std::size_t stelle = static_cast<std::size_t>(i - ist.begin());

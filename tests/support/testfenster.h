@@ -3,6 +3,7 @@
 #include "app/programmstart.h"
 #include "output/zeugnisaufbau.h"
 #include "platform/dateischicht.h"
+#include "storage/zeugnisdatei.h"
 #include "support/fakeplattform.h"
 #include "ui/hinweisband.h"
 #include "window/angabenfelder.h"
@@ -80,6 +81,11 @@ public:
     void ablegen(const QString& name, const QByteArray& inhalt,
                  Dateiart art = Dateiart::Eigen) const {
         QVERIFY(dateischicht::ersetzen(pfad(name), art, inhalt, {}));
+    }
+    // A reference file in the documents folder; its path.
+    QString zeugnisAblegen(const QString& name, const Zeugnisdaten& daten = {}) const {
+        ablegen(dokument(name), zeugnisdateiSchreiben(daten), Dateiart::Dokument);
+        return dokument(name);
     }
     std::optional<QByteArray> lesen(const QString& name) const {
         return dateischicht::lesen(pfad(name), Dateiart::Dokument, 1 << 26);

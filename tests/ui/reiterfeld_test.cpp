@@ -62,27 +62,22 @@ private slots:
         feld->setzeAktuellenIndex(-1);
         feld->setzeAktuellenIndex(feld->anzahl());
         QCOMPARE(feld->aktuellerIndex(), 11);
-        QCOMPARE(geaendert.size(), 1);
-        QCOMPARE(geaendert[0][0].toInt(), 11);
+        QVERIFY(geaendert.size() == 1 && geaendert[0][0].toInt() == 11);
     }
 
     // Arrows, Home and End stop at the ends; an access key works from anywhere, and one
     // shared by two tabs takes turns between them.
     void tasten_waehlen() {
         feld->setFocus();
-        const std::pair<Qt::Key, int> schritte[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 2},
-                                                    {Qt::Key_End, 12},  {Qt::Key_Right, 12},
-                                                    {Qt::Key_Home, 0},  {Qt::Key_Left, 0}};
+        const std::pair<const char*, int> schritte[] = {
+            {"Right", 1}, {"Down", 2},  {"End", 12},  {"Right", 12}, {"Home", 0},
+            {"Left", 0},  {"Alt+B", 1}, {"Alt+A", 0}, {"Alt+A", 2},  {"Alt+A", 0}};
         for (const auto& [taste, index] : schritte) {
-            QTest::keyClick(feld, taste);
-            QCOMPARE(feld->aktuellerIndex(), index);
-        }
-        anderes->setFocus();
-        for (const auto& [taste, index] :
-             {std::pair{Qt::Key_B, 1}, {Qt::Key_A, 0}, {Qt::Key_A, 2}, {Qt::Key_A, 0}}) {
-            QTest::keyClick(QApplication::focusWidget(), taste, Qt::AltModifier);
-            QCOMPARE(feld->aktuellerIndex(), index);
-            QVERIFY(feld->hasFocus());
+            if (QString(taste).startsWith("Alt")) { // from another control
+                anderes->setFocus();
+            }
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(taste));
+            QVERIFY2(feld->aktuellerIndex() == index && feld->hasFocus(), taste);
         }
     }
 };
