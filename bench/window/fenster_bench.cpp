@@ -1,6 +1,7 @@
 // Restoring the main window from its settings file and saving it again, as start and close
 // do; keeping a change in the recovery file; opening and saving a reference file: the real
 // window, the real file layer, a folder of its own.
+#include "bench/benchplattform.h"
 #include "bench/qtbenchmark.h"
 #include "files/einstellungen.h"
 #include "platform/dateischicht.h"
@@ -21,14 +22,6 @@
 using namespace velmora;
 
 namespace {
-
-// The program's file layer, with its data folder in a temporary folder instead of beside
-// the program, so that no run of the benchmark touches the settings of the build folder.
-class Benchplattform : public QtPlattform {
-public:
-    QTemporaryDir ordner;
-    QString datenordner() override { return ordner.path(); }
-};
 
 // Puts the full state into the window as the settings file would.
 void fuellen(frmzg& fenster) {

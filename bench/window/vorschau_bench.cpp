@@ -1,6 +1,7 @@
 // The preview window following a change of the main window: the document built from the
 // window's state and laid out anew (what every change costs the main window), and a paint of
 // the visible page from what was laid out.
+#include "bench/benchplattform.h"
 #include "bench/qtbenchmark.h"
 #include "platform/qtplattform.h"
 #include "support/testzeugnis.h"
@@ -17,14 +18,6 @@
 using namespace velmora;
 
 namespace {
-
-// The real platform layer with its data folder in a folder of its own; the base document is
-// read beside the program, as in a run from the build folder.
-class Benchplattform : public QtPlattform {
-public:
-    QTemporaryDir ordner;
-    QString datenordner() override { return ordner.path(); }
-};
 
 struct Fenster {
     Benchplattform plattform;
