@@ -27,6 +27,19 @@ class ZeugnisdateienTest : public QObject {
 private slots:
     void init() { s = std::make_unique<test::Testfenster>(); }
 
+    // Random references go through the window unchanged: file, window, file, the same bytes.
+    void rundreise_durch_das_fenster() {
+        s->starten();
+        std::mt19937 zufall(2026);
+        for (int i = 0; i < 20; ++i) {
+            const Zeugnisdaten daten = test::zufallszeugnis(zufall, false);
+            const QString datei = s->zeugnisAblegen(QString("rund%1.zeugnis").arg(i), daten);
+            QVERIFY(s->fenster->zeugnisOeffnen(datei));
+            s->menue("mnuSpeichern");
+            QCOMPARE(s->lesen(datei).value(), zeugnisdateiSchreiben(daten));
+        }
+    }
+
     // Members this version does not know survive a change and a save.
     void unbekanntes_bleibt() {
         const QString datei = s->dokument("neu.zeugnis");
