@@ -84,7 +84,7 @@ private slots:
         xserver.waitForFinished();
     }
 
-    void vorname_ueberlebt_sigkill() {
+    void VornameUeberlebtSigkill() {
         QProcess erster;
         const QByteArray fenster = starten(erster);
         QVERIFY(!fenster.isEmpty());

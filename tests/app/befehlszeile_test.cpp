@@ -66,7 +66,7 @@ class BefehlszeileTest : public QObject {
 private slots:
     // A wrong call shows the usage (2), an error says what and where (1, after "velmora: " on
     // standard error); neither writes to standard output.
-    void aufruf() {
+    void Aufruf() {
         const QString ini = ablegen("alt.ini", QByteArray::fromStdString(beispieldatei()));
         const QString bild = ablegen("bild.ini", "\x89PNG\r\n\x1A\n");
         const QString fehlt = heim.filePath("x.zeugnis"), ziel = heim.filePath("fehlt/z.txt");
@@ -92,7 +92,7 @@ private slots:
     }
 
     // Exactly the clipboard text and the document the window produces for the same state.
-    void ausgaben_wie_im_fenster() {
+    void AusgabenWieImFenster() {
         const std::string basis = lesen(VELMORA_TEMP_DOC).toStdString();
         std::mt19937 zufall(8);
         for (int durchlauf = 0; durchlauf < 12; ++durchlauf) {
@@ -111,7 +111,7 @@ private slots:
 
     // Never over a file the user has: the next free name, its path on standard output. Every
     // format, the PDF without a display too.
-    void dokumentenordner() {
+    void Dokumentenordner() {
         const QString datei = ablegen("a.zeugnis", zeugnisdateiSchreiben(anfangsdaten()));
         const QString dokumente = heim.filePath("Documents/");
         ablegen("Documents/Zeugnis.txt", "bearbeitet");
@@ -133,7 +133,7 @@ private slots:
 
     // Without a file: the window's last state from the data folder beside a copy of the
     // program; no recovery file read, no handover taken.
-    void ohne_datei() {
+    void OhneDatei() {
         const QString programm = heim.filePath("programm/velmora");
         QVERIFY(QDir().mkpath(heim.filePath("programm")) &&
                 QFile::copy(VELMORA_PROGRAMM, programm));

@@ -29,14 +29,14 @@ class DauerlaufTest : public QObject {
     }
 
 private slots:
-    void absturz_nach_zufaelligen_bearbeitungen_data() {
+    void AbsturzNachZufaelligenBearbeitungen_data() {
         QTest::addColumn<unsigned>("startwert");
         for (const unsigned startwert : {7u, 1234u, 4711u, 31337u, 99991u}) {
             QTest::addRow("%u", startwert) << startwert;
         }
     }
 
-    void absturz_nach_zufaelligen_bearbeitungen() {
+    void AbsturzNachZufaelligenBearbeitungen() {
         QFETCH(unsigned, startwert);
         // Each state after an edit, from a window that follows the same edits.
         std::vector<Stand> staende;

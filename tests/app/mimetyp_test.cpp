@@ -32,7 +32,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     }
 
-    void zeugnisdatei_hat_ihren_typ() {
+    void ZeugnisdateiHatIhrenTyp() {
         const QMimeDatabase datenbank;
         const QMimeType typ =
             datenbank.mimeTypeForFile("Mustermann, Hans.zeugnis", QMimeDatabase::MatchExtension);
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(typ.comment(), "Velmora-Arbeitszeugnis");
     }
 
-    void desktop_eintrag_oeffnet_ihn() {
+    void DesktopEintragOeffnetIhn() {
         const QString eintrag = praefix.filePath("share/applications/velmora.desktop");
         QFile datei(eintrag);
         QVERIFY(datei.open(QIODevice::ReadOnly));

@@ -59,7 +59,7 @@ private slots:
     // The example clicked into the window is saved as the example file, byte for byte, on
     // every way out. Unused, nothing changes: no notice, no band, no recovery file, no other
     // file, and the settings file byte for byte.
-    void beispiel_auf_jedem_weg() {
+    void BeispielAufJedemWeg() {
         for (const QString weg : {"cmdfertig(2)", "mnuBeenden", ""}) {
             init();
             s->starten();
@@ -93,7 +93,7 @@ private slots:
     // What the window read is what it saves, and what the import makes of the file: blanks, ł,
     // no gender, grey flags and every group's last button; of two buttons chosen the last; of
     // a file of 50 lines what they hold.
-    void datei_gibt_was_sich_lesen_laesst() {
+    void DateiGibtWasSichLesenLaesst() {
         Einstellungen e;
         e.texte[0] = "  Jarosław ";
         e.reiter = {6, 2};
@@ -120,7 +120,7 @@ private slots:
     }
 
     // A failed save keeps the old file and, the first time, the window with what was typed.
-    void gescheitertes_speichern() {
+    void GescheitertesSpeichern() {
         s->ablegen(einstellungsdatei, "alt");
         s->starten();
         s->fenster->textSetzen(0, "Erika");
@@ -136,7 +136,7 @@ private slots:
     // the file named, each read before the window shows and each taking over what it holds:
     // the handover the first ten texts and nothing else, then it is deleted. A file named wins;
     // with it, the page is not opened.
-    void reihenfolge() {
+    void Reihenfolge() {
         for (const bool mitDatei : {false, true}) {
             init();
             auto* protokoll = new Protokollplattform;
@@ -171,7 +171,7 @@ private slots:
     // A link in the place of one of the program's own files is reported in the window and left
     // as it is, the file it names untouched; what the user typed survives the close and the
     // next start all the same.
-    void verknuepfung_statt_eigener_datei() {
+    void VerknuepfungStattEigenerDatei() {
         for (const QString name :
              {"arbeitszeugnis.ini", "zustand.json", "wiederherstellung.json", "übergabe.ini"}) {
             init();
@@ -193,7 +193,7 @@ private slots:
     // The handed-over texts are in the recovery file before the handover file goes; one that
     // stays is said so and never taken a second time over what the user typed since, not even
     // after a crash.
-    void uebergabe_die_bleibt() {
+    void UebergabeDieBleibt() {
         s->ablegen("übergabe.ini", "Jörg\r\nSchmidt\r\n");
         s->plattform->loeschenScheitert = true;
         s->starten();
@@ -218,7 +218,7 @@ private slots:
 
     // Without the recovery file the handover file is the only copy: it stays for the next
     // start, and the close still keeps its texts in the settings file.
-    void uebergabe_ohne_sicherung() {
+    void UebergabeOhneSicherung() {
         s->ablegen("übergabe.ini", "Jörg\r\n");
         s->plattform->umbenennenScheitert = true;
         s->starten();
@@ -234,7 +234,7 @@ private slots:
     // A signal or the session's end saves as a close does without asking; the unsaved changes
     // of an open file wait in the recovery file for the next start, which says so. Last: it
     // ends the event loop.
-    void sofort_beenden() {
+    void SofortBeenden() {
         const QString datei = s->zeugnisAblegen("Mustermann, Hans.zeugnis", anfangsdaten());
         s->starten(datei);
         s->eintippen(0, "Erika");

@@ -28,7 +28,7 @@ private slots:
     void init() { s = std::make_unique<test::Testfenster>(); }
 
     // Random references go through the window unchanged: file, window, file, the same bytes.
-    void rundreise_durch_das_fenster() {
+    void RundreiseDurchDasFenster() {
         s->starten();
         std::mt19937 zufall(2026);
         for (int i = 0; i < 20; ++i) {
@@ -41,7 +41,7 @@ private slots:
     }
 
     // Members this version does not know survive a change and a save.
-    void unbekanntes_bleibt() {
+    void UnbekanntesBleibt() {
         const QString datei = s->dokument("neu.zeugnis");
         s->ablegen(datei, R"({"format": "velmora-zeugnis", "zukunft": 7, "angaben": {"x": 8}})",
                    Dateiart::Dokument);
@@ -55,7 +55,7 @@ private slots:
     }
 
     // A broken file is refused with its name and why; the window, its file and its title stay.
-    void kaputte_datei() {
+    void KaputteDatei() {
         geoeffnet("offen.zeugnis");
         s->eintippen(0, "Erika");
         const Zeugnisdaten vorher = s->fenster->daten();
@@ -73,7 +73,7 @@ private slots:
 
     // Unsaved changes to the open file are asked about once before "Neu", "Öffnen" and the
     // close: saved (0), discarded (1), or the action does not happen (2, Escape).
-    void frage() {
+    void Frage() {
         for (const QString aktion : {"mnuNeuEndzeugnis", "mnuOeffnen", "Schließen"}) {
             for (const int antwort : {0, 1, 2, -1}) {
                 init();
@@ -98,7 +98,7 @@ private slots:
 
     // The title names the open file and marks changes not saved to it; the files opened last
     // are in the menu, the newest first, kept to the next start; one that is gone is dropped.
-    void titel_und_zuletzt_geoeffnet() {
+    void TitelUndZuletztGeoeffnet() {
         s->starten();
         QCOMPARE(s->fenster->windowTitle(), "Velmora");
         for (const QString name : {"a", "b", "c", "d", "e", "f", "g", "h", "i & j"}) {
@@ -124,7 +124,7 @@ private slots:
     }
 
     // "Neu" starts empty but for the company profile and today's date, in the kind chosen.
-    void neu_mit_firmenprofil() {
+    void NeuMitFirmenprofil() {
         const Firmenprofil profil = {"Lager & Co KG", {}, "", "", {"Eva Roth", "", "ppa."}};
         s->ablegen(firmenprofildateiname, firmenprofilSchreiben(profil));
         geoeffnet("alt.zeugnis", test::alleBewertet(frau));
@@ -141,7 +141,7 @@ private slots:
 
     // The dialogs start in the documents folder's "Zeugnisse", made when first needed, and
     // offer the employee's name; a name without the ending gets it.
-    void speichern_unter_zeugnisse() {
+    void SpeichernUnterZeugnisse() {
         s->starten();
         const QString ordner = s->dokument("Zeugnisse");
         QVERIFY(!QFileInfo::exists(ordner));
@@ -157,7 +157,7 @@ private slots:
 
     // A settings file becomes the window's reference without a file of its own; a later
     // start's file, named relative to where it was started, opens in this window.
-    void importieren_und_weiterer_start() {
+    void ImportierenUndWeitererStart() {
         const QString datei = s->dokument("arbeitszeugnis.ini");
         s->ablegen(datei, QByteArray::fromStdString(beispieldatei({{2, "Jörg"}})),
                    Dateiart::Dokument);
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(s->fenster->offeneDatei(), s->dokument("alt.zeugnis"));
     }
 
-    void deutsche_tastennamen() {
+    void DeutscheTastennamen() {
         QVERIFY(qtAufDeutsch(*QCoreApplication::instance()));
         s->starten();
         const QAction* speichern = s->fenster->findChild<QAction*>("mnuSpeichernUnter");

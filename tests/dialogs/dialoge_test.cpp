@@ -44,7 +44,7 @@ private slots:
 
     // Without an owner, modeless and only once; the focus on OK, then the system information;
     // every line of the contact block a link, the last to the web page.
-    void info() {
+    void Info() {
         QWidget* dialog = zeigen(true);
         QVERIFY(dialog && !dialog->isModal() && !dialog->parentWidget());
         QCOMPARE(zeigeInfo(plattform), dialog);
@@ -62,7 +62,7 @@ private slots:
     }
 
     // Tab goes through the bank boxes, each with its whole text selected, also after a change.
-    void unterstuetzen() {
+    void Unterstuetzen() {
         QWidget* dialog = zeigen(false);
         QVERIFY(dialog && !dialog->isModal());
         QCOMPARE(zeigeUnterstuetzung(), dialog);
@@ -86,7 +86,7 @@ private slots:
     }
 
     // Closed by its button or by Escape, a dialog is gone.
-    void schliessen() {
+    void Schliessen() {
         for (const bool ueber : {true, false}) {
             for (const bool escape : {false, true}) {
                 const QPointer<QWidget> dialog = zeigen(ueber);
@@ -104,7 +104,7 @@ private slots:
     // The windows closed one after the other inside the program's event loop: the loop ends
     // (the program quits) right after the last one and not before it. H the main window, I the
     // About dialog, U the support dialog (a tool window).
-    void endet_mit_dem_letzten_fenster() {
+    void EndetMitDemLetztenFenster() {
         for (const QString reihenfolge : {"HI", "HU", "UHI"}) {
             QWidget hauptfenster;
             hauptfenster.show();

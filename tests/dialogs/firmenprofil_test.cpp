@@ -53,7 +53,7 @@ private slots:
     // A save that fails says why and keeps the dialog open with the entries. What is saved
     // comes back the next time, empty lines at the letterhead's end dropped, those between its
     // lines kept; Abbrechen keeps nothing.
-    void eintragen_speichern_wieder_oeffnen() {
+    void EintragenSpeichernWiederOeffnen() {
         const Firmenprofil soll = {"Zevuz GmbH",
                                    {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"},
                                    "",
@@ -86,7 +86,7 @@ private slots:
 
     // The logo is copied into the data folder under the name of its format, so the original may
     // move; another format replaces it, "Entfernen" drops it.
-    void logo() {
+    void Logo() {
         logoWaehlen("Logo Zevuz.png", "PNG");
         QVERIFY(logoGezeigt());
         klicken("cmdOK");
@@ -109,7 +109,7 @@ private slots:
     }
 
     // The main window's file menu opens the dialog, modal and owned by the window.
-    void aus_dem_dateimenue() {
+    void AusDemDateimenue() {
         frmzg fenster(*plattform);
         bool gezeigt = false;
         QTimer::singleShot(0, this, [&] {

@@ -25,7 +25,7 @@ private slots:
 
     // In one process: the same folder reached through a link meets the first instance,
     // another folder has one of its own.
-    void spaeter_start_reicht_weiter() {
+    void SpaeterStartReichtWeiter() {
         QTemporaryDir wurzel;
         QVERIFY(QDir(wurzel.path()).mkpath("daten") && QDir(wurzel.path()).mkpath("anderer"));
         QVERIFY(QFile::link(wurzel.filePath("daten"), wurzel.filePath("verknuepft")));
@@ -43,7 +43,7 @@ private slots:
     }
 
     // Across processes: handed over while the first runs; after a SIGKILL its lock is stale.
-    void anderer_prozess_und_verwaiste_sperre() {
+    void AndererProzessUndVerwaisteSperre() {
         QTemporaryDir daten;
         QProcess halter;
         halter.start(QCoreApplication::applicationDirPath() + "/velmora_instanzhalter",
@@ -62,7 +62,7 @@ private slots:
     }
 
     // A FIFO in the lock file's place is not opened, and costs the user no start.
-    void fifo_statt_sperre() {
+    void FifoStattSperre() {
         QTemporaryDir ordner;
         const QString sperre = ordner.filePath(".velmora.lock");
         QCOMPARE(::mkfifo(QFile::encodeName(sperre).constData(), 0600), 0);

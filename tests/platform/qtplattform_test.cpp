@@ -46,7 +46,7 @@ private slots:
         ::umask(022);
     }
 
-    void zwischenablage_haelt_nur_klartext() {
+    void ZwischenablageHaeltNurKlartext() {
         auto* vorher = new QMimeData;
         vorher->setHtml("<b>alt</b>");
         QGuiApplication::clipboard()->setMimeData(vorher);
@@ -57,7 +57,7 @@ private slots:
     }
 
     // Read up to the limit; only a plain file that is not hidden counts as there.
-    void lesen_und_vorhanden() {
+    void LesenUndVorhanden() {
         for (const auto& [name, hoechstens, gelesen, vorhanden] :
              {std::tuple{"zehn.txt", 100, "0123456789", true},
               {"zehn.txt", 4, "0123", true},
@@ -74,7 +74,7 @@ private slots:
     // A link, a FIFO or a folder in the place of one of the program's own files is neither
     // read nor written nor deleted, and says what it is; no file it names is touched, none is
     // created. As the name of a new document it counts as taken.
-    void eigene_datei_nur_als_gewoehnliche_datei() {
+    void EigeneDateiNurAlsGewoehnlicheDatei() {
         for (const auto& [ziel, grund] : {std::pair{"geheim.txt", "symbolische Verknüpfung"},
                                           {"nirgends.txt", "symbolische Verknüpfung"},
                                           {"", "benannte Pipe"},
@@ -109,7 +109,7 @@ private slots:
     }
 
     // A document may be a link: it is replaced and read at the file it names; the link stays.
-    void dokument_folgt_verknuepfung() {
+    void DokumentFolgtVerknuepfung() {
         const QString zeugnis = pfad("Zeugnis.zeugnis");
         QVERIFY(QFile::link(pfad("ordner/Zeugnis.zeugnis"), zeugnis) &&
                 plattform.dateiErsetzen(zeugnis, Dateiart::Dokument, "alt", nullptr));
@@ -118,7 +118,7 @@ private slots:
     }
 
     // The program's own new files are the user's alone; a replaced file keeps its mode.
-    void modus_der_dateien() {
+    void ModusDerDateien() {
         for (const auto& [art, neuAnlegen, vorher, nachher] :
              {std::tuple{Dateiart::Eigen, false, 0, 0600},
               {Dateiart::Eigen, false, 0664, 0664},
@@ -139,7 +139,7 @@ private slots:
 
     // A write cut short, here by the file size limit that binds root too, or a failed rename
     // leaves the old file and no temporary file.
-    void ersetzen_ganz_oder_gar_nicht() {
+    void ErsetzenGanzOderGarNicht() {
         for (const auto& [groesse, umbenennenScheitert] :
              {std::pair{64, false}, {100000, false}, {4, true}}) {
             QTemporaryDir daten;
@@ -163,7 +163,7 @@ private slots:
 
     // Beside the program where it can take a file, else in the configuration folder; the probe
     // file leaves nothing behind. Neither /proc nor a missing folder takes one, not even for root.
-    void datenordner() {
+    void Datenordner() {
         const QString konfiguration = pfad("konfiguration/velmora");
         for (const auto& [programmordner, erwartet] :
              {std::pair{ordner.path(), ordner.path()},
@@ -179,7 +179,7 @@ private slots:
 
     // Once chosen, the data folder stays: when the program's folder goes away, a save there
     // fails, to be reported, instead of moving to the configuration folder.
-    void datenordner_bleibt_fuer_den_lauf() {
+    void DatenordnerBleibtFuerDenLauf() {
         QTemporaryDir programm;
         velmora::QtPlattform laufend({programm.path(), {}});
         QCOMPARE(laufend.datenordner(), programm.path());
@@ -188,7 +188,7 @@ private slots:
     }
 
     // The opener's exit status decides, and the answer comes through the event loop.
-    void dokument_oeffnen() {
+    void DokumentOeffnen() {
         for (const auto& [oeffner, geoeffnet] : {std::pair{"exit 0", true},
                                                  {"exit 1", false},
                                                  {"kill -KILL $$", false},

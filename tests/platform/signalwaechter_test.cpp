@@ -10,7 +10,7 @@ class SignalwaechterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ende_ueber_die_ereignisschleife() {
+    void EndeUeberDieEreignisschleife() {
         for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
             velmora::Signalwaechter waechter;
             QSignalSpy ende(&waechter, &velmora::Signalwaechter::endeVerlangt);

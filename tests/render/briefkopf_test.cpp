@@ -33,7 +33,7 @@ private slots:
 
     // The logo as it is printed: 15 twips a pixel, shrunk to 2.5 cm high or the text's width;
     // the format as the bytes tell it. A logo that cannot be used leaves a note, the lines stay.
-    void logo() {
+    void Logo() {
         const std::optional<Bildformat> png = Bildformat::Png, keins;
         for (const auto& [datei, name, format, groesse] :
              {std::tuple{testbild(40, 20, "PNG"), "firmenlogo.png", png, QSize(600, 300)},
@@ -61,7 +61,7 @@ private slots:
 
     // Every document carries the profile's letterhead; without a profile, or with one that is
     // broken or cannot be read, there is none and nobody is asked (only the last leaves a note).
-    void in_jeder_ausgabe() {
+    void InJederAusgabe() {
         const Zeugnisdaten daten = anfangsdaten();
         QCOMPARE(rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
                  QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), {}).rtf));

@@ -63,7 +63,7 @@ class PdfTest : public QObject {
     }
 
 private slots:
-    void poppler_liest_zurueck_data() {
+    void PopplerLiestZurueck_data() {
         QTest::addColumn<Dokumentmodell>("modell");
         Zeugnisdaten zeichen = test::alleBewertet(frau);
         zeichen.text(Eingabe::Vorname) = "Ma<r>k & \"O'Neil\" ]]>";
@@ -83,7 +83,7 @@ private slots:
         QTest::newRow("ohne Namen und Firma, Briefkopf und Liste über zwei Seiten") << lang;
     }
 
-    void poppler_liest_zurueck() {
+    void PopplerLiestZurueck() {
         QFETCH(Dokumentmodell, modell);
         const QByteArray pdf = pdfAusgabe({modell, std::nullopt});
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Dokument, pdf, {}));

@@ -38,7 +38,7 @@ class SeitensatzTest : public QObject {
 private slots:
     // Left: every line at the margin. Centred: about the middle. Justified: every line but the
     // last from margin to margin. A list item: the bullet at the margin, the text indented.
-    void zeilen_nach_ausrichtung() {
+    void ZeilenNachAusrichtung() {
         const std::string text = QString("Zuverlässigkeit und Einsatz ").repeated(30).toStdString();
         for (const auto& [ausrichtung, listenpunkt] : {std::pair{Ausrichtung::Links, false},
                                                        {Ausrichtung::Zentriert, false},
@@ -63,7 +63,7 @@ private slots:
 
     // The heading is 14 points with characters half as wide again, not a larger size; an empty
     // paragraph is as high as its mark's font.
-    void breite_und_hoehe() {
+    void BreiteUndHoehe() {
         const auto ueberschrift = [](int breite) {
             const Zeichenformat format{.fett = true, .halbpunkte = 28, .breite = breite};
             return setzen({{.laeufe = {{"ZEUGNIS", format}}}}).seiten[0].glyphen.at(0);
@@ -84,7 +84,7 @@ private slots:
 
     // The letterhead on the first page only; the lines go on onto the next pages, never below
     // the bottom margin, each page beginning at the top margin.
-    void briefkopf_und_seitenumbruch() {
+    void BriefkopfUndSeitenumbruch() {
         const Seitensatz satz = setzen(std::vector<Absatz>(120, {{{"Zeile"}}}),
                                        {Bild{Bildformat::Png, {}, 1440, 720}, {"Zevuz GmbH"}});
         QCOMPARE(satz.seiten.size(), 3u);

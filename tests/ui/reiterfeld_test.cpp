@@ -33,7 +33,7 @@ private slots:
 
     // Each row spans the strip, its tabs side by side, a longer caption a wider tab; a strip
     // too narrow for a row sets every caption in one smaller size.
-    void drei_zeilen_von_rand_zu_rand() {
+    void DreiZeilenVonRandZuRand() {
         const double eigene = feld->font().pointSizeF();
         for (const int breite : {500, 200}) {
             feld->resize(breite, feld->height());
@@ -55,7 +55,7 @@ private slots:
     }
 
     // A click on a tab, never below; an index out of range changes nothing.
-    void klick_waehlt_den_reiter() {
+    void KlickWaehltDenReiter() {
         QSignalSpy geaendert(feld, &Reiterfeld::aktuellerIndexGeaendert);
         QTest::mouseClick(feld, Qt::LeftButton, {}, feld->reiterRechteck(11).center());
         QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(5, feld->height() - 5));
@@ -67,7 +67,7 @@ private slots:
 
     // Arrows, Home and End stop at the ends; an access key works from anywhere, and one
     // shared by two tabs takes turns between them.
-    void tasten_waehlen() {
+    void TastenWaehlen() {
         feld->setFocus();
         const std::pair<const char*, int> schritte[] = {
             {"Right", 1}, {"Down", 2},  {"End", 12},  {"Right", 12}, {"Home", 0},

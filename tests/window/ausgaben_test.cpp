@@ -28,7 +28,7 @@ private slots:
     // document takes its page setup from the base beside the program, never replaces a file
     // of the same name and is opened, or else the band says where it lies. A failed write and
     // a refused clipboard are reported; Enter on a button presses it.
-    void befehlsknoepfe() {
+    void Befehlsknoepfe() {
         const std::string basis = "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}}"
                                   "\\paperw12240\\paperh15840\\margl1800\r\n}";
         t->ablegen(t->plattform->programmordnerPfad + "/temp.doc", QByteArray::fromStdString(basis),
@@ -70,7 +70,7 @@ private slots:
     // The check first: back writes nothing. Then the save dialog in the documents folder: the
     // file goes where it says, over one there already (the dialog asked), and is opened; a
     // cancelled dialog writes nothing, a failed write is reported.
-    void dokumente() {
+    void Dokumente() {
         for (const QString format : {"pdf", "docx"}) {
             init();
             const QString eintrag = format == "pdf" ? "mnuPdf" : "mnuWord";
@@ -103,7 +103,7 @@ private slots:
 
     // Printing is checked first, its preview is not; both paint the document's page. A printer
     // that refuses is reported, a cancelled print dialog is not.
-    void drucken() {
+    void Drucken() {
         t->plattform->listenantworten = {{0, -1}, {1, -1}, {1, -1}, {1, -1}};
         QTest::keyClick(t->fenster.get(), Qt::Key_P, Qt::ControlModifier); // back
         for (const Druck druck : {Druck::Gedruckt, Druck::Abgebrochen, Druck::Fehler}) {
@@ -122,7 +122,7 @@ private slots:
 
     // F5 shows one preview; it follows a box left, a grade, the kind, a show flag and a whole
     // reference put in at once, follows nothing while closed, and closes with the main window.
-    void zeugnisvorschau() {
+    void ZeugnisvorschauFolgtJederAenderung() {
         t->fenster->anzeigeSetzen(1, Qt::Checked);
         QTest::keyClick(t->fenster.get(), Qt::Key_F5);
         QTest::keyClick(t->fenster.get(), Qt::Key_F5);

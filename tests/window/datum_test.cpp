@@ -8,7 +8,7 @@ class DatumTest : public QObject {
 
 private slots:
     // Each date of the list beside this test as the window writes it out; nothing stays empty.
-    void normalisiert() {
+    void Normalisiert() {
         for (const auto& fall : velmora::test::datentabelle(VELMORA_DATEN "/datumsangaben.txt")) {
             QCOMPARE(
                 velmora::datumNormalisiert(QString::fromStdString(fall.at(0)), QDate(2026, 12, 6)),

@@ -36,7 +36,7 @@ private slots:
 
     // With a long name, each on its section's page in the largest size that fits, at most the
     // label's own.
-    void jeder_vorschautext_passt() {
+    void JederVorschautextPasst() {
         t.fenster->textSetzen(static_cast<int>(Eingabe::Name), "von Müller-Lüdenscheidt");
         const auto* seiten = t.element<Reiterfeld>("tabang(0)");
         int texte = 0;
@@ -66,7 +66,7 @@ private slots:
     }
 
     // All captions of a strip in one font, none wider or higher than its place in the tab.
-    void jede_reiterbeschriftung_passt() {
+    void JedeReiterbeschriftungPasst() {
         for (const int leiste : {untereLeiste, obereLeiste}) {
             const auto* reiter = t.element<Reiterfeld>(QString("tabang(%1)").arg(leiste));
             const QFontMetrics masse(reiter->beschriftungsschrift(), reiter);

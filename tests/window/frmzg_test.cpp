@@ -22,7 +22,7 @@ private slots:
 
     // A show flag composes nothing (the name set meanwhile stays out), grey counts as not
     // shown; "Frau" rewrites every graded preview.
-    void note_anzeige_und_geschlecht() {
+    void NoteAnzeigeUndGeschlecht() {
         auto* anrede = t->element<QComboBox>("cmbang");
         anrede->setFocus();
         QTest::keyClick(anrede, Qt::Key_Down);
@@ -43,7 +43,7 @@ private slots:
 
     // Enter leaves a box as Tab does: a date box writes its date out, the previews are
     // composed anew, the next box gets the focus. A click into a box selects its text too.
-    void enter_und_klick_ins_feld() {
+    void EnterUndKlickInsFeld() {
         t->fenster->knopfSetzen(1, 1, true);
         for (const auto& [feld, eingabe, ergebnis] : {std::tuple{1, "Schmidt", "Schmidt"},
                                                       {7, "1.4.95", "01.04.1995"},
@@ -63,7 +63,7 @@ private slots:
 
     // The box's context menu takes the focus without leaving the box: the date is neither
     // written out nor composed until the box is left.
-    void kontextmenue_verlaesst_das_feld_nicht() {
+    void KontextmenueVerlaesstDasFeldNicht() {
         t->fenster->knopfSetzen(13, 0, true);
         const QString vorher = t->fenster->vorschautext(13);
         t->tippen(8, "31.3.04");
@@ -81,7 +81,7 @@ private slots:
     }
 
     // Enter alone moves on, from the main keys or the keypad; with Shift, Ctrl or Alt it stays.
-    void enter_nur_ohne_umschalt_strg_alt() {
+    void EnterNurOhneUmschaltStrgAlt() {
         for (const auto& [taste, zusatz, weiter] :
              {std::tuple{Qt::Key_Return, Qt::ShiftModifier, false},
               {Qt::Key_Return, Qt::ControlModifier, false},
@@ -97,7 +97,7 @@ private slots:
 
     // The keys of the list beside this test in a grade group: where the focus goes, which
     // button is chosen, and that the arrows compose as a click does.
-    void tab_enter_und_pfeile_in_der_notengruppe() {
+    void TabEnterUndPfeileInDerNotengruppe() {
         for (const auto& fall : test::datentabelle(VELMORA_DATEN "/notengruppen.txt")) {
             const int bereich = std::stoi(fall.at(0)), vorher = std::stoi(fall.at(1));
             const int nachher = std::stoi(fall.at(4));

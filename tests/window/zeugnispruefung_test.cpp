@@ -51,7 +51,7 @@ class ZeugnispruefungTest : public QObject {
 
 private slots:
     // Each reference of the list beside this test, and what is found in it.
-    void befunde() {
+    void Befunde() {
         for (const auto& fall : test::datentabelle(VELMORA_DATEN "/befunde.txt")) {
             QStringList gefunden;
             for (const Befund& befund :
@@ -66,7 +66,7 @@ private slots:
     }
 
     // A finding leads to the tab that holds what it is about.
-    void ziele() {
+    void Ziele() {
         const std::vector<Befund> befunde =
             zeugnisPruefen(zeugnis("4=an;Aufgaben=;Firma=;"), QDate(2026, 12, 7));
         QCOMPARE(befunde.size(), 3u);

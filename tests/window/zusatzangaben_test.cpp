@@ -35,7 +35,7 @@ private slots:
     // Everything put in comes back out; a section without a grade keeps no old preview. The
     // kind relabels Beendigungsgrund, each of its buttons whole in its place, and composes every
     // preview anew; back to the final reference, every preview is as before.
-    void ganzes_zeugnis_und_art() {
+    void GanzesZeugnisUndArt() {
         t->fenster->knopfSetzen(4, 2, true);
         Zeugnisdaten d = vollstaendig();
         t->fenster->datenSetzen(d);
@@ -60,7 +60,7 @@ private slots:
 
     // A one-line box, and the achievements, take a pasted line break as a blank at once; a
     // paste cut at a box's limit, and only such a paste, is said so.
-    void einfuegen() {
+    void Einfuegen() {
         const QString zeilen = "Zeile1\r\nZeile2\nZeile3", voll(32767, 'x');
         for (const auto& [feld, eingefuegt, ergebnis, gekuerzt] :
              {std::tuple{"txtang(4)", zeilen, QString("Zeile1 Zeile2 Zeile3"), false},
@@ -81,7 +81,7 @@ private slots:
     }
 
     // The tasks box takes Enter as a new task.
-    void aufgabe_je_zeile() {
+    void AufgabeJeZeile() {
         t->fenster->reiterSetzen(obereLeiste, aufgabenReiter);
         auto* aufgaben = t->element("txtAufgaben");
         t->tippen(aufgaben, "Beratung");
@@ -92,7 +92,7 @@ private slots:
     }
 
     // The check asks only when it finds something, and a finding chosen leads to its tab.
-    void pruefung_vor_der_ausgabe() {
+    void PruefungVorDerAusgabe() {
         Zeugnisdaten d = vollstaendig();
         d.bereich(4) = {2, anzeigeAn};
         d.bereich(12) = {1, anzeigeAn};
