@@ -1,9 +1,10 @@
 #include "window/angabenseite.h"
 
+#include "ui/fokuswechsel.h"
 #include "ui/reiterfeld.h"
 #include "window/fensterlayout.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 
 namespace velmora {
@@ -26,7 +27,8 @@ void Angabenseite::beobachten(QWidget* feld) {
 }
 
 bool Angabenseite::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusOut) {
+    if (ereignis->type() == QEvent::FocusOut &&
+        verlassenDurchBenutzer(static_cast<QFocusEvent*>(ereignis)->reason())) {
         emit verlassen();
     }
     return QObject::eventFilter(objekt, ereignis);

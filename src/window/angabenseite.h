@@ -25,7 +25,8 @@ signals:
 protected:
     void platzieren(QWidget* steuerelement, const Twips& lage) const;
     void beschriftungSetzen(const QString& text, QWidget* fuer, const Twips& lage) const;
-    // Leaving this box counts as leaving the page's box.
+    // Leaving this box counts as leaving the page's box, when the user moves on: not when a
+    // context menu, a menu or another window takes the focus.
     void beobachten(QWidget* feld);
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
