@@ -3,8 +3,8 @@
 #include "platform/plattform.h"
 #include "ui/dialogschrift.h"
 #include "ui/markierfeld.h"
+#include "ui/vollmachtfeld.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -52,7 +52,7 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
       plattform(plattform), txtFirma(feld("txtFirma")), txtBriefkopf(new QPlainTextEdit),
       lblLogo(new QLabel), cmdEntfernen(knopf("cmdEntfernen", QStringLiteral("&Entfernen"))),
       txtOrt(feld("txtOrt")), txtUnterzeichner(feld("txtUnterzeichner")),
-      cmbVollmacht(new QComboBox), txtFunktion(feld("txtFunktion")) {
+      cmbVollmacht(new Vollmachtfeld), txtFunktion(feld("txtFunktion")) {
     setObjectName(QStringLiteral("frmFirmenprofil"));
     setWindowTitle(titel);
     setModal(true);
@@ -68,11 +68,6 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     lblLogo->setFrameShape(QFrame::StyledPanel);
     lblLogo->setAlignment(Qt::AlignCenter);
     lblLogo->setFixedSize(240, 90);
-    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
-    for (const std::string_view vollmacht : vollmachten) {
-        const QString wert = qtext(vollmacht);
-        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
-    }
 
     auto* cmdLogo = knopf("cmdLogo", QStringLiteral("Logo &wählen…"));
     auto* logoknoepfe = new QVBoxLayout;
@@ -134,8 +129,7 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     txtOrt->setText(qtext(profil.ort));
     txtUnterzeichner->setText(qtext(profil.unterzeichner.name));
     txtFunktion->setText(qtext(profil.unterzeichner.funktion));
-    cmbVollmacht->setCurrentIndex(
-        std::max(0, cmbVollmacht->findData(qtext(profil.unterzeichner.zusatz))));
+    cmbVollmacht->wertSetzen(profil.unterzeichner.zusatz);
     // A logo that cannot be read is not shown, and its file is left alone.
     if (!profil.logo.empty()) {
         QString fehler;
@@ -160,8 +154,7 @@ Firmenprofil frmFirmenprofil::profil() const {
     profil.logo = logo ? std::string(logodateiname(logo->format)) : std::string();
     profil.ort = txtOrt->text().toStdString();
     profil.unterzeichner = {txtUnterzeichner->text().toStdString(),
-                            txtFunktion->text().toStdString(),
-                            cmbVollmacht->currentData().toString().toStdString()};
+                            txtFunktion->text().toStdString(), cmbVollmacht->wert()};
     return profil;
 }
 

@@ -2,14 +2,12 @@
 
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
+#include "ui/vollmachtfeld.h"
 #include "window/fensterlayout.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-
-#include <algorithm>
 
 namespace velmora {
 
@@ -21,16 +19,11 @@ constexpr std::array<const char*, anzahlZeugnisarten> artnamen = {"Endzeugnis", 
 
 Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     : Angabenseite(leiste, seite, eltern), txtUnterzeichner(new Markierfeld({}, nullptr)),
-      txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new QComboBox),
+      txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new Vollmachtfeld),
       chkGeburtsangaben(new QCheckBox(QStringLiteral("Geburtsdatum und -&ort nennen"))),
       optArt(new Optionsgruppe(this)) {
     txtUnterzeichner->setObjectName(QStringLiteral("txtUnterzeichner"));
     txtFunktion->setObjectName(QStringLiteral("txtFunktion"));
-    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
-    for (const std::string_view vollmacht : vollmachten) {
-        const QString wert = QString::fromUtf8(vollmacht.data(), vollmacht.size());
-        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
-    }
     chkGeburtsangaben->setObjectName(QStringLiteral("chkGeburtsangaben"));
     chkGeburtsangaben->setChecked(true);
 
@@ -66,15 +59,13 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
 
 Unterzeichner Unterschriftfelder::unterzeichner() const {
     return {txtUnterzeichner->text().toStdString(), txtFunktion->text().toStdString(),
-            cmbVollmacht->currentData().toString().toStdString()};
+            cmbVollmacht->wert()};
 }
 
 void Unterschriftfelder::unterzeichnerSetzen(const Unterzeichner& unterzeichner) {
     txtUnterzeichner->setText(QString::fromStdString(unterzeichner.name));
     txtFunktion->setText(QString::fromStdString(unterzeichner.funktion));
-    const auto gefunden = std::find(vollmachten.begin(), vollmachten.end(), unterzeichner.zusatz);
-    cmbVollmacht->setCurrentIndex(
-        gefunden == vollmachten.end() ? 0 : static_cast<int>(gefunden - vollmachten.begin()));
+    cmbVollmacht->wertSetzen(unterzeichner.zusatz);
 }
 
 bool Unterschriftfelder::geburtsangaben() const {

@@ -6,13 +6,13 @@
 #include <QList>
 
 class QCheckBox;
-class QComboBox;
 class QRadioButton;
 
 namespace velmora {
 
 class Markierfeld;
 class Optionsgruppe;
+class Vollmachtfeld;
 
 // The tab of the signature: who signs, in which function and with which authority, whether
 // the opening sentence names the date and place of birth, and the kind of reference.
@@ -36,7 +36,7 @@ signals:
 private:
     Markierfeld* txtUnterzeichner;
     Markierfeld* txtFunktion;
-    QComboBox* cmbVollmacht;
+    Vollmachtfeld* cmbVollmacht;
     QCheckBox* chkGeburtsangaben;
     Optionsgruppe* optArt;
 };
