@@ -2,7 +2,6 @@
 
 #include "ui/fokuswechsel.h"
 #include "ui/reiterfeld.h"
-#include "window/fensterlayout.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -16,10 +15,12 @@ void Angabenseite::platzieren(QWidget* steuerelement, const Twips& lage) const {
     leiste.platzieren(seite, steuerelement, twipsRechteck(fensterlayout::aufObererSeite(lage)));
 }
 
-void Angabenseite::beschriftungSetzen(const QString& text, QWidget* fuer, const Twips& lage) const {
+void Angabenseite::feldSetzen(const QString& text, QWidget* feld,
+                              const fensterlayout::Feldlage& lage) const {
     auto* label = new QLabel(text);
-    label->setBuddy(fuer);
-    platzieren(label, lage);
+    label->setBuddy(feld);
+    platzieren(label, lage.beschriftung);
+    platzieren(feld, lage.feld);
 }
 
 void Angabenseite::beobachten(QWidget* feld) {

@@ -15,14 +15,9 @@ Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     txtAufgaben->setObjectName(QStringLiteral("txtAufgaben"));
     txtAufgaben->setTabChangesFocus(true);
     txtErfolge->setObjectName(QStringLiteral("txtErfolge"));
-    beschriftungSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereichBeschriftung);
-    platzieren(txtBereich, fensterlayout::bereichFeld);
-    beschriftungSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben,
-                       fensterlayout::aufgabenBeschriftung);
-    platzieren(txtAufgaben, fensterlayout::aufgabenFeld);
-    beschriftungSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge,
-                       fensterlayout::erfolgeBeschriftung);
-    platzieren(txtErfolge, fensterlayout::erfolgeFeld);
+    feldSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereich);
+    feldSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben, fensterlayout::aufgaben);
+    feldSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge, fensterlayout::erfolge);
     for (QWidget* feld : fokusreihe()) {
         beobachten(feld);
     }

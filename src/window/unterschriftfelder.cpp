@@ -27,15 +27,9 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
     chkGeburtsangaben->setObjectName(QStringLiteral("chkGeburtsangaben"));
     chkGeburtsangaben->setChecked(true);
 
-    beschriftungSetzen(QStringLiteral("Na&me"), txtUnterzeichner,
-                       fensterlayout::unterzeichnerBeschriftung);
-    platzieren(txtUnterzeichner, fensterlayout::unterzeichnerFeld);
-    beschriftungSetzen(QStringLiteral("&Vollmacht"), cmbVollmacht,
-                       fensterlayout::vollmachtBeschriftung);
-    platzieren(cmbVollmacht, fensterlayout::vollmachtFeld);
-    beschriftungSetzen(QStringLiteral("Fun&ktion"), txtFunktion,
-                       fensterlayout::funktionBeschriftung);
-    platzieren(txtFunktion, fensterlayout::funktionFeld);
+    feldSetzen(QStringLiteral("Na&me"), txtUnterzeichner, fensterlayout::unterzeichner);
+    feldSetzen(QStringLiteral("&Vollmacht"), cmbVollmacht, fensterlayout::vollmacht);
+    feldSetzen(QStringLiteral("Fun&ktion"), txtFunktion, fensterlayout::funktion);
     platzieren(chkGeburtsangaben, fensterlayout::geburtsangaben);
     platzieren(new QLabel(QStringLiteral("Art des Zeugnisses")), fensterlayout::artBeschriftung);
     for (int i = 0; i < anzahlZeugnisarten; ++i) {
