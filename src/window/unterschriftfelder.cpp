@@ -40,10 +40,14 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
     }
     optArt->button(static_cast<int>(artIndex(Zeugnisart::Endzeugnis)))->setChecked(true);
 
-    connect(optArt, &QButtonGroup::idClicked, this, [this](int) {
-        emit artGewaehlt(art());
-        emit verlassen();
+    // Only another kind composes anew. It is chosen before the click that chose it ends, so
+    // the kind is announced before the page is left.
+    connect(optArt, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
+        if (gewaehlt) {
+            emit artGewaehlt(art());
+        }
     });
+    connect(optArt, &QButtonGroup::idClicked, this, &Angabenseite::verlassen);
     connect(cmbVollmacht, &QComboBox::activated, this, &Angabenseite::verlassen);
     connect(chkGeburtsangaben, &QCheckBox::clicked, this, &Angabenseite::verlassen);
     for (Markierfeld* feld : {txtUnterzeichner, txtFunktion}) {
@@ -77,10 +81,7 @@ Zeugnisart Unterschriftfelder::art() const {
 }
 
 void Unterschriftfelder::artSetzen(Zeugnisart art) {
-    if (art != this->art()) {
-        optArt->button(static_cast<int>(artIndex(art)))->setChecked(true);
-        emit artGewaehlt(art);
-    }
+    optArt->button(static_cast<int>(artIndex(art)))->setChecked(true);
 }
 
 QList<QWidget*> Unterschriftfelder::fokusreihe() const {

@@ -26,11 +26,12 @@ public:
     bool geburtsangaben() const;
     void geburtsangabenSetzen(bool nennen);
     Zeugnisart art() const;
-    // Chooses the kind as a click does.
+    // Chooses the kind; a new kind is announced as after a click.
     void artSetzen(Zeugnisart art);
     QList<QWidget*> fokusreihe() const;
 
 signals:
+    // Another kind was chosen, by a click, the keys or artSetzen.
     void artGewaehlt(Zeugnisart art);
 
 private:
