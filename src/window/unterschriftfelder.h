@@ -6,7 +6,6 @@
 #include <QList>
 
 class QCheckBox;
-class QRadioButton;
 
 namespace velmora {
 
