@@ -4,6 +4,7 @@
 #include "ui/dialogschrift.h"
 #include "ui/markierfeld.h"
 #include "ui/vollmachtfeld.h"
+#include "ui/zeilenliste.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -121,11 +122,7 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
 
     const Firmenprofil profil = firmenprofilLaden(plattform);
     txtFirma->setText(qtext(profil.firma));
-    QStringList zeilen;
-    for (const std::string& zeile : profil.briefkopf) {
-        zeilen.append(qtext(zeile));
-    }
-    txtBriefkopf->setPlainText(zeilen.join(QLatin1Char('\n')));
+    txtBriefkopf->setPlainText(zeilentext(profil.briefkopf));
     txtOrt->setText(qtext(profil.ort));
     txtUnterzeichner->setText(qtext(profil.unterzeichner.name));
     txtFunktion->setText(qtext(profil.unterzeichner.funktion));
@@ -148,9 +145,7 @@ Firmenprofil frmFirmenprofil::profil() const {
     while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty()) {
         zeilen.removeLast();
     }
-    for (const QString& zeile : zeilen) {
-        profil.briefkopf.push_back(zeile.toStdString());
-    }
+    profil.briefkopf = zeilenliste(zeilen);
     profil.logo = logo ? std::string(logodateiname(logo->format)) : std::string();
     profil.ort = txtOrt->text().toStdString();
     profil.unterzeichner = {txtUnterzeichner->text().toStdString(),

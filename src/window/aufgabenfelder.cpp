@@ -2,6 +2,7 @@
 
 #include "ui/absatzfeld.h"
 #include "ui/markierfeld.h"
+#include "ui/zeilenliste.h"
 #include "window/fensterlayout.h"
 
 #include <QPlainTextEdit>
@@ -26,11 +27,10 @@ Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
 Aufgaben Aufgabenfelder::aufgaben() const {
     Aufgaben aufgaben;
     aufgaben.bereich = txtBereich->text().toStdString();
+    // Every line is a task, an empty one too; only an empty box holds none.
     const QString liste = txtAufgaben->toPlainText();
     if (!liste.isEmpty()) {
-        for (const QString& aufgabe : liste.split(QLatin1Char('\n'))) {
-            aufgaben.liste.push_back(aufgabe.toStdString());
-        }
+        aufgaben.liste = zeilenliste(liste.split(QLatin1Char('\n')));
     }
     aufgaben.erfolge = txtErfolge->toPlainText().toStdString();
     return aufgaben;
@@ -38,11 +38,7 @@ Aufgaben Aufgabenfelder::aufgaben() const {
 
 void Aufgabenfelder::setzen(const Aufgaben& aufgaben) {
     txtBereich->setText(QString::fromStdString(aufgaben.bereich));
-    QStringList liste;
-    for (const std::string& aufgabe : aufgaben.liste) {
-        liste.append(QString::fromStdString(aufgabe));
-    }
-    txtAufgaben->setPlainText(liste.join(QLatin1Char('\n')));
+    txtAufgaben->setPlainText(zeilentext(aufgaben.liste));
     txtErfolge->setPlainText(QString::fromStdString(aufgaben.erfolge));
 }
 
