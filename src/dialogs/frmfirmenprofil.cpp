@@ -3,8 +3,9 @@
 #include "platform/plattform.h"
 #include "ui/dialogschrift.h"
 #include "ui/markierfeld.h"
+#include "ui/vollmachtfeld.h"
+#include "ui/zeilenliste.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -52,7 +53,7 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
       plattform(plattform), txtFirma(feld("txtFirma")), txtBriefkopf(new QPlainTextEdit),
       lblLogo(new QLabel), cmdEntfernen(knopf("cmdEntfernen", QStringLiteral("&Entfernen"))),
       txtOrt(feld("txtOrt")), txtUnterzeichner(feld("txtUnterzeichner")),
-      cmbVollmacht(new QComboBox), txtFunktion(feld("txtFunktion")) {
+      cmbVollmacht(new Vollmachtfeld), txtFunktion(feld("txtFunktion")) {
     setObjectName(QStringLiteral("frmFirmenprofil"));
     setWindowTitle(titel);
     setModal(true);
@@ -68,11 +69,6 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     lblLogo->setFrameShape(QFrame::StyledPanel);
     lblLogo->setAlignment(Qt::AlignCenter);
     lblLogo->setFixedSize(240, 90);
-    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
-    for (const std::string_view vollmacht : vollmachten) {
-        const QString wert = qtext(vollmacht);
-        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
-    }
 
     auto* cmdLogo = knopf("cmdLogo", QStringLiteral("Logo &wählen…"));
     auto* logoknoepfe = new QVBoxLayout;
@@ -126,16 +122,11 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
 
     const Firmenprofil profil = firmenprofilLaden(plattform);
     txtFirma->setText(qtext(profil.firma));
-    QStringList zeilen;
-    for (const std::string& zeile : profil.briefkopf) {
-        zeilen.append(qtext(zeile));
-    }
-    txtBriefkopf->setPlainText(zeilen.join(QLatin1Char('\n')));
+    txtBriefkopf->setPlainText(zeilentext(profil.briefkopf));
     txtOrt->setText(qtext(profil.ort));
     txtUnterzeichner->setText(qtext(profil.unterzeichner.name));
     txtFunktion->setText(qtext(profil.unterzeichner.funktion));
-    cmbVollmacht->setCurrentIndex(
-        std::max(0, cmbVollmacht->findData(qtext(profil.unterzeichner.zusatz))));
+    cmbVollmacht->wertSetzen(profil.unterzeichner.zusatz);
     // A logo that cannot be read is not shown, and its file is left alone.
     if (!profil.logo.empty()) {
         QString fehler;
@@ -154,14 +145,11 @@ Firmenprofil frmFirmenprofil::profil() const {
     while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty()) {
         zeilen.removeLast();
     }
-    for (const QString& zeile : zeilen) {
-        profil.briefkopf.push_back(zeile.toStdString());
-    }
+    profil.briefkopf = zeilenliste(zeilen);
     profil.logo = logo ? std::string(logodateiname(logo->format)) : std::string();
     profil.ort = txtOrt->text().toStdString();
     profil.unterzeichner = {txtUnterzeichner->text().toStdString(),
-                            txtFunktion->text().toStdString(),
-                            cmbVollmacht->currentData().toString().toStdString()};
+                            txtFunktion->text().toStdString(), cmbVollmacht->wert()};
     return profil;
 }
 

@@ -7,7 +7,6 @@
 
 #include <optional>
 
-class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +15,7 @@ namespace velmora {
 
 class Markierfeld;
 class Plattform;
+class Vollmachtfeld;
 
 // The company profile: the employer, the letterhead's lines and logo, the place and the
 // signatory every new reference starts from. Modal. OK keeps it in the data folder, the logo
@@ -50,7 +50,7 @@ private:
     QPushButton* cmdEntfernen;
     Markierfeld* txtOrt;
     Markierfeld* txtUnterzeichner;
-    QComboBox* cmbVollmacht;
+    Vollmachtfeld* cmbVollmacht;
     Markierfeld* txtFunktion;
 };
 

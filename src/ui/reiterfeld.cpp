@@ -35,14 +35,12 @@ int Reiterfeld::zugriffstaste(const QString& beschriftung) {
     return taste.isEmpty() ? 0 : grabShortcut(taste);
 }
 
-QWidget* Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
+void Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
     reiter.append({beschriftung, zugriffstaste(beschriftung)});
-    auto* seite = new QWidget;
-    seiten->addWidget(seite);
+    seiten->addWidget(new QWidget);
     reiterAnordnen();
     seitenAnordnen();
     update();
-    return seite;
 }
 
 void Reiterfeld::platzieren(int index, QWidget* steuerelement, const QRect& imFeld) {

@@ -20,8 +20,8 @@ class Reiterfeld : public QWidget {
 public:
     Reiterfeld(int reiterProZeile, int zeilenhoehe, QWidget* eltern);
 
-    // Adds a tab and answers its page. The page begins below the rows of tabs.
-    QWidget* reiterHinzufuegen(const QString& beschriftung);
+    // Adds a tab. Its page begins below the rows of tabs.
+    void reiterHinzufuegen(const QString& beschriftung);
     // Puts a control on a page at a place given relative to the whole strip (add all tabs
     // first: the rows they fill decide where the pages begin).
     void platzieren(int index, QWidget* steuerelement, const QRect& imFeld);

@@ -1,9 +1,9 @@
 #include "window/angabenseite.h"
 
+#include "ui/fokuswechsel.h"
 #include "ui/reiterfeld.h"
-#include "window/fensterlayout.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 
 namespace velmora {
@@ -15,10 +15,12 @@ void Angabenseite::platzieren(QWidget* steuerelement, const Twips& lage) const {
     leiste.platzieren(seite, steuerelement, twipsRechteck(fensterlayout::aufObererSeite(lage)));
 }
 
-void Angabenseite::beschriftungSetzen(const QString& text, QWidget* fuer, const Twips& lage) const {
+void Angabenseite::feldSetzen(const QString& text, QWidget* feld,
+                              const fensterlayout::Feldlage& lage) const {
     auto* label = new QLabel(text);
-    label->setBuddy(fuer);
-    platzieren(label, lage);
+    label->setBuddy(feld);
+    platzieren(label, lage.beschriftung);
+    platzieren(feld, lage.feld);
 }
 
 void Angabenseite::beobachten(QWidget* feld) {
@@ -26,7 +28,8 @@ void Angabenseite::beobachten(QWidget* feld) {
 }
 
 bool Angabenseite::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusOut) {
+    if (ereignis->type() == QEvent::FocusOut &&
+        verlassenDurchBenutzer(static_cast<QFocusEvent*>(ereignis)->reason())) {
         emit verlassen();
     }
     return QObject::eventFilter(objekt, ereignis);

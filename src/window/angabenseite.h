@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/twips.h"
+#include "window/fensterlayout.h"
 
 #include <QObject>
 
@@ -24,8 +25,10 @@ signals:
 
 protected:
     void platzieren(QWidget* steuerelement, const Twips& lage) const;
-    void beschriftungSetzen(const QString& text, QWidget* fuer, const Twips& lage) const;
-    // Leaving this box counts as leaving the page's box.
+    // A box and its label, which gives its access key to the box.
+    void feldSetzen(const QString& text, QWidget* feld, const fensterlayout::Feldlage& lage) const;
+    // Leaving this box counts as leaving the page's box, when the user moves on: not when a
+    // context menu, a menu or another window takes the focus.
     void beobachten(QWidget* feld);
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

@@ -2,6 +2,7 @@
 
 #include "ui/absatzfeld.h"
 #include "ui/markierfeld.h"
+#include "ui/zeilenliste.h"
 #include "window/fensterlayout.h"
 
 #include <QPlainTextEdit>
@@ -15,14 +16,9 @@ Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     txtAufgaben->setObjectName(QStringLiteral("txtAufgaben"));
     txtAufgaben->setTabChangesFocus(true);
     txtErfolge->setObjectName(QStringLiteral("txtErfolge"));
-    beschriftungSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereichBeschriftung);
-    platzieren(txtBereich, fensterlayout::bereichFeld);
-    beschriftungSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben,
-                       fensterlayout::aufgabenBeschriftung);
-    platzieren(txtAufgaben, fensterlayout::aufgabenFeld);
-    beschriftungSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge,
-                       fensterlayout::erfolgeBeschriftung);
-    platzieren(txtErfolge, fensterlayout::erfolgeFeld);
+    feldSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereich);
+    feldSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben, fensterlayout::aufgaben);
+    feldSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge, fensterlayout::erfolge);
     for (QWidget* feld : fokusreihe()) {
         beobachten(feld);
     }
@@ -31,11 +27,10 @@ Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
 Aufgaben Aufgabenfelder::aufgaben() const {
     Aufgaben aufgaben;
     aufgaben.bereich = txtBereich->text().toStdString();
+    // Every line is a task, an empty one too; only an empty box holds none.
     const QString liste = txtAufgaben->toPlainText();
     if (!liste.isEmpty()) {
-        for (const QString& aufgabe : liste.split(QLatin1Char('\n'))) {
-            aufgaben.liste.push_back(aufgabe.toStdString());
-        }
+        aufgaben.liste = zeilenliste(liste.split(QLatin1Char('\n')));
     }
     aufgaben.erfolge = txtErfolge->toPlainText().toStdString();
     return aufgaben;
@@ -43,11 +38,7 @@ Aufgaben Aufgabenfelder::aufgaben() const {
 
 void Aufgabenfelder::setzen(const Aufgaben& aufgaben) {
     txtBereich->setText(QString::fromStdString(aufgaben.bereich));
-    QStringList liste;
-    for (const std::string& aufgabe : aufgaben.liste) {
-        liste.append(QString::fromStdString(aufgabe));
-    }
-    txtAufgaben->setPlainText(liste.join(QLatin1Char('\n')));
+    txtAufgaben->setPlainText(zeilentext(aufgaben.liste));
     txtErfolge->setPlainText(QString::fromStdString(aufgaben.erfolge));
 }
 

@@ -35,23 +35,27 @@ constexpr Twips aufObererSeite(Twips t) {
 inline constexpr Twips geschlecht{240, 720, 975, auswahlHoehe};
 inline constexpr Twips warnhinweis{120, 480, 7095, 1575};
 
+// A box and the label beside it that names it.
+struct Feldlage {
+    Twips beschriftung;
+    Twips feld;
+};
+
 // The page of the tasks: the department named in the tasks sentence, the tasks one per line,
 // the achievements.
-inline constexpr Twips bereichBeschriftung{240, 525, 1095, beschriftungHoehe};
-inline constexpr Twips bereichFeld{1320, 480, 5895, feldHoehe};
-inline constexpr Twips aufgabenBeschriftung{240, 870, 3375, beschriftungHoehe};
-inline constexpr Twips aufgabenFeld{240, 1110, 3375, 1035};
-inline constexpr Twips erfolgeBeschriftung{3720, 870, 3495, beschriftungHoehe};
-inline constexpr Twips erfolgeFeld{3720, 1110, 3495, 1035};
+inline constexpr Feldlage bereich{{240, 525, 1095, beschriftungHoehe},
+                                  {1320, 480, 5895, feldHoehe}};
+inline constexpr Feldlage aufgaben{{240, 870, 3375, beschriftungHoehe}, {240, 1110, 3375, 1035}};
+inline constexpr Feldlage erfolge{{3720, 870, 3495, beschriftungHoehe}, {3720, 1110, 3495, 1035}};
 
 // The page of the signature: who signs, in which function and with which authority, whether
 // the birth data are named, and the kind of reference.
-inline constexpr Twips unterzeichnerBeschriftung{240, 525, 1095, beschriftungHoehe};
-inline constexpr Twips unterzeichnerFeld{1320, 480, 2655, feldHoehe};
-inline constexpr Twips vollmachtBeschriftung{4200, 525, 975, beschriftungHoehe};
-inline constexpr Twips vollmachtFeld{5160, 480, 1095, auswahlHoehe};
-inline constexpr Twips funktionBeschriftung{240, 885, 1095, beschriftungHoehe};
-inline constexpr Twips funktionFeld{1320, 840, 2655, feldHoehe};
+inline constexpr Feldlage unterzeichner{{240, 525, 1095, beschriftungHoehe},
+                                        {1320, 480, 2655, feldHoehe}};
+inline constexpr Feldlage vollmacht{{4200, 525, 975, beschriftungHoehe},
+                                    {5160, 480, 1095, auswahlHoehe}};
+inline constexpr Feldlage funktion{{240, 885, 1095, beschriftungHoehe},
+                                   {1320, 840, 2655, feldHoehe}};
 inline constexpr Twips geburtsangaben{240, 1320, 3735, beschriftungHoehe};
 inline constexpr Twips artBeschriftung{4200, 1005, 2775, beschriftungHoehe};
 inline constexpr std::array<Twips, 2> artKnoepfe = {

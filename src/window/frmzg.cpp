@@ -4,6 +4,7 @@
 #include "output/klartext.h"
 #include "platform/plattform.h"
 #include "ui/einpassbeschriftung.h"
+#include "ui/fokuswechsel.h"
 #include "ui/hinweisband.h"
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
@@ -28,13 +29,6 @@ namespace {
 
 bool bereichGueltig(int bereich) {
     return bereich >= 1 && bereich <= anzahlBereiche;
-}
-
-// Focus that leaves a box because the user moved it, not because the window was left, a
-// menu opened or a context menu popped up.
-bool verlassenDurchBenutzer(Qt::FocusReason grund) {
-    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
-           grund != Qt::MenuBarFocusReason;
 }
 
 } // namespace

@@ -2,14 +2,12 @@
 
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
+#include "ui/vollmachtfeld.h"
 #include "window/fensterlayout.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-
-#include <algorithm>
 
 namespace velmora {
 
@@ -21,28 +19,17 @@ constexpr std::array<const char*, anzahlZeugnisarten> artnamen = {"Endzeugnis", 
 
 Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     : Angabenseite(leiste, seite, eltern), txtUnterzeichner(new Markierfeld({}, nullptr)),
-      txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new QComboBox),
+      txtFunktion(new Markierfeld({}, nullptr)), cmbVollmacht(new Vollmachtfeld),
       chkGeburtsangaben(new QCheckBox(QStringLiteral("Geburtsdatum und -&ort nennen"))),
       optArt(new Optionsgruppe(this)) {
     txtUnterzeichner->setObjectName(QStringLiteral("txtUnterzeichner"));
     txtFunktion->setObjectName(QStringLiteral("txtFunktion"));
-    cmbVollmacht->setObjectName(QStringLiteral("cmbVollmacht"));
-    for (const std::string_view vollmacht : vollmachten) {
-        const QString wert = QString::fromUtf8(vollmacht.data(), vollmacht.size());
-        cmbVollmacht->addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
-    }
     chkGeburtsangaben->setObjectName(QStringLiteral("chkGeburtsangaben"));
     chkGeburtsangaben->setChecked(true);
 
-    beschriftungSetzen(QStringLiteral("Na&me"), txtUnterzeichner,
-                       fensterlayout::unterzeichnerBeschriftung);
-    platzieren(txtUnterzeichner, fensterlayout::unterzeichnerFeld);
-    beschriftungSetzen(QStringLiteral("&Vollmacht"), cmbVollmacht,
-                       fensterlayout::vollmachtBeschriftung);
-    platzieren(cmbVollmacht, fensterlayout::vollmachtFeld);
-    beschriftungSetzen(QStringLiteral("Fun&ktion"), txtFunktion,
-                       fensterlayout::funktionBeschriftung);
-    platzieren(txtFunktion, fensterlayout::funktionFeld);
+    feldSetzen(QStringLiteral("Na&me"), txtUnterzeichner, fensterlayout::unterzeichner);
+    feldSetzen(QStringLiteral("&Vollmacht"), cmbVollmacht, fensterlayout::vollmacht);
+    feldSetzen(QStringLiteral("Fun&ktion"), txtFunktion, fensterlayout::funktion);
     platzieren(chkGeburtsangaben, fensterlayout::geburtsangaben);
     platzieren(new QLabel(QStringLiteral("Art des Zeugnisses")), fensterlayout::artBeschriftung);
     for (int i = 0; i < anzahlZeugnisarten; ++i) {
@@ -53,10 +40,14 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
     }
     optArt->button(static_cast<int>(artIndex(Zeugnisart::Endzeugnis)))->setChecked(true);
 
-    connect(optArt, &QButtonGroup::idClicked, this, [this](int) {
-        emit artGewaehlt(art());
-        emit verlassen();
+    // Only another kind composes anew. It is chosen before the click that chose it ends, so
+    // the kind is announced before the page is left.
+    connect(optArt, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
+        if (gewaehlt) {
+            emit artGewaehlt(art());
+        }
     });
+    connect(optArt, &QButtonGroup::idClicked, this, &Angabenseite::verlassen);
     connect(cmbVollmacht, &QComboBox::activated, this, &Angabenseite::verlassen);
     connect(chkGeburtsangaben, &QCheckBox::clicked, this, &Angabenseite::verlassen);
     for (Markierfeld* feld : {txtUnterzeichner, txtFunktion}) {
@@ -66,15 +57,13 @@ Unterschriftfelder::Unterschriftfelder(Reiterfeld& leiste, int seite, QObject* e
 
 Unterzeichner Unterschriftfelder::unterzeichner() const {
     return {txtUnterzeichner->text().toStdString(), txtFunktion->text().toStdString(),
-            cmbVollmacht->currentData().toString().toStdString()};
+            cmbVollmacht->wert()};
 }
 
 void Unterschriftfelder::unterzeichnerSetzen(const Unterzeichner& unterzeichner) {
     txtUnterzeichner->setText(QString::fromStdString(unterzeichner.name));
     txtFunktion->setText(QString::fromStdString(unterzeichner.funktion));
-    const auto gefunden = std::find(vollmachten.begin(), vollmachten.end(), unterzeichner.zusatz);
-    cmbVollmacht->setCurrentIndex(
-        gefunden == vollmachten.end() ? 0 : static_cast<int>(gefunden - vollmachten.begin()));
+    cmbVollmacht->wertSetzen(unterzeichner.zusatz);
 }
 
 bool Unterschriftfelder::geburtsangaben() const {
@@ -92,10 +81,7 @@ Zeugnisart Unterschriftfelder::art() const {
 }
 
 void Unterschriftfelder::artSetzen(Zeugnisart art) {
-    if (art != this->art()) {
-        optArt->button(static_cast<int>(artIndex(art)))->setChecked(true);
-        emit artGewaehlt(art);
-    }
+    optArt->button(static_cast<int>(artIndex(art)))->setChecked(true);
 }
 
 QList<QWidget*> Unterschriftfelder::fokusreihe() const {

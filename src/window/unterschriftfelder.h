@@ -6,13 +6,12 @@
 #include <QList>
 
 class QCheckBox;
-class QComboBox;
-class QRadioButton;
 
 namespace velmora {
 
 class Markierfeld;
 class Optionsgruppe;
+class Vollmachtfeld;
 
 // The tab of the signature: who signs, in which function and with which authority, whether
 // the opening sentence names the date and place of birth, and the kind of reference.
@@ -26,17 +25,18 @@ public:
     bool geburtsangaben() const;
     void geburtsangabenSetzen(bool nennen);
     Zeugnisart art() const;
-    // Chooses the kind as a click does.
+    // Chooses the kind; a new kind is announced as after a click.
     void artSetzen(Zeugnisart art);
     QList<QWidget*> fokusreihe() const;
 
 signals:
+    // Another kind was chosen, by a click, the keys or artSetzen.
     void artGewaehlt(Zeugnisart art);
 
 private:
     Markierfeld* txtUnterzeichner;
     Markierfeld* txtFunktion;
-    QComboBox* cmbVollmacht;
+    Vollmachtfeld* cmbVollmacht;
     QCheckBox* chkGeburtsangaben;
     Optionsgruppe* optArt;
 };

@@ -4,6 +4,7 @@
 #include "support/testfenster.h"
 #include "ui/reiterfeld.h"
 
+#include <QSignalSpy>
 #include <QtWidgets>
 
 using namespace velmora;
@@ -77,6 +78,38 @@ private slots:
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(box->property(erfolge ? "plainText" : "text").toString(), ergebnis);
             QCOMPARE(t->hinweise().join('\n').contains("32.767 Zeichen"), gekuerzt);
+        }
+    }
+
+    // A box of the second row is left only when the user moves on: a context menu or another
+    // window taking the focus changes nothing, Tab out does.
+    void KontextmenueUndAnderesFensterVerlassenKeinFeld() {
+        for (const auto& [feld, reiter] : {std::pair{"txtBereich", aufgabenReiter},
+                                           {"txtAufgaben", aufgabenReiter},
+                                           {"txtErfolge", aufgabenReiter},
+                                           {"txtUnterzeichner", unterschriftReiter},
+                                           {"txtFunktion", unterschriftReiter}}) {
+            t->fenster->reiterSetzen(obereLeiste, reiter);
+            QWidget* box = t->element(feld);
+            t->tippen(box, "Vertrieb");
+            QSignalSpy geaendert(t->fenster.get(), &frmzg::geaendert);
+            const QPoint mitte = box->rect().center();
+            QContextMenuEvent menuetaste(QContextMenuEvent::Keyboard, mitte,
+                                         box->mapToGlobal(mitte));
+            QApplication::sendEvent(box, &menuetaste);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(box->hasFocus());
+            QWidget anderes;
+            anderes.show();
+            anderes.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&anderes));
+            t->fenster->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(t->fenster.get()));
+            QTRY_VERIFY(box->hasFocus());
+            QVERIFY2(geaendert.isEmpty(), feld);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QVERIFY2(!geaendert.isEmpty(), feld);
         }
     }
 
