@@ -1,7 +1,5 @@
 #include "platform/einzelinstanz.h"
 
-#include "platform/dateischicht.h"
-
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -13,8 +11,6 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
-
-#include <unistd.h>
 
 namespace velmora {
 
@@ -40,12 +36,6 @@ QString dienstnameFuer(const QString& datenordner) {
 
 Einzelinstanz::Einzelinstanz(const QString& datenordner, QObject* eltern)
     : QObject(eltern), datenordner(datenordner), dienstname(dienstnameFuer(datenordner)) {}
-
-Einzelinstanz::~Einzelinstanz() {
-    if (sperre >= 0) {
-        ::close(sperre);
-    }
-}
 
 Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
     using Art = Anmeldung::Art;
