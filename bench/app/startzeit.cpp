@@ -1,10 +1,9 @@
 // How long the program takes from its process start to the window shown, and how much memory
 // it needs for that, beside a bare Qt Widgets window with as many controls. Run without
 // arguments it starts both kinds several times (offscreen) and prints the medians and peaks.
-#include "app/programmstart.h"
+#include "app/fensterprogramm.h"
 #include "app/uebersetzung.h"
-#include "platform/qtplattform.h"
-#include "window/frmzg.h"
+#include "bench/benchplattform.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -26,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -37,13 +36,10 @@ extern char** environ;
 
 namespace {
 
-// The program's own platform layer, except that it opens no browser and keeps its files in
-// a folder of its own.
-class Startplattform : public velmora::QtPlattform {
+// Opens no browser at the start.
+class Startplattform : public velmora::Benchplattform {
 public:
-    QTemporaryDir ordner;
     bool oeffnen(const QString&) override { return true; }
-    QString datenordner() override { return ordner.path(); }
 };
 
 // A window with the controls of the main window, built the plain Qt way.
@@ -87,26 +83,26 @@ QMainWindow* nacktesFenster() {
     return fenster;
 }
 
-// One start: builds and shows the window, reports on stdout once it is on the screen.
+// One start: builds and shows the window, reports on stdout once it is on the screen. Velmora
+// starts as its main() starts it, the check for a program already running included.
 int kind(int argc, char** argv, bool velmora) {
     QApplication anwendung(argc, argv);
     Startplattform plattform;
-    std::unique_ptr<QWidget> fenster;
+    // The window is shown before the event loop runs; the loop's second turn comes after the
+    // events of showing it (layout, expose, first paint).
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            std::fputs("gezeigt\n", stdout);
+            std::fflush(stdout);
+            anwendung.quit();
+        });
+    });
     if (velmora) {
         velmora::qtAufDeutsch(anwendung);
-        auto* hauptfenster = new velmora::frmzg(plattform);
-        fenster.reset(hauptfenster);
-        velmora::programmstart(*hauptfenster, plattform);
-    } else {
-        fenster.reset(nacktesFenster());
-        fenster->show();
+        return velmora::fensterprogramm(anwendung, plattform, std::nullopt);
     }
-    // Runs once the events of showing (layout, expose, first paint) are handled.
-    QTimer::singleShot(0, [&] {
-        std::fputs("gezeigt\n", stdout);
-        std::fflush(stdout);
-        anwendung.quit();
-    });
+    const std::unique_ptr<QMainWindow> fenster(nacktesFenster());
+    fenster->show();
     return anwendung.exec();
 }
 

@@ -1,6 +1,7 @@
-// One save of the settings file as the program makes it at every change: the whole file
-// written beside the old one, synced to the disk, renamed over it, the folder synced. The
-// folder lies below the working directory, so that the run measures that disk, not /tmp.
+// One save of the settings file as the program makes it at close: the whole file written
+// beside the old one, synced to the disk, renamed over it, the folder synced. The folder lies
+// below the working directory, so that the run measures that disk, not /tmp. What every change
+// costs (the recovery file) is measured through the window in bench/window.
 #include "files/einstellungen.h"
 #include "platform/dateischicht.h"
 #include "support/volleinstellungen.h"

@@ -33,13 +33,11 @@ void fuellen(frmzg& fenster) {
 void FensterAusDateiLaden(benchmark::State& state) {
     Benchplattform plattform;
     const std::string datei = einstellungenSchreiben(volleEinstellungen());
-    QFile ablage(einstellungspfad(plattform));
-    if (!ablage.open(QIODevice::WriteOnly) ||
-        ablage.write(datei.data(), qint64(datei.size())) != qint64(datei.size())) {
+    if (!dateischicht::ersetzen(einstellungspfad(plattform), Dateiart::Eigen,
+                                QByteArray(datei.data(), qsizetype(datei.size())), nullptr)) {
         state.SkipWithError("cannot write the settings file");
         return;
     }
-    ablage.close();
     frmzg fenster(plattform);
     for (auto _ : state) {
         einstellungenLaden(fenster, plattform);

@@ -1,14 +1,8 @@
 #include "app/befehlszeile.h"
 #include "app/exportformate.h"
-#include "app/programmende.h"
-#include "app/programmstart.h"
-#include "app/startdatei.h"
+#include "app/fensterprogramm.h"
 #include "app/uebersetzung.h"
-#include "platform/einzelinstanz.h"
 #include "platform/qtplattform.h"
-#include "platform/signalwaechter.h"
-#include "ui/programmsymbol.h"
-#include "window/frmzg.h"
 
 #include <QApplication>
 
@@ -37,6 +31,7 @@ void nurQtFehler(QtMsgType art, const QMessageLogContext& ort, const QString& te
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("velmora"));
     // The export, the help and the version need no display: they are decided before any
     // window toolkit is started.
     if (const QStringList argumente = argumenteNachDemNamen(argc, argv);
@@ -51,13 +46,11 @@ int main(int argc, char* argv[]) {
         } else {
             anwendung = std::make_unique<QCoreApplication>(argc, argv);
         }
-        QCoreApplication::setApplicationName(QStringLiteral("velmora"));
         velmora::QtPlattform plattform;
         return velmora::ohneFensterAusfuehren(aufruf, plattform);
     }
 
     QApplication anwendung(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmora"));
     velmora::QtPlattform plattform;
     if (!velmora::qtAufDeutsch(anwendung)) {
         plattform.protokoll(QStringLiteral("Die deutsche Übersetzung von Qt ist nicht "
@@ -69,39 +62,5 @@ int main(int argc, char* argv[]) {
     if (aufruf.art != velmora::Aufruf::Art::Fenster) {
         return velmora::ohneFensterAusfuehren(aufruf, plattform);
     }
-    // A second start on the same data folder hands its command line to the first and ends.
-    velmora::Einzelinstanz instanz(plattform.datenordner());
-    const auto anmeldung = instanz.anmelden(QApplication::arguments().mid(1));
-    switch (anmeldung.art) {
-    case velmora::Einzelinstanz::Anmeldung::Art::Erste:
-        break;
-    case velmora::Einzelinstanz::Anmeldung::Art::Ungeschuetzt:
-        plattform.protokoll(anmeldung.grund);
-        break;
-    case velmora::Einzelinstanz::Anmeldung::Art::Weitergereicht:
-        return 0;
-    case velmora::Einzelinstanz::Anmeldung::Art::KeineAntwort:
-        plattform.meldung(nullptr, QStringLiteral("Velmora"), anmeldung.grund,
-                          velmora::Meldungssymbol::Ausruf);
-        return 1;
-    }
-
-    velmora::endeMitDemLetztenFenster(anwendung);
-    anwendung.setWindowIcon(velmora::programmsymbol());
-    velmora::frmzg fenster(plattform);
-    QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart, &fenster,
-                     [&fenster](const QStringList& argumente, const QString& arbeitsordner) {
-                         fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
-                         fenster.show();
-                         fenster.raise();
-                         fenster.activateWindow();
-                         velmora::weitererStart(fenster, argumente, arbeitsordner);
-                     });
-    velmora::programmstart(fenster, plattform, aufruf.datei);
-    // Only now: an end asked for while the start still restores the window would save the
-    // window's empty design state over the user's entries.
-    velmora::Signalwaechter waechter;
-    QObject::connect(&waechter, &velmora::Signalwaechter::endeVerlangt, &fenster,
-                     &velmora::frmzg::sofortBeenden);
-    return anwendung.exec();
+    return velmora::fensterprogramm(anwendung, plattform, aufruf.datei);
 }

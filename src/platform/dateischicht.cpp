@@ -54,26 +54,6 @@ bool systemfehlerMelden(QString* fehler) {
     return melden(fehler, qt_error_string(errno));
 }
 
-// An open file, closed when it goes out of scope.
-class Deskriptor {
-public:
-    explicit Deskriptor(int fd) : fd(fd) {}
-    Deskriptor(const Deskriptor&) = delete;
-    Deskriptor& operator=(const Deskriptor&) = delete;
-    ~Deskriptor() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-    // close(2) can report a write that failed late, so it is checked where data was written.
-    bool schliessen() {
-        const int alt = fd;
-        fd = -1;
-        return ::close(alt) == 0;
-    }
-    int fd;
-};
-
 bool allesSchreiben(int fd, const QByteArray& inhalt) {
     for (qsizetype geschrieben = 0; geschrieben < inhalt.size();) {
         const ssize_t n = ::write(fd, inhalt.constData() + geschrieben,
@@ -126,38 +106,58 @@ void ordnerSynchronisieren(const QString& datei) {
     }
 }
 
-} // namespace
-
-std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechstens,
-                                QString* fehler) {
-    const QByteArray name = QFile::encodeName(pfad);
-    struct stat eintrag {};
+// Opens the entry under the name only when it is an ordinary file: a FIFO would wait for a
+// writer, a device may act on being opened. With O_CREAT in `flags` a missing file is made.
+Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, struct stat& eintrag,
+                              QString* fehler) {
     if (!eintragAnsehen(name, art, eintrag)) {
-        systemfehlerMelden(fehler);
-        return std::nullopt;
-    }
-    // Only an ordinary file is opened: a FIFO would wait for a writer, a device may act on
-    // being opened.
-    if (!S_ISREG(eintrag.st_mode)) {
+        if (!(flags & O_CREAT) || errno != ENOENT) {
+            systemfehlerMelden(fehler);
+            return Deskriptor();
+        }
+    } else if (!S_ISREG(eintrag.st_mode)) {
         melden(fehler, keineDatei(eintrag.st_mode));
-        return std::nullopt;
+        return Deskriptor();
     }
     // No link is followed to one of the program's files: else any file the link names could
     // be read into them, and from there into the settings file.
     const int ohneLink = art == Dateiart::Eigen ? O_NOFOLLOW : 0;
-    Deskriptor datei(
-        ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | ohneLink));
+    Deskriptor datei(::open(name.constData(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | ohneLink,
+                            art == Dateiart::Eigen ? 0600 : 0666));
     if (datei.fd < 0) {
         if (errno == ELOOP) {
             melden(fehler, keineDatei(S_IFLNK));
         } else {
             systemfehlerMelden(fehler);
         }
-        return std::nullopt;
+        return Deskriptor();
     }
     // The entry may have been swapped since it was looked at.
     if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
         melden(fehler, keineDatei(eintrag.st_mode));
+        return Deskriptor();
+    }
+    return datei;
+}
+
+} // namespace
+
+Deskriptor::~Deskriptor() {
+    if (fd >= 0) {
+        ::close(fd);
+    }
+}
+
+bool Deskriptor::schliessen() {
+    return ::close(std::exchange(fd, -1)) == 0;
+}
+
+std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechstens,
+                                QString* fehler) {
+    struct stat eintrag {};
+    const Deskriptor datei =
+        gewoehnlichOeffnen(QFile::encodeName(pfad), art, O_RDONLY, eintrag, fehler);
+    if (datei.fd < 0) {
         return std::nullopt;
     }
     QByteArray inhalt(static_cast<qsizetype>(std::min<qint64>(eintrag.st_size, hoechstens)),
@@ -262,21 +262,11 @@ bool loeschen(const QString& pfad, QString* fehler) {
     return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
 }
 
-Sperre sperren(const QString& pfad, int& fd, QString* fehler) {
-    const QByteArray name = QFile::encodeName(pfad);
+Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler) {
     struct stat eintrag {};
-    if (::lstat(name.constData(), &eintrag) == 0 && !S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode));
-        return Sperre::Fehler;
-    }
-    Deskriptor datei(
-        ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600));
+    Deskriptor datei = gewoehnlichOeffnen(QFile::encodeName(pfad), Dateiart::Eigen,
+                                          O_RDWR | O_CREAT, eintrag, fehler);
     if (datei.fd < 0) {
-        systemfehlerMelden(fehler);
-        return Sperre::Fehler;
-    }
-    if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode));
         return Sperre::Fehler;
     }
     if (::flock(datei.fd, LOCK_EX | LOCK_NB) != 0) {
@@ -286,7 +276,7 @@ Sperre sperren(const QString& pfad, int& fd, QString* fehler) {
         systemfehlerMelden(fehler);
         return Sperre::Fehler;
     }
-    std::swap(fd, datei.fd);
+    sperre = std::move(datei);
     return Sperre::Genommen;
 }
 

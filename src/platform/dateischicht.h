@@ -7,10 +7,27 @@
 
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 // The file operations of the platform layer on the real file system, shared by the program
 // and by the recording fake of the tests. Each is described at its place in Plattform.
 namespace velmora::dateischicht {
+
+// An open file, closed when it goes out of scope.
+class Deskriptor {
+public:
+    Deskriptor() = default;
+    explicit Deskriptor(int fd) : fd(fd) {}
+    Deskriptor(Deskriptor&& anderer) noexcept : fd(std::exchange(anderer.fd, -1)) {}
+    Deskriptor& operator=(Deskriptor&& anderer) noexcept {
+        std::swap(fd, anderer.fd);
+        return *this;
+    }
+    ~Deskriptor();
+    // close(2) can report a write that failed late, so it is checked where data was written.
+    bool schliessen();
+    int fd = -1;
+};
 
 // rename(2); tests hand in one that fails, to see the last step of a replace go wrong.
 using Umbenennen = int (*)(const char* alt, const char* neu);
@@ -25,10 +42,10 @@ bool loeschen(const QString& pfad, QString* fehler);
 
 // What taking a lock came to: taken, held by a process that lives, or an error.
 enum class Sperre { Genommen, Besetzt, Fehler };
-// Locks one of the program's own files, created empty when missing, for as long as `fd` stays
-// open: the kernel lets go at any end of the process, a crash included, so no lock outlives
-// its owner.
-Sperre sperren(const QString& pfad, int& fd, QString* fehler);
+// Locks one of the program's own files, created empty when missing, for as long as `sperre`
+// stays open: the kernel lets go at any end of the process, a crash included, so no lock
+// outlives its owner.
+Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler);
 // Creates the folder (with its parents) unless it exists; false when it cannot.
 bool ordnerSichern(const QString& pfad);
 

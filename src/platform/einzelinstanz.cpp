@@ -1,20 +1,14 @@
 #include "platform/einzelinstanz.h"
 
-#include "platform/dateischicht.h"
-
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
-
-#include <unistd.h>
 
 namespace velmora {
 
@@ -40,12 +34,6 @@ QString dienstnameFuer(const QString& datenordner) {
 
 Einzelinstanz::Einzelinstanz(const QString& datenordner, QObject* eltern)
     : QObject(eltern), datenordner(datenordner), dienstname(dienstnameFuer(datenordner)) {}
-
-Einzelinstanz::~Einzelinstanz() {
-    if (sperre >= 0) {
-        ::close(sperre);
-    }
-}
 
 Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
     using Art = Anmeldung::Art;
@@ -107,8 +95,6 @@ void Einzelinstanz::dienstStarten() {
     });
 }
 
-// Waits in an event loop of its own, so that a first instance in this very thread (a test)
-// can answer too.
 bool Einzelinstanz::weiterreichen(const QStringList& argumente) {
     QLocalSocket verbindung;
     verbindung.connectToServer(dienstname);
@@ -119,15 +105,9 @@ bool Einzelinstanz::weiterreichen(const QStringList& argumente) {
     QDataStream strom(&nachricht, QIODevice::WriteOnly);
     strom << argumente << QDir::currentPath();
     verbindung.write(nachricht);
-    QEventLoop schleife;
-    QTimer::singleShot(wartezeitMs, &schleife, &QEventLoop::quit);
-    connect(&verbindung, &QLocalSocket::readyRead, &schleife, &QEventLoop::quit);
-    connect(&verbindung, &QLocalSocket::disconnected, &schleife, &QEventLoop::quit);
-    if (verbindung.bytesAvailable() == 0) {
-        schleife.exec();
-    }
     char antwort = 0;
-    return verbindung.read(&antwort, 1) == 1 && antwort == bestaetigung;
+    return verbindung.waitForReadyRead(wartezeitMs) && verbindung.read(&antwort, 1) == 1 &&
+           antwort == bestaetigung;
 }
 
 } // namespace velmora

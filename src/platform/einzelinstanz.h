@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dateischicht.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -21,7 +23,6 @@ public:
     };
 
     explicit Einzelinstanz(const QString& datenordner, QObject* eltern = nullptr);
-    ~Einzelinstanz() override;
 
     // Takes the data folder for this process, or hands the arguments (and the folder they were
     // given in) to the process that has it. Without a data folder there is nothing to guard.
@@ -37,7 +38,7 @@ private:
 
     QString datenordner;
     QString dienstname;
-    int sperre = -1; // the lock file, locked while open
+    dateischicht::Deskriptor sperre; // the lock file, locked while open
     QLocalServer* dienst = nullptr;
 };
 

@@ -1,8 +1,7 @@
 // The soak: a child process makes random edits in the real window and is killed with SIGKILL
 // at a random point; the next start holds the state after the last edit it finished (or the
 // one it was finishing), as a second window following the same edits shows it.
-#include "app/programmstart.h"
-#include "support/fakeplattform.h"
+#include "support/testfenster.h"
 #include "support/zufallsbearbeitung.h"
 #include "support/zufallszeugnis.h"
 
@@ -41,14 +40,12 @@ private slots:
         // Each state after an edit, from a window that follows the same edits.
         std::vector<Stand> staende;
         {
-            FakePlattform plattform;
-            frmzg fenster(plattform);
-            fenster.show();
-            QVERIFY(QTest::qWaitForWindowActive(&fenster));
+            test::Testfenster folgend;
+            folgend.zeigen();
             std::mt19937 zufall(startwert);
             for (int i = 0; i < bearbeitungen; ++i) {
-                test::zufaelligBearbeiten(fenster, zufall);
-                staende.push_back(standVon(fenster));
+                test::zufaelligBearbeiten(*folgend.fenster, zufall);
+                staende.push_back(standVon(*folgend.fenster));
             }
         }
 
@@ -76,11 +73,10 @@ private slots:
             fertig = kind.readLine().trimmed().toInt();
         }
 
-        FakePlattform plattform;
-        plattform.datenordnerPfad = ordner.path();
-        frmzg fenster(plattform);
-        programmstart(fenster, plattform);
-        const Stand jetzt = standVon(fenster);
+        test::Testfenster naechster;
+        naechster.plattform->datenordnerPfad = ordner.path();
+        naechster.starten();
+        const Stand jetzt = standVon(*naechster.fenster);
         const auto gleich = [&](int i) {
             return i < bearbeitungen &&
                    test::felder(jetzt.daten) == test::felder(staende[i].daten) &&

@@ -135,7 +135,7 @@ private slots:
     // The page, the settings file, the state file, the recovery file, the handover file and
     // the file named, each read before the window shows and each taking over what it holds:
     // the handover the first ten texts and nothing else, then it is deleted. A file named wins;
-    // with it, the page is not opened.
+    // the page is opened either way (here it fails when a file is named, to see "Fehler!").
     void Reihenfolge() {
         for (const bool mitDatei : {false, true}) {
             init();

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,23 +22,34 @@ class EinzelinstanzTest : public QObject {
 private slots:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit.path())); }
 
-    // In one process: the same folder reached through a link meets the first instance,
-    // another folder has one of its own.
+    // The same folder reached through a link meets the first instance, which hears the start
+    // once, with the folder it was given in; another folder has one of its own.
     void SpaeterStartReichtWeiter() {
         QTemporaryDir wurzel;
         QVERIFY(QDir(wurzel.path()).mkpath("daten") && QDir(wurzel.path()).mkpath("anderer"));
         QVERIFY(QFile::link(wurzel.filePath("daten"), wurzel.filePath("verknuepft")));
-        Einzelinstanz erste(wurzel.filePath("daten"));
-        QCOMPARE(erste.anmelden({}).art, Art::Erste);
-        QSignalSpy start(&erste, &Einzelinstanz::weitererStart);
+        QProcess erste;
+        erste.setWorkingDirectory(wurzel.path());
+        erste.start(QCoreApplication::applicationDirPath() + "/velmora_instanzhalter",
+                    {wurzel.filePath("daten")});
+        QVERIFY(erste.waitForReadyRead(5000));
+        QCOMPARE(erste.readLine(), "bereit\n");
 
         Einzelinstanz spaetere(wurzel.filePath("verknuepft"));
         QCOMPARE(spaetere.anmelden({"Müller.zeugnis"}).art, Art::Weitergereicht);
-        QCOMPARE(start.count(), 1);
-        QCOMPARE(start[0][0].toStringList(), QStringList{"Müller.zeugnis"});
-        QCOMPARE(start[0][1].toString(), QDir::currentPath());
+        QTRY_VERIFY(erste.canReadLine());
+        QCOMPARE(erste.readLine(), "Müller.zeugnis\n");
+        QTRY_VERIFY(erste.canReadLine());
+        QCOMPARE(erste.readLine(), QDir::currentPath().toUtf8() + "\n");
+        // Heard once: what it hears next is the next start.
+        QCOMPARE(Einzelinstanz(wurzel.filePath("daten")).anmelden({"zweiter"}).art,
+                 Art::Weitergereicht);
+        QTRY_VERIFY(erste.canReadLine());
+        QCOMPARE(erste.readLine(), "zweiter\n");
         Einzelinstanz andere(wurzel.filePath("anderer"));
         QCOMPARE(andere.anmelden({}).art, Art::Erste);
+        erste.kill();
+        QVERIFY(erste.waitForFinished(5000));
     }
 
     // Across processes: handed over while the first runs; after a SIGKILL its lock is stale.

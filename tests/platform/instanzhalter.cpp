@@ -1,5 +1,6 @@
 // A first instance in a process of its own: holds the data folder named on the command line,
-// says "bereit" and then prints every command line a later start hands over.
+// says "bereit" and then prints every command line a later start hands over, and on the next
+// line the folder it was given in.
 #include "platform/einzelinstanz.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart,
-                     [](const QStringList& argumente) {
-                         std::printf("%s\n", qPrintable(argumente.join(QLatin1Char('|'))));
+                     [](const QStringList& argumente, const QString& arbeitsordner) {
+                         std::printf("%s\n%s\n", qPrintable(argumente.join(QLatin1Char('|'))),
+                                     qPrintable(arbeitsordner));
                          std::fflush(stdout);
                      });
     std::printf("bereit\n");

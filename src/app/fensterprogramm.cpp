@@ -1,0 +1,54 @@
+#include "app/fensterprogramm.h"
+
+#include "app/programmende.h"
+#include "app/programmstart.h"
+#include "app/startdatei.h"
+#include "platform/einzelinstanz.h"
+#include "platform/plattform.h"
+#include "platform/signalwaechter.h"
+#include "ui/programmsymbol.h"
+#include "window/frmzg.h"
+
+#include <QApplication>
+
+namespace velmora {
+
+int fensterprogramm(QApplication& anwendung, Plattform& plattform,
+                    const std::optional<QString>& datei) {
+    // A second start on the same data folder hands its command line to the first and ends.
+    Einzelinstanz instanz(plattform.datenordner());
+    const auto anmeldung = instanz.anmelden(QApplication::arguments().mid(1));
+    switch (anmeldung.art) {
+    case Einzelinstanz::Anmeldung::Art::Erste:
+        break;
+    case Einzelinstanz::Anmeldung::Art::Ungeschuetzt:
+        plattform.protokoll(anmeldung.grund);
+        break;
+    case Einzelinstanz::Anmeldung::Art::Weitergereicht:
+        return 0;
+    case Einzelinstanz::Anmeldung::Art::KeineAntwort:
+        plattform.meldung(nullptr, QStringLiteral("Velmora"), anmeldung.grund,
+                          Meldungssymbol::Ausruf);
+        return 1;
+    }
+
+    endeMitDemLetztenFenster(anwendung);
+    anwendung.setWindowIcon(programmsymbol());
+    frmzg fenster(plattform);
+    QObject::connect(&instanz, &Einzelinstanz::weitererStart, &fenster,
+                     [&fenster](const QStringList& argumente, const QString& arbeitsordner) {
+                         fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
+                         fenster.show();
+                         fenster.raise();
+                         fenster.activateWindow();
+                         weitererStart(fenster, argumente, arbeitsordner);
+                     });
+    programmstart(fenster, plattform, datei);
+    // Only now: an end asked for while the start still restores the window would save the
+    // window's empty design state over the user's entries.
+    Signalwaechter waechter;
+    QObject::connect(&waechter, &Signalwaechter::endeVerlangt, &fenster, &frmzg::sofortBeenden);
+    return anwendung.exec();
+}
+
+} // namespace velmora
