@@ -28,7 +28,7 @@ Zeugnisdaten vollesZeugnis() {
 
 void PdfZeugnis(benchmark::State& state) {
     const Zeugnisdaten daten = vollesZeugnis();
-    const Zeugnisausgabe ausgabe{zeugnismodell(daten, test::komponierteVorschauen(daten)), {}};
+    const Zeugnisausgabe ausgabe{zeugnismodell(daten, komponierteVorschautexte(daten)), {}};
     for (auto _ : state) {
         benchmark::DoNotOptimize(pdfAusgabe(ausgabe));
     }
@@ -38,8 +38,7 @@ BENCHMARK(PdfZeugnis)->Unit(benchmark::kMillisecond);
 // The clipboard text of the same reference, in Arial 10 pt on A4, as Qt prints any text.
 void PdfTextdokument(benchmark::State& state) {
     const Zeugnisdaten daten = vollesZeugnis();
-    const QString text =
-        QString::fromStdString(klartext(daten, test::komponierteVorschauen(daten)));
+    const QString text = QString::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
     for (auto _ : state) {
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
@@ -57,7 +56,7 @@ BENCHMARK(PdfTextdokument)->Unit(benchmark::kMillisecond);
 // (regular, bold, italic) as the reference's PDF has.
 void PdfTextdokumentMitFormaten(benchmark::State& state) {
     const Zeugnisdaten daten = vollesZeugnis();
-    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    const Dokumentmodell modell = zeugnismodell(daten, komponierteVorschautexte(daten));
     for (auto _ : state) {
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
@@ -87,7 +86,7 @@ BENCHMARK(PdfTextdokumentMitFormaten)->Unit(benchmark::kMillisecond);
 
 void Seitensatz(benchmark::State& state) {
     const Zeugnisdaten daten = vollesZeugnis();
-    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    const Dokumentmodell modell = zeugnismodell(daten, komponierteVorschautexte(daten));
     for (auto _ : state) {
         benchmark::DoNotOptimize(seitensatz(modell));
     }

@@ -275,6 +275,15 @@ std::string titel(const Zeugnisdaten& daten) {
 
 } // namespace
 
+AngezeigteVorschautexte komponierteVorschautexte(const Zeugnisdaten& daten) {
+    const Vorschautexte komponiert = alleVorschautexte(daten);
+    AngezeigteVorschautexte texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = komponiert[i].value_or(std::string());
+    }
+    return texte;
+}
+
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite) {
     Quellen quellen{daten, Anredeformen::fuer(daten.geschlecht), vorschautexte, {}};

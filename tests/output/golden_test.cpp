@@ -98,7 +98,7 @@ TEST(Golden, KlartextUndDokumentWieGeschrieben) {
     for (const Zustand& zustand : zustaende) {
         Zeugnisdaten daten = anfangsdaten();
         zustand.aendern(daten);
-        const AngezeigteVorschautexte texte = komponierteVorschauen(daten);
+        const AngezeigteVorschautexte texte = komponierteVorschautexte(daten);
         Dokumentmodell modell = zeugnismodell(daten, texte);
         if (zustand.briefkopf) {
             modell.briefkopf = {Bild{Bildformat::Jpeg, "\xff\xd8\x01", 2400, 1200},

@@ -56,7 +56,7 @@ TEST(LibreOffice, LiestDieAbsaetzeMitBriefkopfAusRtfUndDocx) {
     daten.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten <bewerten>"}, "Sparte 9 %."};
     daten.unterzeichner = {"Dr. Eva Roth", "Prokuristin", "ppa."};
     const Zeugnisausgabe ausgabe =
-        zeugnisausgabe(ausgabegrundlageLaden(plattform), daten, test::komponierteVorschauen(daten));
+        zeugnisausgabe(ausgabegrundlageLaden(plattform), daten, komponierteVorschautexte(daten));
     const Dokumentmodell& modell = ausgabe.modell;
     ASSERT_TRUE(modell.briefkopf.logo);
 

@@ -44,7 +44,7 @@ Bild logo() {
 }
 
 Dokumentmodell modell(Zeugnisdaten daten) {
-    return zeugnismodell(daten, test::komponierteVorschauen(daten));
+    return zeugnismodell(daten, komponierteVorschautexte(daten));
 }
 
 } // namespace

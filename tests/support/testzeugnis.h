@@ -1,21 +1,10 @@
 #pragma once
 
-#include "compose/komposition.h"
 #include "output/basisdokument.h"
 #include "output/dokument.h"
 #include "output/zeugnisaufbau.h"
 
 namespace velmora::test {
-
-// The previews as the window's labels hold them after a composition: empty where no grade.
-inline AngezeigteVorschautexte komponierteVorschauen(const Zeugnisdaten& daten) {
-    const Vorschautexte komponiert = alleVorschautexte(daten);
-    AngezeigteVorschautexte texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        texte[i] = komponiert[i].value_or("");
-    }
-    return texte;
-}
 
 // The reference as RTF on the base document's page, as the window writes Zeugnis.doc (without
 // a letterhead).
