@@ -79,7 +79,7 @@ BENCHMARK(Docx)->Unit(benchmark::kMicrosecond);
 void DokumentSchreiben(benchmark::State& state) {
     const Zeugnis zeugnis;
     const QByteArray rtf =
-        QByteArray::fromStdString(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, {}).rtf);
+        QByteArray::fromStdString(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, {}));
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Zeugnis.doc"));
     for (auto _ : state) {

@@ -1,6 +1,5 @@
 #include "output/dokument.h"
 
-#include "output/basisdokument.h"
 #include "output/rtftext.h"
 
 namespace velmora {
@@ -80,7 +79,9 @@ void absatzSchreiben(const Absatz& absatz, int arial, bool mitMarke, std::string
     }
 }
 
-std::string schreiben(const Dokumentmodell& modell, const Basisdokument& basis) {
+} // namespace
+
+std::string rtfDokument(const Dokumentmodell& modell, const Basisdokument& basis) {
     std::string rtf;
     rtf.reserve(basis.kopf.size() + basis.rumpf.size() + 8192);
     rtf += basis.kopf;
@@ -96,23 +97,6 @@ std::string schreiben(const Dokumentmodell& modell, const Basisdokument& basis) 
     }
     rtf += basis.rumpf;
     return rtf;
-}
-
-// The base taken apart, or the built-in page setup in its place.
-std::pair<Basisdokument, bool> basisOderEingebaut(std::optional<std::string_view> basis) {
-    if (basis) {
-        if (std::optional<Basisdokument> zerlegt = basisdokumentZerlegen(*basis)) {
-            return {std::move(*zerlegt), true};
-        }
-    }
-    return {*basisdokumentZerlegen(eingebautesBasisdokument), false};
-}
-
-} // namespace
-
-Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::string_view> basis) {
-    const auto [zerlegt, verwendet] = basisOderEingebaut(basis);
-    return {schreiben(modell, zerlegt), verwendet};
 }
 
 } // namespace velmora

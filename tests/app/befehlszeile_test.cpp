@@ -102,7 +102,7 @@ private slots:
             const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
             QCOMPARE(txt.ausgabe, text(daten));
             QCOMPARE(rtf.ausgabe.toStdString(),
-                     test::zeugnisdokument(daten, komponierteVorschautexte(daten), basis).rtf);
+                     test::zeugnisdokument(daten, komponierteVorschautexte(daten), basis));
             QCOMPARE(txt.status + rtf.status, 0);
             QCOMPARE(txt.fehler + rtf.fehler, "");
         }

@@ -63,8 +63,9 @@ private slots:
     // broken or cannot be read, there is none and nobody is asked (only the last leaves a note).
     void InJederAusgabe() {
         const Zeugnisdaten daten = anfangsdaten();
-        QCOMPARE(rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
-                 QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), {}).rtf));
+        QCOMPARE(
+            rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
+            QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), eingebauteBasis())));
         ablegen(firmenprofildateiname, "{\"briefkopf\": 7, \"firma\": [");
         QCOMPARE(firmenprofilLaden(*plattform), Firmenprofil());
 

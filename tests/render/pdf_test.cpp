@@ -85,7 +85,7 @@ private slots:
 
     void PopplerLiestZurueck() {
         QFETCH(Dokumentmodell, modell);
-        const QByteArray pdf = pdfAusgabe({modell, std::nullopt});
+        const QByteArray pdf = pdfAusgabe({modell, {}});
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Dokument, pdf, {}));
         QVERIFY(pdf.contains("/OutputIntents")); // the colour space PDF/A asks for
 

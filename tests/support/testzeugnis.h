@@ -7,14 +7,12 @@
 namespace velmora::test {
 
 // The reference as RTF on the base document's page, as the window writes Zeugnis.doc (without
-// a letterhead).
-inline Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
-                                       const AngezeigteVorschautexte& vorschautexte,
-                                       std::optional<std::string_view> basis) {
-    const std::optional<Basisdokument> zerlegt =
-        basis ? basisdokumentZerlegen(*basis) : std::nullopt;
-    return rtfDokument(zeugnismodell(daten, vorschautexte, zerlegt ? zerlegt->seite : Seite{}),
-                       zerlegt ? basis : std::nullopt);
+// a letterhead); on the built-in base without one. A base that is no RTF document throws.
+inline std::string zeugnisdokument(const Zeugnisdaten& daten,
+                                   const AngezeigteVorschautexte& vorschautexte,
+                                   std::optional<std::string_view> basis) {
+    const Basisdokument zerlegt = basis ? basisdokumentZerlegen(*basis).value() : eingebauteBasis();
+    return rtfDokument(zeugnismodell(daten, vorschautexte, zerlegt.seite), zerlegt);
 }
 
 // The initial inputs with every section graded (1 to 6 in turn, within its scale) and shown.
