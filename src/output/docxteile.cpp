@@ -113,7 +113,8 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
         beziehung("rId2", art + "numbering", "numbering.xml"),
         beziehung("rId3", art + "settings", "settings.xml"),
     };
-    const std::optional<Bild>& logo = modell.briefkopf.logo;
+    const Bild* logo =
+        modell.briefkopf && modell.briefkopf->logo ? &*modell.briefkopf->logo : nullptr;
     const std::string logoname =
         logo && logo->format == Bildformat::Jpeg ? "media/logo.jpeg" : "media/logo.png";
     if (logo) {

@@ -86,7 +86,7 @@ std::string rtfDokument(const Dokumentmodell& modell, const Basisdokument& basis
     rtf.reserve(basis.kopf.size() + basis.rumpf.size() + 8192);
     rtf += basis.kopf;
     rtf += "\\viewkind1\r\n";
-    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+    for (const Absatz& absatz : briefkopfAbsaetze(modell)) {
         absatzSchreiben(absatz, basis.arial, true, rtf);
     }
     // The reference ends without a paragraph mark; a base with a body of its own starts that

@@ -39,10 +39,9 @@ Qt::Alignment ausrichtung(Ausrichtung ausrichtung) {
     return Qt::AlignLeft;
 }
 
-QImage bildLesen(const Bild& bild) {
-    return QImage::fromData(reinterpret_cast<const uchar*>(bild.daten.data()),
-                            int(bild.daten.size()),
-                            bild.format == Bildformat::Png ? "PNG" : "JPEG");
+QImage entpackt(const Bild& bild) {
+    const QImage* fertig = std::any_cast<QImage>(&bild.entpackt);
+    return fertig ? *fertig : bildEntpacken(bild);
 }
 
 class Setzer {
@@ -102,7 +101,7 @@ private:
         const double frei = textbreite() - bild.breite;
         const double x = seite.links + (ausrichtung == Ausrichtung::Zentriert ? frei / 2 : 0);
         satz.seiten.back().bilder.push_back(
-            {QRectF(x, y, bild.breite, bild.hoehe), bildLesen(bild)});
+            {QRectF(x, y, bild.breite, bild.hoehe), entpackt(bild)});
         y += bild.hoehe;
     }
 
@@ -155,9 +154,15 @@ QString dokumenttext(std::string_view utf8) {
     return text;
 }
 
+QImage bildEntpacken(const Bild& bild) {
+    return QImage::fromData(reinterpret_cast<const uchar*>(bild.daten.data()),
+                            int(bild.daten.size()),
+                            bild.format == Bildformat::Png ? "PNG" : "JPEG");
+}
+
 Seitensatz seitensatz(const Dokumentmodell& modell) {
     Setzer setzer(modell.seite);
-    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+    for (const Absatz& absatz : briefkopfAbsaetze(modell)) {
         setzer.absatzSetzen(absatz);
     }
     for (const Absatz& absatz : modell.absaetze) {

@@ -10,7 +10,8 @@ namespace velmora {
 
 Ausgabegrundlage ausgabegrundlageLaden(Plattform& plattform) {
     auto basis = std::make_shared<const Basisdokument>(basisvorlageLaden(plattform));
-    Briefkopf kopf = briefkopf(plattform, firmenprofilLaden(plattform), basis->seite);
+    auto kopf = std::make_shared<const Briefkopf>(
+        briefkopf(plattform, firmenprofilLaden(plattform), basis->seite));
     return {std::move(basis), std::move(kopf)};
 }
 

@@ -22,7 +22,7 @@ struct Zeugnisausgabe {
 // and the letterhead of the company profile on that page.
 struct Ausgabegrundlage {
     std::shared_ptr<const Basisdokument> basis;
-    Briefkopf briefkopf;
+    std::shared_ptr<const Briefkopf> briefkopf;
 };
 
 // Reads the base document through the platform layer (the built-in page setup standing in,

@@ -101,8 +101,9 @@ TEST(Golden, KlartextUndDokumentWieGeschrieben) {
         const AngezeigteVorschautexte texte = komponierteVorschautexte(daten);
         Dokumentmodell modell = zeugnismodell(daten, texte);
         if (zustand.briefkopf) {
-            modell.briefkopf = {Bild{Bildformat::Jpeg, "\xff\xd8\x01", 2400, 1200},
-                                {"Zevuz {GmbH}", "Königsallee 1"}};
+            modell.briefkopf = std::make_shared<const Briefkopf>(
+                Briefkopf{Bild{Bildformat::Jpeg, "\xff\xd8\x01", 2400, 1200},
+                          {"Zevuz {GmbH}", "Königsallee 1"}});
         }
         const std::string pfad = std::string(VELMORA_GOLDEN "/") + zustand.name;
         if (!zustand.basis) {
