@@ -24,10 +24,10 @@ QByteArray ausgabe(const Zeugnisdaten& daten, Plattform& plattform) {
 } // namespace
 
 const std::array<Exportformat, 4> exportformate = {{
-    {"txt", "txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
-    {"rtf", "rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
-    {"pdf", "pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
-    {"docx", "docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
+    {"txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
+    {"rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
+    {"pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
+    {"docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
 }};
 
 const Exportformat* exportformat(QStringView name) {
