@@ -28,16 +28,13 @@ constexpr std::string_view ausrichtungswort(Ausrichtung ausrichtung) {
 }
 
 void bildSchreiben(const Bild& bild, std::string& rtf) {
-    constexpr char hexziffern[] = "0123456789abcdef";
     rtf += bild.format == Bildformat::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
     rtf += "\\picwgoal" + std::to_string(bild.breite) + "\\pichgoal" + std::to_string(bild.hoehe);
     for (std::size_t i = 0; i < bild.daten.size(); ++i) {
         if (i % 64 == 0) {
             rtf += "\r\n";
         }
-        const auto byte = static_cast<unsigned char>(bild.daten[i]);
-        rtf += hexziffern[byte >> 4];
-        rtf += hexziffern[byte & 0xF];
+        rtfHexAnhaengen(static_cast<unsigned char>(bild.daten[i]), rtf);
     }
     rtf += '}';
 }

@@ -28,6 +28,9 @@ enum class Ausrichtung { Links, Zentriert, Blocksatz };
 inline constexpr std::string_view aufzaehlungszeichen = "\u2022";
 inline constexpr int listeneinzug = 360;
 
+// Tab stops every half inch, as RTF has them without saying so.
+inline constexpr int tabulatorabstand = 720;
+
 // A stretch of text in one format. The plain text, which knows no paragraphs, follows each
 // run with its own number of line breaks (CR LF).
 struct Lauf {

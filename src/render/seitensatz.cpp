@@ -9,9 +9,6 @@ namespace velmora {
 
 namespace {
 
-// Tab stops every half inch, as the RTF and the Word document have them.
-constexpr int tabulatorabstand = 720;
-
 // Laid out in twips: a font's pixel is a twip, so a point is 20 of them. Unhinted, with the
 // outline's own widths, the lines break alike at every resolution they are drawn at.
 QFont schrift(const Zeichenformat& format) {
