@@ -1,10 +1,10 @@
 // The outputs of a fully graded reference, and writing the document to disk as the export
 // does: a new file, never replacing one.
-#include "compose/komposition.h"
 #include "output/docxdokument.h"
 #include "output/dokument.h"
 #include "output/klartext.h"
 #include "platform/dateischicht.h"
+#include "support/datentabelle.h"
 #include "support/testzeugnis.h"
 
 #include <QDir>
@@ -28,10 +28,7 @@ struct Zeugnis {
             daten.bereich(bereich).note = 2;
             daten.bereich(bereich).anzeige = anzeigeAn;
         }
-        const Vorschautexte komponiert = alleVorschautexte(daten);
-        for (int i = 0; i < anzahlBereiche; ++i) {
-            texte[i] = komponiert[i].value_or("");
-        }
+        texte = komponierteVorschautexte(daten);
     }
 };
 
@@ -59,12 +56,11 @@ BENCHMARK(KlartextMitAufgaben);
 
 void DokumentMitBasis(benchmark::State& state) {
     const Zeugnis zeugnis;
-    QFile basis(QStringLiteral(VELMORA_TEMP_DOC));
-    if (!basis.open(QIODevice::ReadOnly)) {
+    const std::string inhalt = test::dateiinhalt(VELMORA_TEMP_DOC);
+    if (inhalt.empty()) {
         state.SkipWithError("no temp.doc");
         return;
     }
-    const std::string inhalt = basis.readAll().toStdString();
     for (auto _ : state) {
         benchmark::DoNotOptimize(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, inhalt));
     }
@@ -83,7 +79,7 @@ BENCHMARK(Docx)->Unit(benchmark::kMicrosecond);
 void DokumentSchreiben(benchmark::State& state) {
     const Zeugnis zeugnis;
     const QByteArray rtf =
-        QByteArray::fromStdString(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, {}).rtf);
+        QByteArray::fromStdString(test::zeugnisdokument(zeugnis.daten, zeugnis.texte, {}));
     QTemporaryDir ordner;
     const QString pfad = QDir(ordner.path()).filePath(QStringLiteral("Zeugnis.doc"));
     for (auto _ : state) {

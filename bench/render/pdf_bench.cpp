@@ -26,9 +26,23 @@ Zeugnisdaten vollesZeugnis() {
     return daten;
 }
 
-void PdfZeugnis(benchmark::State& state) {
+Dokumentmodell vollesModell() {
     const Zeugnisdaten daten = vollesZeugnis();
-    const Zeugnisausgabe ausgabe{zeugnismodell(daten, test::komponierteVorschauen(daten)), {}};
+    return zeugnismodell(daten, komponierteVorschautexte(daten));
+}
+
+// What Qt writes when it prints a text document to PDF on A4.
+QByteArray pdfVonQt(QTextDocument& dokument) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    dokument.print(&pdf);
+    return puffer.data();
+}
+
+void PdfZeugnis(benchmark::State& state) {
+    const Zeugnisausgabe ausgabe{vollesModell(), {}};
     for (auto _ : state) {
         benchmark::DoNotOptimize(pdfAusgabe(ausgabe));
     }
@@ -38,17 +52,11 @@ BENCHMARK(PdfZeugnis)->Unit(benchmark::kMillisecond);
 // The clipboard text of the same reference, in Arial 10 pt on A4, as Qt prints any text.
 void PdfTextdokument(benchmark::State& state) {
     const Zeugnisdaten daten = vollesZeugnis();
-    const QString text =
-        QString::fromStdString(klartext(daten, test::komponierteVorschauen(daten)));
+    const QString text = QString::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
     for (auto _ : state) {
-        QBuffer puffer;
-        puffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&puffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
         QTextDocument dokument(text);
         dokument.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
-        dokument.print(&pdf);
-        benchmark::DoNotOptimize(puffer.data());
+        benchmark::DoNotOptimize(pdfVonQt(dokument));
     }
 }
 BENCHMARK(PdfTextdokument)->Unit(benchmark::kMillisecond);
@@ -56,13 +64,8 @@ BENCHMARK(PdfTextdokument)->Unit(benchmark::kMillisecond);
 // The same paragraphs with their formats, the way Qt prints rich text: as many faces to embed
 // (regular, bold, italic) as the reference's PDF has.
 void PdfTextdokumentMitFormaten(benchmark::State& state) {
-    const Zeugnisdaten daten = vollesZeugnis();
-    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    const Dokumentmodell modell = vollesModell();
     for (auto _ : state) {
-        QBuffer puffer;
-        puffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&puffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
         QTextDocument dokument;
         QTextCursor schreiber(&dokument);
         for (const Absatz& absatz : modell.absaetze) {
@@ -79,15 +82,13 @@ void PdfTextdokumentMitFormaten(benchmark::State& state) {
                 schreiber.insertText(QString::fromStdString(lauf.text), zeichen);
             }
         }
-        dokument.print(&pdf);
-        benchmark::DoNotOptimize(puffer.data());
+        benchmark::DoNotOptimize(pdfVonQt(dokument));
     }
 }
 BENCHMARK(PdfTextdokumentMitFormaten)->Unit(benchmark::kMillisecond);
 
 void Seitensatz(benchmark::State& state) {
-    const Zeugnisdaten daten = vollesZeugnis();
-    const Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
+    const Dokumentmodell modell = vollesModell();
     for (auto _ : state) {
         benchmark::DoNotOptimize(seitensatz(modell));
     }

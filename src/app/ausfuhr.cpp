@@ -42,7 +42,7 @@ Ausfuhrergebnis exportieren(const Aufruf& aufruf, Plattform& plattform) {
         }
         return {0, (*aufruf.ausgabe + QLatin1Char('\n')).toUtf8()};
     }
-    const Ablage ablage = imDokumentenordnerAblegen(plattform, inhalt, aufruf.format->endung);
+    const Ablage ablage = imDokumentenordnerAblegen(plattform, inhalt, aufruf.format->name);
     if (!ablage.pfad) {
         return fehler(plattform, QString::fromStdString(ablage.fehler));
     }

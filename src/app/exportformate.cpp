@@ -1,7 +1,7 @@
 #include "app/exportformate.h"
 
-#include "compose/komposition.h"
 #include "output/klartext.h"
+#include "output/zeugnisaufbau.h"
 #include "render/pdfausgabe.h"
 #include "render/zeugnisausgabe.h"
 
@@ -10,17 +10,6 @@
 namespace velmora {
 
 namespace {
-
-// What the preview labels show once the window has composed them: a section without a grade
-// shows nothing.
-AngezeigteVorschautexte komponierteVorschautexte(const Zeugnisdaten& daten) {
-    const Vorschautexte komponiert = alleVorschautexte(daten);
-    AngezeigteVorschautexte texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        texte[i] = komponiert[i].value_or(std::string());
-    }
-    return texte;
-}
 
 QByteArray zwischenablagetext(const Zeugnisdaten& daten, Plattform&) {
     return QByteArray::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
@@ -35,10 +24,10 @@ QByteArray ausgabe(const Zeugnisdaten& daten, Plattform& plattform) {
 } // namespace
 
 const std::array<Exportformat, 4> exportformate = {{
-    {"txt", "txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
-    {"rtf", "rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
-    {"pdf", "pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
-    {"docx", "docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
+    {"txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
+    {"rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
+    {"pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
+    {"docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
 }};
 
 const Exportformat* exportformat(QStringView name) {

@@ -14,8 +14,7 @@ class Plattform;
 
 // A format the command line exports a reference in, as the window would produce it.
 struct Exportformat {
-    std::string_view name;         // after --export
-    std::string_view endung;       // of the file in the documents folder: Zeugnis.<endung>
+    std::string_view name;         // after --export; the file's ending: Zeugnis.<name>
     std::string_view beschreibung; // for --help
     bool mitSchriften;             // laid out with fonts: needs Qt's GUI, without a display
     // The previews are composed from the grades, as the window composes them.

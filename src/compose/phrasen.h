@@ -82,6 +82,6 @@ consteval Phrase::Phrase(std::string_view vorlage) {
 
 // The phrase of a section for a grade in the library of the kind, or nullptr when the grade
 // has none.
-const Phrase* phrase(int bereich, int note, Zeugnisart art = Zeugnisart::Endzeugnis);
+const Phrase* phrase(int bereich, int note, Zeugnisart art);
 
 } // namespace velmora

@@ -1,6 +1,22 @@
 #include "compose/zeugnisdaten.h"
 
+#include "encoding/zeichensatz.h"
+
+#include <algorithm>
+
 namespace velmora {
+
+namespace {
+
+// White space as Unicode counts it (the characters of Zs, Zl and Zp, tab to carriage return,
+// NEL).
+constexpr bool leerraum(char32_t c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+} // namespace
 
 const std::array<Eingabefeld, anzahlEingaben> eingabefelder = {{
     {Eingabe::Vorname, "Vorname", "Hans", false},
@@ -14,6 +30,20 @@ const std::array<Eingabefeld, anzahlEingaben> eingabefelder = {{
     {Eingabe::Austrittsdatum, "Austrittsdatum", "30.06.2003", true},
     {Eingabe::Datum, ",", "30.06.2003", true},
 }};
+
+bool leer(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (!leerraum(naechsterCodepunkt(text, pos))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Aufgaben::eingetragen() const {
+    return !std::ranges::all_of(liste, leer);
+}
 
 Zeugnisdaten anfangsdaten() {
     Zeugnisdaten daten;

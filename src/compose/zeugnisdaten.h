@@ -74,6 +74,9 @@ constexpr std::size_t artIndex(Zeugnisart art) {
     return static_cast<std::size_t>(art);
 }
 
+// Nothing but white space, as Unicode counts it: an entry the user left blank.
+bool leer(std::string_view text);
+
 // What the employee did: the department named in the tasks sentence, the tasks one per
 // entry, and a paragraph of achievements. All empty: the reference keeps its placeholders.
 struct Aufgaben {
@@ -82,6 +85,9 @@ struct Aufgaben {
     std::string erfolge;
 
     bool operator==(const Aufgaben&) const = default;
+    // A task that is not blank: the reference lists the tasks instead of the draft's examples
+    // and placeholders.
+    bool eingetragen() const;
 };
 
 // Who signs: the name typed below the signature line, the function, and "", "i. V." or

@@ -15,13 +15,14 @@ std::string pfadIn(std::string_view ordner, const std::string& name) {
     return pfad + name;
 }
 
-} // namespace
-
+// "Zeugnis.doc" for the first, "Zeugnis (2).doc" for the second, and so on.
 std::string zeugnisdateiname(int nummer, std::string_view endung) {
     const std::string name =
         nummer <= 1 ? std::string("Zeugnis") : "Zeugnis (" + std::to_string(nummer) + ")";
     return name + "." + std::string(endung);
 }
+
+} // namespace
 
 Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen,
                       std::string_view endung) {

@@ -16,17 +16,14 @@ struct Anlegeergebnis {
 // Creates the file at the path with the document in it, never replacing one that exists.
 using DateiAnlegen = std::function<Anlegeergebnis(const std::string& pfad)>;
 
-// "Zeugnis.doc" for the first, "Zeugnis (2).doc" for the second, and so on; another ending
-// for the other formats ("Zeugnis (2).txt").
-std::string zeugnisdateiname(int nummer, std::string_view endung = "doc");
-
 struct Ablage {
     std::optional<std::string> pfad; // the file written
     std::string fehler;              // else why not, in words for the user
 };
 
-// Saves the document in the folder under the first free name; an existing file is never
-// replaced, since the user may have edited it.
+// Saves the document in the folder under the first free name ("Zeugnis.doc", "Zeugnis (2).doc"
+// and so on, with the format's ending); an existing file is never replaced, since the user may
+// have edited it.
 Ablage zeugnisAblegen(std::string_view ordner, const DateiAnlegen& anlegen,
                       std::string_view endung = "doc");
 

@@ -366,4 +366,9 @@ std::optional<Basisdokument> basisdokumentZerlegen(std::string_view rtf) {
     return basis;
 }
 
+const Basisdokument& eingebauteBasis() {
+    static const Basisdokument basis = *basisdokumentZerlegen(eingebautesBasisdokument);
+    return basis;
+}
+
 } // namespace velmora

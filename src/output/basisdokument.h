@@ -25,4 +25,7 @@ std::optional<Basisdokument> basisdokumentZerlegen(std::string_view rtf);
 // 2.5 cm, no text. The shipped temp.doc holds the same.
 extern const std::string_view eingebautesBasisdokument;
 
+// The built-in base taken apart, once for the program's run.
+const Basisdokument& eingebauteBasis();
+
 } // namespace velmora

@@ -136,7 +136,7 @@ std::string docxHaupttext(const Dokumentmodell& modell) {
            " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\""
            " xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\""
            " xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>";
-    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+    for (const Absatz& absatz : briefkopfAbsaetze(modell)) {
         absatzSchreiben(absatz, xml);
     }
     for (const Absatz& absatz : modell.absaetze) {

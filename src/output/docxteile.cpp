@@ -88,10 +88,12 @@ std::string nummerierung() {
            "<w:num w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>";
 }
 
-// Tab stops every half inch, as RTF has them, and the layout of the current Word.
-constexpr std::string_view einstellungen =
-    "<w:defaultTabStop w:val=\"720\"/><w:compat><w:compatSetting w:name=\"compatibilityMode\" "
-    "w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>";
+// Tab stops as in the RTF, and the layout of the current Word.
+std::string einstellungen() {
+    return "<w:defaultTabStop w:val=\"" + std::to_string(tabulatorabstand) +
+           "\"/><w:compat><w:compatSetting w:name=\"compatibilityMode\" "
+           "w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>";
+}
 
 std::string eigenschaften(const Dokumentmodell& modell) {
     std::string xml(docxXmlKopf);
@@ -113,7 +115,8 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
         beziehung("rId2", art + "numbering", "numbering.xml"),
         beziehung("rId3", art + "settings", "settings.xml"),
     };
-    const std::optional<Bild>& logo = modell.briefkopf.logo;
+    const Bild* logo =
+        modell.briefkopf && modell.briefkopf->logo ? &*modell.briefkopf->logo : nullptr;
     const std::string logoname =
         logo && logo->format == Bildformat::Jpeg ? "media/logo.jpeg" : "media/logo.png";
     if (logo) {
@@ -131,7 +134,7 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
         {"word/_rels/document.xml.rels", beziehungen(verweise)},
         {"word/styles.xml", wTeil("styles", formatvorlagen())},
         {"word/numbering.xml", wTeil("numbering", nummerierung())},
-        {"word/settings.xml", wTeil("settings", einstellungen)},
+        {"word/settings.xml", wTeil("settings", einstellungen())},
         {"docProps/core.xml", eigenschaften(modell)},
     };
     if (logo) {

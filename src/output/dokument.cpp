@@ -1,6 +1,5 @@
 #include "output/dokument.h"
 
-#include "output/basisdokument.h"
 #include "output/rtftext.h"
 
 namespace velmora {
@@ -29,16 +28,13 @@ constexpr std::string_view ausrichtungswort(Ausrichtung ausrichtung) {
 }
 
 void bildSchreiben(const Bild& bild, std::string& rtf) {
-    constexpr char hexziffern[] = "0123456789abcdef";
     rtf += bild.format == Bildformat::Png ? "{\\pict\\pngblip" : "{\\pict\\jpegblip";
     rtf += "\\picwgoal" + std::to_string(bild.breite) + "\\pichgoal" + std::to_string(bild.hoehe);
     for (std::size_t i = 0; i < bild.daten.size(); ++i) {
         if (i % 64 == 0) {
             rtf += "\r\n";
         }
-        const auto byte = static_cast<unsigned char>(bild.daten[i]);
-        rtf += hexziffern[byte >> 4];
-        rtf += hexziffern[byte & 0xF];
+        rtfHexAnhaengen(static_cast<unsigned char>(bild.daten[i]), rtf);
     }
     rtf += '}';
 }
@@ -80,12 +76,14 @@ void absatzSchreiben(const Absatz& absatz, int arial, bool mitMarke, std::string
     }
 }
 
-std::string schreiben(const Dokumentmodell& modell, const Basisdokument& basis) {
+} // namespace
+
+std::string rtfDokument(const Dokumentmodell& modell, const Basisdokument& basis) {
     std::string rtf;
     rtf.reserve(basis.kopf.size() + basis.rumpf.size() + 8192);
     rtf += basis.kopf;
     rtf += "\\viewkind1\r\n";
-    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+    for (const Absatz& absatz : briefkopfAbsaetze(modell)) {
         absatzSchreiben(absatz, basis.arial, true, rtf);
     }
     // The reference ends without a paragraph mark; a base with a body of its own starts that
@@ -96,23 +94,6 @@ std::string schreiben(const Dokumentmodell& modell, const Basisdokument& basis) 
     }
     rtf += basis.rumpf;
     return rtf;
-}
-
-// The base taken apart, or the built-in page setup in its place.
-std::pair<Basisdokument, bool> basisOderEingebaut(std::optional<std::string_view> basis) {
-    if (basis) {
-        if (std::optional<Basisdokument> zerlegt = basisdokumentZerlegen(*basis)) {
-            return {std::move(*zerlegt), true};
-        }
-    }
-    return {*basisdokumentZerlegen(eingebautesBasisdokument), false};
-}
-
-} // namespace
-
-Zeugnisdokument rtfDokument(const Dokumentmodell& modell, std::optional<std::string_view> basis) {
-    const auto [zerlegt, verwendet] = basisOderEingebaut(basis);
-    return {schreiben(modell, zerlegt), verwendet};
 }
 
 } // namespace velmora

@@ -2,9 +2,13 @@
 
 namespace velmora {
 
-std::vector<Absatz> briefkopfAbsaetze(const Briefkopf& briefkopf) {
+std::vector<Absatz> briefkopfAbsaetze(const Dokumentmodell& modell) {
     constexpr Zeichenformat klein{.halbpunkte = 18};
     std::vector<Absatz> absaetze;
+    if (!modell.briefkopf) {
+        return absaetze;
+    }
+    const Briefkopf& briefkopf = *modell.briefkopf;
     if (briefkopf.logo) {
         absaetze.push_back(
             {.ausrichtung = Ausrichtung::Zentriert, .marke = klein, .bild = &*briefkopf.logo});

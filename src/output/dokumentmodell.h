@@ -1,5 +1,7 @@
 #pragma once
 
+#include <any>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +20,6 @@ struct Zeichenformat {
     bool kursiv = false;
     int halbpunkte = 20; // the size in half points
     int breite = 100;    // the character width in percent
-
-    bool operator==(const Zeichenformat&) const = default;
 };
 
 enum class Ausrichtung { Links, Zentriert, Blocksatz };
@@ -27,6 +27,9 @@ enum class Ausrichtung { Links, Zentriert, Blocksatz };
 // An item of a bulleted list in a document: the bullet hangs this far left of its text.
 inline constexpr std::string_view aufzaehlungszeichen = "\u2022";
 inline constexpr int listeneinzug = 360;
+
+// Tab stops every half inch, as RTF has them without saying so.
+inline constexpr int tabulatorabstand = 720;
 
 // A stretch of text in one format. The plain text, which knows no paragraphs, follows each
 // run with its own number of line breaks (CR LF).
@@ -44,6 +47,9 @@ struct Bild {
     std::string daten{};
     int breite = 0;
     int hoehe = 0;
+    // The bytes decoded by the layer that lays out pages, so that it decodes them once and not
+    // at every layout; empty until then, and never looked into here.
+    std::any entpackt{};
 };
 
 struct Absatz {
@@ -77,13 +83,14 @@ struct Dokumentmodell {
     std::string titel{};
     std::string verfasser{};
     Seite seite{};
-    Briefkopf briefkopf{};
+    // Shared by the documents of every reference: a new document never copies the logo.
+    std::shared_ptr<const Briefkopf> briefkopf{};
     std::vector<Absatz> absaetze{};
 };
 
 // The letterhead as the documents set it above the reference: the logo and the address
-// lines centred, the lines small, an empty paragraph after them. Nothing when it is empty.
-// The paragraphs point into `briefkopf`.
-std::vector<Absatz> briefkopfAbsaetze(const Briefkopf& briefkopf);
+// lines centred, the lines small, an empty paragraph after them. Nothing when there is none
+// or it is empty. The paragraphs point into the model's letterhead.
+std::vector<Absatz> briefkopfAbsaetze(const Dokumentmodell& modell);
 
 } // namespace velmora

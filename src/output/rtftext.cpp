@@ -9,8 +9,6 @@ namespace velmora {
 
 namespace {
 
-constexpr char hexziffern[] = "0123456789abcdef";
-
 // One UTF-16 unit as RTF writes it: a signed 16-bit number, then the fallback.
 void einheitAnhaengen(char32_t einheit, std::string_view ersatz, std::string& ziel) {
     ziel += "\\u";
@@ -35,8 +33,9 @@ void rtfTextAnhaengen(std::string_view utf8, std::string& ziel) {
             einheitAnhaengen(0xD800 + (v >> 10), "?", ziel);
             einheitAnhaengen(0xDC00 + (v & 0x3FF), "?", ziel);
         } else if (const auto byte = windows1252Byte(c); byte && *byte >= 0x80) {
-            const char ersatz[] = {'\\', '\'', hexziffern[*byte >> 4], hexziffern[*byte & 0xF]};
-            einheitAnhaengen(c, std::string_view(ersatz, sizeof ersatz), ziel);
+            std::string ersatz = "\\'";
+            rtfHexAnhaengen(*byte, ersatz);
+            einheitAnhaengen(c, ersatz, ziel);
         } else {
             einheitAnhaengen(c, "?", ziel);
         }

@@ -11,4 +11,12 @@ namespace velmora {
 // for older readers. Expects \uc1 in effect.
 void rtfTextAnhaengen(std::string_view utf8, std::string& ziel);
 
+// A byte as RTF writes it in hex (a character's code page byte, a picture): two lowercase
+// digits.
+inline void rtfHexAnhaengen(unsigned char byte, std::string& ziel) {
+    constexpr char ziffern[] = "0123456789abcdef";
+    ziel += ziffern[byte >> 4];
+    ziel += ziffern[byte & 0xF];
+}
+
 } // namespace velmora

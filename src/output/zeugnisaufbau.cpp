@@ -3,7 +3,6 @@
 #include "compose/anredeformen.h"
 #include "compose/komposition.h"
 #include "compose/kopfsaetze.h"
-#include "encoding/zeichensatz.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -133,24 +132,6 @@ constexpr std::array<Baustein, 31> bausteine = {{
     fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz),
 }};
 
-// White space as Unicode counts it, the same the window's check trims.
-constexpr bool leerraum(char32_t c) {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-           c == 0x205F || c == 0x3000;
-}
-
-// Nothing but white space: an entry the user left blank.
-bool leer(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!leerraum(naechsterCodepunkt(text, pos))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The achievements are one paragraph: each line break typed into their box (CR LF, CR, LF,
 // a line or paragraph separator) becomes one blank.
 std::string einzeilig(std::string_view text) {
@@ -173,10 +154,11 @@ std::string einzeilig(std::string_view text) {
 
 // The conditions that hold for a reference, a bit each; whether a section is shown is asked
 // piece by piece.
-std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten, bool mitAufgaben) {
+std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten) {
     const auto bit = [](Bedingung b, bool gilt) {
         return gilt ? std::uint32_t{1} << static_cast<int>(b) : 0;
     };
+    const bool mitAufgaben = daten.aufgaben.eingetragen();
     const bool imBereich = !daten.aufgaben.bereich.empty();
     return bit(Immer, true) | bit(MitGeburtsangaben, daten.geburtsangaben) |
            bit(OhneGeburtsangaben, !daten.geburtsangaben) | bit(OhneAufgaben, !mitAufgaben) |
@@ -275,6 +257,15 @@ std::string titel(const Zeugnisdaten& daten) {
 
 } // namespace
 
+AngezeigteVorschautexte komponierteVorschautexte(const Zeugnisdaten& daten) {
+    const Vorschautexte komponiert = alleVorschautexte(daten);
+    AngezeigteVorschautexte texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        texte[i] = komponiert[i].value_or(std::string());
+    }
+    return texte;
+}
+
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite) {
     Quellen quellen{daten, Anredeformen::fuer(daten.geschlecht), vorschautexte, {}};
@@ -283,7 +274,7 @@ Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
             quellen.aufgaben.push_back(&aufgabe);
         }
     }
-    const std::uint32_t gelten = geltendeBedingungen(daten, !quellen.aufgaben.empty());
+    const std::uint32_t gelten = geltendeBedingungen(daten);
     Dokumentmodell modell{titel(daten), daten.text(Eingabe::Firma), seite, {}, {}};
     modell.absaetze.reserve(48 + quellen.aufgaben.size());
     Absatzfolge folge(modell.absaetze);

@@ -1,6 +1,7 @@
 #include "render/briefkopf.h"
 
 #include "platform/plattform.h"
+#include "render/seitensatz.h"
 #include "storage/jsonleser.h"
 
 #include <QBuffer>
@@ -88,6 +89,7 @@ Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seit
     if (const std::optional<Logo> logo = logoLesen(plattform, pfad, Dateiart::Eigen, fehler)) {
         const auto [breite, hoehe] = logogroesse(logo->pixel, seite);
         kopf.logo = Bild{logo->format, logo->daten.toStdString(), breite, hoehe};
+        kopf.logo->entpackt = bildEntpacken(*kopf.logo);
     } else {
         plattform.protokoll(
             QStringLiteral("Das Logo „%1“ bleibt aus dem Briefkopf weg: %2").arg(pfad, fehler));

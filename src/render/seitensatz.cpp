@@ -9,9 +9,6 @@ namespace velmora {
 
 namespace {
 
-// Tab stops every half inch, as the RTF and the Word document have them.
-constexpr int tabulatorabstand = 720;
-
 // Laid out in twips: a font's pixel is a twip, so a point is 20 of them. Unhinted, with the
 // outline's own widths, the lines break alike at every resolution they are drawn at.
 QFont schrift(const Zeichenformat& format) {
@@ -39,10 +36,9 @@ Qt::Alignment ausrichtung(Ausrichtung ausrichtung) {
     return Qt::AlignLeft;
 }
 
-QImage bildLesen(const Bild& bild) {
-    return QImage::fromData(reinterpret_cast<const uchar*>(bild.daten.data()),
-                            int(bild.daten.size()),
-                            bild.format == Bildformat::Png ? "PNG" : "JPEG");
+QImage entpackt(const Bild& bild) {
+    const QImage* fertig = std::any_cast<QImage>(&bild.entpackt);
+    return fertig ? *fertig : bildEntpacken(bild);
 }
 
 class Setzer {
@@ -102,7 +98,7 @@ private:
         const double frei = textbreite() - bild.breite;
         const double x = seite.links + (ausrichtung == Ausrichtung::Zentriert ? frei / 2 : 0);
         satz.seiten.back().bilder.push_back(
-            {QRectF(x, y, bild.breite, bild.hoehe), bildLesen(bild)});
+            {QRectF(x, y, bild.breite, bild.hoehe), entpackt(bild)});
         y += bild.hoehe;
     }
 
@@ -155,9 +151,15 @@ QString dokumenttext(std::string_view utf8) {
     return text;
 }
 
+QImage bildEntpacken(const Bild& bild) {
+    return QImage::fromData(reinterpret_cast<const uchar*>(bild.daten.data()),
+                            int(bild.daten.size()),
+                            bild.format == Bildformat::Png ? "PNG" : "JPEG");
+}
+
 Seitensatz seitensatz(const Dokumentmodell& modell) {
     Setzer setzer(modell.seite);
-    for (const Absatz& absatz : briefkopfAbsaetze(modell.briefkopf)) {
+    for (const Absatz& absatz : briefkopfAbsaetze(modell)) {
         setzer.absatzSetzen(absatz);
     }
     for (const Absatz& absatz : modell.absaetze) {

@@ -39,4 +39,8 @@ Seitensatz seitensatz(const Dokumentmodell& modell);
 // A run's text as the documents keep it: a tab stays, other control characters go.
 QString dokumenttext(std::string_view utf8);
 
+// A picture's bytes decoded as the pages draw it; kept in the picture's `entpackt`, the
+// layout takes it from there instead of decoding the bytes again.
+QImage bildEntpacken(const Bild& bild);
+
 } // namespace velmora

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "output/basisdokument.h"
 #include "output/zeugnisaufbau.h"
 
 #include <QByteArray>
 
-#include <optional>
+#include <memory>
 
 namespace velmora {
 
@@ -14,19 +15,19 @@ class Plattform;
 // (with the letterhead of the company profile), and the base itself for the RTF.
 struct Zeugnisausgabe {
     Dokumentmodell modell;
-    std::optional<QByteArray> basis;
+    std::shared_ptr<const Basisdokument> basis;
 };
 
-// What the documents of every reference share: the base document with its page, and the
-// letterhead of the company profile on that page.
+// What the documents of every reference share: the base document, whose page they all take,
+// and the letterhead of the company profile on that page.
 struct Ausgabegrundlage {
-    std::optional<QByteArray> basis;
-    Seite seite;
-    Briefkopf briefkopf;
+    std::shared_ptr<const Basisdokument> basis;
+    std::shared_ptr<const Briefkopf> briefkopf;
 };
 
-// Reads the base document through the platform layer (a note on standard error when the
-// built-in page setup stands in) and the letterhead from the company profile.
+// Reads the base document through the platform layer (the built-in page setup standing in,
+// with a note on standard error, when it cannot be used) and the letterhead from the company
+// profile.
 Ausgabegrundlage ausgabegrundlageLaden(Plattform& plattform);
 
 // The document of the inputs and the previews as they stand, on that ground.

@@ -80,13 +80,12 @@ public:
     // Entry `index` of the list `name` of this object as an object to read on.
     std::optional<Jsonleser> eintrag(const char* name, const QJsonArray& liste, qsizetype index);
 
+private:
     // Notes that the member is there but not what the format asks: "„note“ muss … sein."
     void falsch(const QString& name, const QString& erwartet);
     void falsch(const char* name, const QString& erwartet) {
         falsch(QLatin1String(name), erwartet);
     }
-
-private:
     static QString einesVon(const QStringList& moeglich);
     QString pfad(const QString& name) const;
     std::optional<QStringList> textliste(const char* name);

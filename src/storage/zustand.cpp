@@ -27,8 +27,7 @@ QByteArray zustandSchreiben(const Zustand& zustand) {
     QJsonObject objekt;
     zusatzSchreiben(zustand.zusatz, objekt);
     objekt[QStringLiteral("datei")] = zustand.offeneDatei;
-    objekt[QStringLiteral("zuletzt")] =
-        QJsonArray::fromStringList(zustand.zuletztGeoeffnet.mid(0, zuletztGeoeffneteDateien));
+    objekt[QStringLiteral("zuletzt")] = QJsonArray::fromStringList(zustand.zuletztGeoeffnet);
     if (zustand.obererReiter) {
         objekt[QStringLiteral("reiter")] = *zustand.obererReiter;
     }

@@ -2,6 +2,7 @@
 
 #include "compose/zeugnisdaten.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -33,5 +34,11 @@ inline constexpr std::array<Angabenfeld, anzahlEingaben> angabenfelder = {{
     {6, 1, 6, 240, 1005, 2415, 2880, 960, 1575},
     {9, 1, 24, 4560, 1080, 255, 4800, 960, 1095},
 }};
+
+// The page of the upper strip that holds the input's box.
+constexpr int reiterDerEingabe(Eingabe eingabe) {
+    return std::ranges::find(angabenfelder, static_cast<int>(eingabe), &Angabenfeld::eingabe)
+        ->seite;
+}
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "window/zeugnispruefung.h"
 
 #include "compose/bewertungsbereich.h"
+#include "window/angabenfelder.h"
 #include "window/datum.h"
 
 #include <QLocale>
@@ -31,10 +32,6 @@ Befund inAngaben(int reiter, const QString& text) {
     QString bereich = qtext(name);
     bereich.remove(QLatin1Char('&'));
     return {bereich, text, {obereLeiste, reiter}};
-}
-
-bool leer(const std::string& text) {
-    return QString::fromStdString(text).trimmed().isEmpty();
 }
 
 std::optional<int> gezeigteNote(const Zeugnisdaten& daten, int nummer) {
@@ -75,10 +72,8 @@ void ohneNote(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
 }
 
 void platzhalter(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
-    for (const std::string& aufgabe : daten.aufgaben.liste) {
-        if (!leer(aufgabe)) {
-            return;
-        }
+    if (daten.aufgaben.eingetragen()) {
+        return;
     }
     befunde.push_back(inAngaben(
         aufgabenReiter, QStringLiteral("Das Zeugnis enthält noch „Beispiel:“ und die Platzhalter "
@@ -90,19 +85,19 @@ void datumsfolge(const Zeugnisdaten& daten, QDate heute, std::vector<Befund>& be
     const auto datum = [&](Eingabe e) {
         return datumLesen(QString::fromStdString(daten.text(e)), heute);
     };
+    // A finding leads to the later date's box.
     struct Folge {
         Eingabe frueher;
         Eingabe spaeter;
         bool nurEndzeugnis;
-        int reiter;
         const char* text;
     };
     static constexpr Folge folgen[] = {
-        {Eingabe::Austrittsdatum, Eingabe::Datum, true, arbeitgeberReiter,
+        {Eingabe::Austrittsdatum, Eingabe::Datum, true,
          "Das Datum des Zeugnisses liegt vor dem Austrittsdatum."},
-        {Eingabe::Eintrittsdatum, Eingabe::Austrittsdatum, true, arbeitnehmerReiter,
+        {Eingabe::Eintrittsdatum, Eingabe::Austrittsdatum, true,
          "Das Austrittsdatum liegt vor dem Eintrittsdatum."},
-        {Eingabe::Geburtsdatum, Eingabe::Eintrittsdatum, false, arbeitnehmerReiter,
+        {Eingabe::Geburtsdatum, Eingabe::Eintrittsdatum, false,
          "Das Geburtsdatum liegt nach dem Eintrittsdatum."},
     };
     for (const Folge& folge : folgen) {
@@ -112,7 +107,8 @@ void datumsfolge(const Zeugnisdaten& daten, QDate heute, std::vector<Befund>& be
         const std::optional<QDate> frueher = datum(folge.frueher);
         const std::optional<QDate> spaeter = datum(folge.spaeter);
         if (frueher && spaeter && *spaeter < *frueher) {
-            befunde.push_back(inAngaben(folge.reiter, QString::fromUtf8(folge.text)));
+            befunde.push_back(
+                inAngaben(reiterDerEingabe(folge.spaeter), QString::fromUtf8(folge.text)));
         }
     }
 }
@@ -151,17 +147,17 @@ void notenPassen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
 void namenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     struct Pflichtfeld {
         Eingabe eingabe;
-        int reiter;
         const char* text;
     };
     static constexpr Pflichtfeld felder[] = {
-        {Eingabe::Name, arbeitnehmerReiter, "Der Name des Arbeitnehmers fehlt."},
-        {Eingabe::Vorname, arbeitnehmerReiter, "Der Vorname des Arbeitnehmers fehlt."},
-        {Eingabe::Firma, arbeitgeberReiter, "Der Arbeitgeber fehlt."},
+        {Eingabe::Name, "Der Name des Arbeitnehmers fehlt."},
+        {Eingabe::Vorname, "Der Vorname des Arbeitnehmers fehlt."},
+        {Eingabe::Firma, "Der Arbeitgeber fehlt."},
     };
     for (const Pflichtfeld& feld : felder) {
         if (leer(daten.text(feld.eingabe))) {
-            befunde.push_back(inAngaben(feld.reiter, QString::fromUtf8(feld.text)));
+            befunde.push_back(
+                inAngaben(reiterDerEingabe(feld.eingabe), QString::fromUtf8(feld.text)));
         }
     }
 }

@@ -19,10 +19,6 @@ struct Reiterziel {
     bool operator==(const Reiterziel&) const = default;
 };
 
-// The upper strip's tabs a finding can lead to (see also aufgabenReiter).
-inline constexpr int arbeitnehmerReiter = 0;
-inline constexpr int arbeitgeberReiter = 1;
-
 // One thing to look at before a reference goes out, with the section it concerns.
 struct Befund {
     QString bereich; // "Schlussformel", "Angaben zum Arbeitgeber", …

@@ -19,7 +19,7 @@ using namespace velmora;
 namespace {
 
 QByteArray text(const Zeugnisdaten& daten) {
-    return QByteArray::fromStdString(klartext(daten, test::komponierteVorschauen(daten)));
+    return QByteArray::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
 }
 
 QByteArray lesen(const QString& pfad) {
@@ -102,7 +102,7 @@ private slots:
             const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
             QCOMPARE(txt.ausgabe, text(daten));
             QCOMPARE(rtf.ausgabe.toStdString(),
-                     test::zeugnisdokument(daten, test::komponierteVorschauen(daten), basis).rtf);
+                     test::zeugnisdokument(daten, komponierteVorschautexte(daten), basis));
             QCOMPARE(txt.status + rtf.status, 0);
             QCOMPARE(txt.fehler + rtf.fehler, "");
         }

@@ -66,8 +66,9 @@ TEST(Docx, TeileWohlgeformtTextWieGetippt) {
     Zeugnisdaten daten = test::alleBewertet(frau);
     daten.text(Eingabe::Vorname) = "<b>&amp;\"O'Neil\" ]]> a\x01\x7f\xc2\x85\xff";
     daten.text(Eingabe::Firma) = "A & B <GmbH>";
-    Dokumentmodell modell = zeugnismodell(daten, test::komponierteVorschauen(daten));
-    modell.briefkopf = {Bild{Bildformat::Jpeg, "\xff\xd8 Bild", 1440, 720}, {"Zevuz GmbH"}};
+    Dokumentmodell modell = zeugnismodell(daten, komponierteVorschautexte(daten));
+    modell.briefkopf = std::make_shared<const Briefkopf>(
+        Briefkopf{Bild{Bildformat::Jpeg, "\xff\xd8 Bild", 1440, 720}, {"Zevuz GmbH"}});
     modell.absaetze.push_back({.laeufe = {{"Einkauf", {}, 1}}, .listenpunkt = true});
     const auto teile = entpacken(docxDokument(modell));
     std::string namen;

@@ -3,6 +3,7 @@
 // set on the page.
 #include "output/dokument.h"
 #include "render/briefkopf.h"
+#include "render/seitensatz.h"
 #include "render/zeugnisausgabe.h"
 #include "support/fakeplattform.h"
 #include "support/testbild.h"
@@ -59,20 +60,24 @@ private slots:
         }
     }
 
-    // Every document carries the profile's letterhead; without a profile, or with one that is
-    // broken or cannot be read, there is none and nobody is asked (only the last leaves a note).
+    // Every document carries the profile's letterhead, the page its logo as the file shows it;
+    // without a profile, or with one that is broken or cannot be read, there is none and nobody
+    // is asked (only the last leaves a note).
     void InJederAusgabe() {
         const Zeugnisdaten daten = anfangsdaten();
-        QCOMPARE(rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
-                 QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), {}).rtf));
+        QCOMPARE(
+            rtfAusgabe(zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {})),
+            QByteArray::fromStdString(rtfDokument(zeugnismodell(daten, {}), eingebauteBasis())));
         ablegen(firmenprofildateiname, "{\"briefkopf\": 7, \"firma\": [");
         QCOMPARE(firmenprofilLaden(*plattform), Firmenprofil());
 
         ablegen(firmenprofildateiname, firmenprofilSchreiben(profil("firmenlogo.png")));
         ablegen("firmenlogo.png", testbild(40, 20, "PNG"));
         const Zeugnisausgabe ausgabe = zeugnisausgabe(ausgabegrundlageLaden(*plattform), daten, {});
-        QCOMPARE(ausgabe.modell.briefkopf.zeilen, profil("").briefkopf);
+        QCOMPARE(ausgabe.modell.briefkopf->zeilen, profil("").briefkopf);
         QVERIFY(rtfAusgabe(ausgabe).contains("{\\pict\\pngblip\\picwgoal600\\pichgoal300"));
+        QCOMPARE(seitensatz(ausgabe.modell).seiten[0].bilder.at(0).bild,
+                 QImage::fromData(testbild(40, 20, "PNG")));
 
         // The notes so far are the base document's, which the test's program folder lacks.
         const QString notizen = plattform->protokolliert.join(' ');

@@ -22,7 +22,7 @@ namespace {
 // The words of every paragraph, the letterhead's first, a list item's bullet with them.
 QStringList woerter(const Dokumentmodell& modell) {
     QString text;
-    for (const std::vector<Absatz>& teil : {briefkopfAbsaetze(modell.briefkopf), modell.absaetze}) {
+    for (const std::vector<Absatz>& teil : {briefkopfAbsaetze(modell), modell.absaetze}) {
         for (const Absatz& absatz : teil) {
             text += absatz.listenpunkt ? QStringLiteral("\u2022 ") : QString();
             for (const Lauf& lauf : absatz.laeufe) {
@@ -44,7 +44,7 @@ Bild logo() {
 }
 
 Dokumentmodell modell(Zeugnisdaten daten) {
-    return zeugnismodell(daten, test::komponierteVorschauen(daten));
+    return zeugnismodell(daten, komponierteVorschautexte(daten));
 }
 
 } // namespace
@@ -76,7 +76,8 @@ private slots:
             ohne.text(eingabe).clear();
         }
         Dokumentmodell lang = modell(ohne);
-        lang.briefkopf = {logo(), {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"}};
+        lang.briefkopf = std::make_shared<const Briefkopf>(
+            Briefkopf{logo(), {"Zevuz GmbH", "Königsallee 1 · 40212 Düsseldorf"}});
         lang.absaetze.insert(
             lang.absaetze.begin() + 6, 30,
             {.laeufe = {{"Beratung der Kunden im Außendienst"}}, .listenpunkt = true});
@@ -85,7 +86,7 @@ private slots:
 
     void PopplerLiestZurueck() {
         QFETCH(Dokumentmodell, modell);
-        const QByteArray pdf = pdfAusgabe({modell, std::nullopt});
+        const QByteArray pdf = pdfAusgabe({modell, {}});
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Dokument, pdf, {}));
         QVERIFY(pdf.contains("/OutputIntents")); // the colour space PDF/A asks for
 

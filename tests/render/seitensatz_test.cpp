@@ -27,7 +27,8 @@ std::vector<QRectF> zeilen(const GesetzteSeite& seite) {
 }
 
 Seitensatz setzen(std::vector<Absatz> absaetze, Briefkopf briefkopf = {}) {
-    return seitensatz({.briefkopf = std::move(briefkopf), .absaetze = std::move(absaetze)});
+    return seitensatz({.briefkopf = std::make_shared<const Briefkopf>(std::move(briefkopf)),
+                       .absaetze = std::move(absaetze)});
 }
 
 } // namespace

@@ -1,31 +1,18 @@
 #pragma once
 
-#include "compose/komposition.h"
 #include "output/basisdokument.h"
 #include "output/dokument.h"
 #include "output/zeugnisaufbau.h"
 
 namespace velmora::test {
 
-// The previews as the window's labels hold them after a composition: empty where no grade.
-inline AngezeigteVorschautexte komponierteVorschauen(const Zeugnisdaten& daten) {
-    const Vorschautexte komponiert = alleVorschautexte(daten);
-    AngezeigteVorschautexte texte;
-    for (int i = 0; i < anzahlBereiche; ++i) {
-        texte[i] = komponiert[i].value_or("");
-    }
-    return texte;
-}
-
 // The reference as RTF on the base document's page, as the window writes Zeugnis.doc (without
-// a letterhead).
-inline Zeugnisdokument zeugnisdokument(const Zeugnisdaten& daten,
-                                       const AngezeigteVorschautexte& vorschautexte,
-                                       std::optional<std::string_view> basis) {
-    const std::optional<Basisdokument> zerlegt =
-        basis ? basisdokumentZerlegen(*basis) : std::nullopt;
-    return rtfDokument(zeugnismodell(daten, vorschautexte, zerlegt ? zerlegt->seite : Seite{}),
-                       zerlegt ? basis : std::nullopt);
+// a letterhead); on the built-in base without one. A base that is no RTF document throws.
+inline std::string zeugnisdokument(const Zeugnisdaten& daten,
+                                   const AngezeigteVorschautexte& vorschautexte,
+                                   std::optional<std::string_view> basis) {
+    const Basisdokument zerlegt = basis ? basisdokumentZerlegen(*basis).value() : eingebauteBasis();
+    return rtfDokument(zeugnismodell(daten, vorschautexte, zerlegt.seite), zerlegt);
 }
 
 // The initial inputs with every section graded (1 to 6 in turn, within its scale) and shown.

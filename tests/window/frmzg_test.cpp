@@ -38,7 +38,7 @@ private slots:
         }
         QTest::keyClick(anrede, Qt::Key_Down);
         QVERIFY(t->vorschauen()[0].starts_with("Frau Schmidt verfügt"));
-        QCOMPARE(t->vorschauen(), test::komponierteVorschauen(t->fenster->daten()));
+        QCOMPARE(t->vorschauen(), komponierteVorschautexte(t->fenster->daten()));
     }
 
     // Enter leaves a box as Tab does: a date box writes its date out, the previews are

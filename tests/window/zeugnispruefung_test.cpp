@@ -1,6 +1,7 @@
 // Each rule of the check before a reference goes out, found where it applies and silent where
 // it does not.
 #include "support/datentabelle.h"
+#include "window/angabenfelder.h"
 #include "window/zeugnispruefung.h"
 
 #include <QTest>
@@ -72,7 +73,7 @@ private slots:
         QCOMPARE(befunde.size(), 3u);
         QCOMPARE(befunde[0].ziel, (Reiterziel{untereLeiste, 3}));
         QCOMPARE(befunde[1].ziel, (Reiterziel{obereLeiste, aufgabenReiter}));
-        QCOMPARE(befunde[2].ziel, (Reiterziel{obereLeiste, arbeitgeberReiter}));
+        QCOMPARE(befunde[2].ziel, (Reiterziel{obereLeiste, reiterDerEingabe(Eingabe::Firma)}));
     }
 };
 
