@@ -45,10 +45,16 @@ bool frmzg::sicherungSchreiben() {
     stand.reiter = {reiter(untereLeiste), reiter(obereLeiste)};
     stand.offeneDatei = sitzung.offeneDatei;
     stand.geaendert = ungespeichert();
+    const QByteArray inhalt = wiederherstellungSchreiben(stand);
+    // A box left without a change would only sync the same bytes to the disk again.
+    if (inhalt == sitzung.gesichert) {
+        return true;
+    }
+    sitzung.gesichert.reset();
     QString fehler = keinOrdner;
-    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen,
-                                                   wiederherstellungSchreiben(stand), &fehler)) {
+    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen, inhalt, &fehler)) {
         sitzung.sicherungsfehler.clear();
+        sitzung.gesichert = inhalt;
         return true;
     }
     // Once per reason: the next change would only say it again.
@@ -102,6 +108,7 @@ bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt) {
         return sicherungSchreiben();
     }
     QString grund;
+    sitzung.gesichert.reset();
     if (sitzung.sichern &&
         !plattform.dateiLoeschen(eigeneDatei(wiederherstellungsdateiname), &grund)) {
         plattform.protokoll(QStringLiteral("Die Wiederherstellungsdatei konnte nicht gelöscht "
