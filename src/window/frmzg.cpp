@@ -170,7 +170,11 @@ void frmzg::artAnzeigen(Zeugnisart art) {
 }
 
 void frmzg::vorschau() {
-    const Vorschautexte texte = alleVorschautexte(daten());
+    komponieren(daten());
+}
+
+void frmzg::komponieren(const Zeugnisdaten& daten) {
+    const Vorschautexte texte = alleVorschautexte(daten);
     for (int i = 0; i < anzahlBereiche; ++i) {
         if (texte[i]) {
             lblVorschau[i]->textSetzen(QString::fromStdString(*texte[i]));
@@ -205,8 +209,7 @@ void frmzg::feldVerlassen(int index) {
             txtang[index]->setText(normalisiert);
         }
     }
-    vorschau();
-    emit geaendert();
+    aenderungVermerken(Vorschau::Neu);
 }
 
 void frmzg::eingabeAbschliessen() {

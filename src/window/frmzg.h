@@ -115,8 +115,9 @@ public:
     void dokumentZeigen(const QString& pfad);
 
 signals:
-    // The user changed something the window keeps: a box left, a grade, the gender, a flag,
-    // a tab, the tasks, the signature, the kind.
+    // The user changed the reference: a box left, a grade, the gender, a flag, the tasks, the
+    // signature, the kind. The previews, the title's marker and the recovery file have
+    // followed the change already.
     void geaendert();
     // A whole reference was put into the controls (opened, restored, begun anew).
     void inhaltGesetzt();
@@ -155,6 +156,8 @@ private:
     void drucken();
     void druckvorschau();
 
+    // The previews of the sections that have a grade, composed from `daten`.
+    void komponieren(const Zeugnisdaten& daten);
     // What leaving a text box does: a date box normalises its date, then all compose.
     void feldVerlassen(int index);
     // An output sees what the user sees: the box that has the focus is left first.
@@ -180,8 +183,13 @@ private:
     void zuletztGeoeffnetAufnehmen(const QString& pfad);
     void zuletztGeoeffnetAnzeigen();
     void titelAnzeigen();
-    // A change the user made: the title's marker and the recovery file follow it.
-    void aenderungVermerken();
+    // A change the user made, with the previews composed anew when it touches them: the
+    // title's marker and the recovery file follow it, then geaendert() tells the rest.
+    enum class Vorschau { Bleibt, Neu };
+    void aenderungVermerken(Vorschau vorschau);
+    // The title's marker and the recovery file for the reference as the controls hold it.
+    void festhalten(const Zeugnisdaten& jetzt);
+    bool ungespeichert(const Zeugnisdaten& jetzt) const;
 
     // The program's own files beyond the settings file (frmzgsichern.cpp): where one lies
     // (empty without a data folder), and its bytes, nothing when it is missing or cannot be
@@ -191,11 +199,12 @@ private:
     // Keeps the window's state in the recovery file once the start is done. False when it is
     // not kept, which the band says.
     bool sicherungSchreiben();
-    std::optional<QString> zustandSpeichern();
+    bool sicherungSchreiben(const Zeugnisdaten& jetzt);
+    std::optional<QString> zustandSpeichern(const Zeugnisdaten& jetzt);
     // The settings file and zustand.json; why each could not be saved.
-    QStringList alleSpeichern();
+    QStringList alleSpeichern(const Zeugnisdaten& jetzt);
     // The recovery file after the last save: removed, or kept with what was not saved.
-    bool sitzungAbschliessen(const QStringList& fehler, bool ungefragt);
+    bool sitzungAbschliessen(const QStringList& fehler, bool ungefragt, const Zeugnisdaten& jetzt);
 
     Plattform& plattform;
     Sitzung sitzung;

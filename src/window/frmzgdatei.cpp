@@ -67,8 +67,12 @@ void frmzg::dateimenueAufbauen() {
 }
 
 bool frmzg::ungespeichert() const {
+    return ungespeichert(daten());
+}
+
+bool frmzg::ungespeichert(const Zeugnisdaten& jetzt) const {
     return !sitzung.offeneDatei.isEmpty() &&
-           (!sitzung.gespeichert || *sitzung.gespeichert != daten());
+           (!sitzung.gespeichert || *sitzung.gespeichert != jetzt);
 }
 
 bool frmzg::aenderungenVerwahren() {
@@ -177,11 +181,12 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
 
 void frmzg::zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad) {
     datenSetzen(datei.daten);
+    const Zeugnisdaten jetzt = daten();
     sitzung.offeneDatei = pfad;
     sitzung.gelesen = datei.gelesen;
-    sitzung.gespeichert = daten();
+    sitzung.gespeichert = jetzt;
     titelAnzeigen();
-    sicherungSchreiben();
+    sicherungSchreiben(jetzt);
 }
 
 // The documents folder's "Zeugnisse", made when first needed; the documents folder itself when
@@ -230,7 +235,7 @@ bool frmzg::zeugnisSchreiben(const QString& pfad) {
     sitzung.gespeichert = jetzt;
     zuletztGeoeffnetAufnehmen(pfad);
     titelAnzeigen();
-    sicherungSchreiben();
+    sicherungSchreiben(jetzt);
     return true;
 }
 
@@ -260,9 +265,18 @@ void frmzg::titelAnzeigen() {
     setWindowModified(ungespeichert());
 }
 
-void frmzg::aenderungVermerken() {
-    setWindowModified(ungespeichert());
-    sicherungSchreiben();
+void frmzg::aenderungVermerken(Vorschau vorschau) {
+    const Zeugnisdaten jetzt = daten();
+    if (vorschau == Vorschau::Neu) {
+        komponieren(jetzt);
+    }
+    festhalten(jetzt);
+    emit geaendert();
+}
+
+void frmzg::festhalten(const Zeugnisdaten& jetzt) {
+    setWindowModified(ungespeichert(jetzt));
+    sicherungSchreiben(jetzt);
 }
 
 } // namespace velmora

@@ -41,7 +41,7 @@ void frmzg::uebergabeUebernehmen() {
     // Taken over once, never again over what the user types afterwards, even after a crash.
     sitzung.uebergabe = kennung;
     if (!schonUebernommen) {
-        zustandSpeichern();
+        zustandSpeichern(daten());
     }
     hinweisZeigen(QStringLiteral("Die Übergabedatei „%1“ wurde %2, lässt sich aber nicht löschen. "
                                  "Sie wird nicht noch einmal übernommen; bitte löschen Sie sie. %3")
