@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace velmora {
 
@@ -38,13 +39,17 @@ int frmzg::geschlecht() const {
 }
 
 void frmzg::geschlechtWaehlen(int index) {
-    if (index < keinGeschlecht || index >= cmbang->count()) {
-        return;
-    }
-    cmbang->setCurrentIndex(index);
-    if (index != keinGeschlecht) {
+    if (geschlechtStellen(index) && index != keinGeschlecht) {
         vorschau();
     }
+}
+
+bool frmzg::geschlechtStellen(int index) {
+    if (index < keinGeschlecht || index >= cmbang->count()) {
+        return false;
+    }
+    cmbang->setCurrentIndex(index);
+    return true;
 }
 
 QString frmzg::text(int index) const {
@@ -64,20 +69,26 @@ bool frmzg::knopfGewaehlt(int bereich, int knopf) const {
 }
 
 void frmzg::knopfSetzen(int bereich, int knopf, bool an) {
+    if (knopfStellen(bereich, knopf, an) && an) {
+        vorschau();
+    }
+}
+
+bool frmzg::knopfStellen(int bereich, int knopf, bool an) {
     QButtonGroup* gruppe = bereichGueltig(bereich) ? noten[bereich - 1] : nullptr;
     QAbstractButton* note = gruppe ? gruppe->button(knopf) : nullptr;
     if (!note) {
-        return;
+        return false;
     }
     if (an) {
         note->setChecked(true);
-        vorschau();
-        return;
+        return true;
     }
     // An exclusive group refuses to clear its chosen button.
     gruppe->setExclusive(false);
     note->setChecked(false);
     gruppe->setExclusive(true);
+    return true;
 }
 
 Qt::CheckState frmzg::anzeige(int bereich) const {
@@ -126,19 +137,24 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
     for (int i = 0; i < anzahlEingaben; ++i) {
         textSetzen(i, QString::fromStdString(daten.texte[i]));
     }
-    geschlechtWaehlen(daten.geschlecht);
+    geschlechtStellen(daten.geschlecht);
     unterschriftfelder->geburtsangabenSetzen(daten.geburtsangaben);
     aufgabenfelder->setzen(daten.aufgaben);
     unterschriftfelder->unterzeichnerSetzen(daten.unterzeichner);
-    artSetzen(daten.art);
+    if (daten.art != art()) {
+        // Shown here, composed below with all the rest.
+        const QSignalBlocker still(unterschriftfelder);
+        unterschriftfelder->artSetzen(daten.art);
+        artAnzeigen(daten.art);
+    }
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
         const Bereichsangaben& angaben = daten.bereich(bereich);
         anzeigeSetzen(bereich, haekchen(angaben.anzeige));
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
-            knopfSetzen(bereich, angaben.note - 1, true);
+            knopfStellen(bereich, angaben.note - 1, true);
         } else {
             for (int knopf = 0; knopf < bewertungsbereich(bereich).stufen(); ++knopf) {
-                knopfSetzen(bereich, knopf, false);
+                knopfStellen(bereich, knopf, false);
             }
             lblVorschau[bereich - 1]->textSetzen({});
         }

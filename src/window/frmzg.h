@@ -64,8 +64,8 @@ public:
 
     // The inputs as the controls hold them now.
     Zeugnisdaten daten() const;
-    // Puts a whole reference into the controls, through the same setters as above, and
-    // composes: a section without a grade loses its choice and its preview.
+    // Puts a whole reference into the controls as the setters above do, then composes once: a
+    // section without a grade loses its choice and its preview.
     void datenSetzen(const Zeugnisdaten& daten);
     // Recomposes the previews of all sections from the controls.
     void vorschau();
@@ -147,6 +147,9 @@ private:
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);
+    // The setters above without composing; false when the value is out of range.
+    bool geschlechtStellen(int index);
+    bool knopfStellen(int bereich, int knopf, bool an);
 
     // The file menu's outputs: the whole reference on screen, the check, the documents, the
     // print and its preview.
