@@ -175,6 +175,7 @@ private:
     QString zeugnisordner();
     bool speichern();
     bool speichernUnter();
+    // What the controls hold, into the file; the two commands above finish the input first.
     bool zeugnisSchreiben(const QString& pfad);
     // zeugnisOeffnen() once the user was asked.
     bool zeugnisLesen(const QString& pfad);

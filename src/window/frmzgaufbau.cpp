@@ -254,10 +254,7 @@ void frmzg::knoepfeAufbauen() {
         cmdfertig[i] = knopf;
     }
     cmdfertig[0]->setFont(fett(9));
-    connect(cmdfertig[0], &QPushButton::clicked, this, [this] {
-        eingabeAbschliessen();
-        zeugniserstellen();
-    });
+    connect(cmdfertig[0], &QPushButton::clicked, this, &frmzg::zeugniserstellen);
     connect(cmdfertig[1], &QPushButton::clicked, this, &frmzg::kopieren);
     connect(cmdfertig[2], &QPushButton::clicked, this, &QWidget::close);
 

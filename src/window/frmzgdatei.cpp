@@ -198,7 +198,11 @@ QString frmzg::zeugnisordner() {
 }
 
 bool frmzg::speichern() {
-    return sitzung.offeneDatei.isEmpty() ? speichernUnter() : zeugnisSchreiben(sitzung.offeneDatei);
+    if (sitzung.offeneDatei.isEmpty()) {
+        return speichernUnter();
+    }
+    eingabeAbschliessen();
+    return zeugnisSchreiben(sitzung.offeneDatei);
 }
 
 bool frmzg::speichernUnter() {
@@ -219,7 +223,6 @@ bool frmzg::speichernUnter() {
 }
 
 bool frmzg::zeugnisSchreiben(const QString& pfad) {
-    eingabeAbschliessen();
     const Zeugnisdaten jetzt = daten();
     QString fehler;
     if (!plattform.dateiErsetzen(pfad, Dateiart::Dokument,
