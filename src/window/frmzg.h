@@ -195,11 +195,10 @@ private:
     void festhalten(const Zeugnisdaten& jetzt);
     bool ungespeichert(const Zeugnisdaten& jetzt) const;
 
-    // The program's own files beyond the settings file (frmzgsichern.cpp): where one lies
-    // (empty without a data folder), and its bytes, nothing when it is missing or cannot be
-    // read, which the band then says (`was` names it: "Der Fensterzustand").
-    QString eigeneDatei(const char* name);
-    std::optional<QByteArray> eigeneDateiLesen(const QString& pfad, const QString& was);
+    // One of the program's own files beyond the settings file (frmzgsichern.cpp): its bytes,
+    // nothing when it is missing or cannot be read, which the band then says (`was` names it:
+    // "Der Fensterzustand").
+    std::optional<QByteArray> lesenOderMelden(const QString& pfad, const QString& was);
     // Keeps the window's state in the recovery file once the start is done. False when it is
     // not kept, which the band says.
     bool sicherungSchreiben();

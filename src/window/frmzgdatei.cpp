@@ -104,8 +104,8 @@ void frmzg::neu(Zeugnisart art) {
     daten.text(Eingabe::Datum) =
         QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     // What the company profile holds; one that is missing or cannot be read has nothing.
-    if (const auto inhalt = eigeneDateiLesen(eigeneDatei(firmenprofildateiname),
-                                             QStringLiteral("Das Firmenprofil"))) {
+    if (const auto inhalt = lesenOderMelden(eigenerPfad(plattform, firmenprofildateiname),
+                                            QStringLiteral("Das Firmenprofil"))) {
         const Firmenprofil profil = firmenprofilLesen(*inhalt);
         wennGesetzt(profil.firma, daten.text(Eingabe::Firma));
         wennGesetzt(profil.ort, daten.text(Eingabe::Ort));

@@ -17,22 +17,13 @@ const QString keinOrdner =
 
 } // namespace
 
-QString frmzg::eigeneDatei(const char* name) {
-    const QString ordner = plattform.datenordner();
-    return ordner.isEmpty() ? QString() : ordner + QLatin1Char('/') + QString::fromUtf8(name);
-}
-
-std::optional<QByteArray> frmzg::eigeneDateiLesen(const QString& pfad, const QString& was) {
-    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
-        return std::nullopt;
+std::optional<QByteArray> frmzg::lesenOderMelden(const QString& pfad, const QString& was) {
+    const Eigenlesung lesung = eigeneDateiLesen(plattform, pfad);
+    if (lesung.fehler) {
+        hinweisZeigen(QStringLiteral("%1 „%2“ konnte nicht gelesen werden. %3")
+                          .arg(was, pfad, *lesung.fehler));
     }
-    QString fehler;
-    auto inhalt = plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
-    if (!inhalt) {
-        hinweisZeigen(
-            QStringLiteral("%1 „%2“ konnte nicht gelesen werden. %3").arg(was, pfad, fehler));
-    }
-    return inhalt;
+    return lesung.inhalt;
 }
 
 bool frmzg::sicherungSchreiben() {
@@ -43,7 +34,7 @@ bool frmzg::sicherungSchreiben(const Zeugnisdaten& jetzt) {
     if (!sitzung.sichern) {
         return false;
     }
-    const QString pfad = eigeneDatei(wiederherstellungsdateiname);
+    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
     Wiederherstellung stand;
     stand.zeugnis = {jetzt, sitzung.gelesen};
     stand.reiter = {reiter(untereLeiste), reiter(obereLeiste)};
@@ -72,7 +63,7 @@ bool frmzg::sicherungSchreiben(const Zeugnisdaten& jetzt) {
 }
 
 std::optional<QString> frmzg::zustandSpeichern(const Zeugnisdaten& jetzt) {
-    const QString pfad = eigeneDatei(zustandsdateiname);
+    const QString pfad = eigenerPfad(plattform, zustandsdateiname);
     if (pfad.isEmpty()) {
         return keinOrdner;
     }
@@ -115,7 +106,7 @@ bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt,
     QString grund;
     sitzung.gesichert.reset();
     if (sitzung.sichern &&
-        !plattform.dateiLoeschen(eigeneDatei(wiederherstellungsdateiname), &grund)) {
+        !plattform.dateiLoeschen(eigenerPfad(plattform, wiederherstellungsdateiname), &grund)) {
         plattform.protokoll(QStringLiteral("Die Wiederherstellungsdatei konnte nicht gelöscht "
                                            "werden: %1")
                                 .arg(grund));

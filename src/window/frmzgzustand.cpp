@@ -1,5 +1,6 @@
 // What the start restores beyond the settings file: the window's state from zustand.json and,
 // after an end without a clean close, the entries kept in wiederherstellung.json.
+#include "platform/plattform.h"
 #include "storage/wiederherstellung.h"
 #include "storage/zustand.h"
 #include "window/frmzg.h"
@@ -8,9 +9,9 @@
 namespace velmora {
 
 void frmzg::zustandLaden() {
-    const QString pfad = eigeneDatei(zustandsdateiname);
+    const QString pfad = eigenerPfad(plattform, zustandsdateiname);
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Der Fensterzustand"));
+        lesenOderMelden(pfad, QStringLiteral("Der Fensterzustand"));
     if (!inhalt) {
         return;
     }
@@ -45,9 +46,9 @@ void frmzg::zustandLaden() {
 }
 
 void frmzg::wiederherstellen() {
-    const QString pfad = eigeneDatei(wiederherstellungsdateiname);
+    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Die Wiederherstellungsdatei"));
+        lesenOderMelden(pfad, QStringLiteral("Die Wiederherstellungsdatei"));
     if (!inhalt) {
         return;
     }

@@ -8,9 +8,9 @@
 namespace velmora {
 
 void frmzg::uebergabeUebernehmen() {
-    const QString pfad = eigeneDatei("übergabe.ini");
+    const QString pfad = eigenerPfad(plattform, "übergabe.ini");
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Die Übergabedatei"));
+        lesenOderMelden(pfad, QStringLiteral("Die Übergabedatei"));
     if (!inhalt) {
         sitzung.uebergabe.clear();
         return;
