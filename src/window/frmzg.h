@@ -186,7 +186,10 @@ private:
     bool aenderungenVerwahren();
     void zuletztGeoeffnetAufnehmen(const QString& pfad);
     void zuletztGeoeffnetAnzeigen();
-    void titelAnzeigen();
+    // The reference file the window holds (empty: none), what it held and what it holds as
+    // saved, named in the title with the marker of unsaved changes.
+    void dateiSetzen(const QString& pfad, const QJsonObject& gelesen,
+                     const std::optional<Zeugnisdaten>& gespeichert);
     // A change the user made, with the previews composed anew when it touches them: the
     // title's marker and the recovery file follow it, then geaendert() tells the rest.
     enum class Vorschau { Bleibt, Neu };

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -165,10 +164,9 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
         plattform.meldung(this, QStringLiteral("Velmora"), lesung.fehler, Meldungssymbol::Ausruf);
         return false;
     }
-    // A reference file always holds its "format"; a settings file holds no object at all and
-    // becomes a reference without a file of its own.
-    const bool zeugnisdatei = !lesung.datei->gelesen.isEmpty();
-    const QString absolut = QDir::cleanPath(QDir::current().absoluteFilePath(pfad));
+    // A settings file becomes a reference without a file of its own.
+    const bool zeugnisdatei = !lesung.einstellungsdatei;
+    const QString absolut = absoluterPfad(pfad);
     zeugnisUebernehmen(*lesung.datei, zeugnisdatei ? absolut : QString());
     if (zeugnisdatei) {
         zuletztGeoeffnetAufnehmen(absolut);
@@ -182,10 +180,7 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
 void frmzg::zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad) {
     datenSetzen(datei.daten);
     const Zeugnisdaten jetzt = daten();
-    sitzung.offeneDatei = pfad;
-    sitzung.gelesen = datei.gelesen;
-    sitzung.gespeichert = jetzt;
-    titelAnzeigen();
+    dateiSetzen(pfad, datei.gelesen, jetzt);
     sicherungSchreiben(jetzt);
 }
 
@@ -219,7 +214,7 @@ bool frmzg::speichernUnter() {
     if (!pfad->endsWith(QLatin1String(zeugnisendung), Qt::CaseInsensitive)) {
         *pfad += QLatin1String(zeugnisendung);
     }
-    return zeugnisSchreiben(QDir::cleanPath(QDir::current().absoluteFilePath(*pfad)));
+    return zeugnisSchreiben(absoluterPfad(*pfad));
 }
 
 bool frmzg::zeugnisSchreiben(const QString& pfad) {
@@ -234,10 +229,8 @@ bool frmzg::zeugnisSchreiben(const QString& pfad) {
             Meldungssymbol::Ausruf);
         return false;
     }
-    sitzung.offeneDatei = pfad;
-    sitzung.gespeichert = jetzt;
+    dateiSetzen(pfad, sitzung.gelesen, jetzt);
     zuletztGeoeffnetAufnehmen(pfad);
-    titelAnzeigen();
     sicherungSchreiben(jetzt);
     return true;
 }
@@ -257,14 +250,14 @@ void frmzg::zuletztGeoeffnetAnzeigen() {
     }
 }
 
-void frmzg::titelAnzeigen() {
-    if (sitzung.offeneDatei.isEmpty()) {
-        setWindowTitle(QStringLiteral("Velmora"));
-        setWindowModified(false);
-        return;
-    }
+void frmzg::dateiSetzen(const QString& pfad, const QJsonObject& gelesen,
+                        const std::optional<Zeugnisdaten>& gespeichert) {
+    sitzung.offeneDatei = pfad;
+    sitzung.gelesen = gelesen;
+    sitzung.gespeichert = gespeichert;
     // Qt puts the marker in place of "[*]".
-    setWindowTitle(QStringLiteral("%1[*] – Velmora").arg(dateititel(sitzung.offeneDatei)));
+    setWindowTitle(pfad.isEmpty() ? QStringLiteral("Velmora")
+                                  : QStringLiteral("%1[*] – Velmora").arg(dateititel(pfad)));
     setWindowModified(ungespeichert());
 }
 

@@ -33,11 +33,8 @@ void frmzg::zustandLaden() {
     // The window holds what the file held at the last close; the file is read again for what
     // it holds beyond the window.
     const Zeugnislesung lesung = zeugnisLaden(plattform, zustand.offeneDatei);
-    if (lesung.datei && !lesung.datei->gelesen.isEmpty()) {
-        sitzung.offeneDatei = zustand.offeneDatei;
-        sitzung.gelesen = lesung.datei->gelesen;
-        sitzung.gespeichert = daten();
-        titelAnzeigen();
+    if (lesung.datei && !lesung.einstellungsdatei) {
+        dateiSetzen(zustand.offeneDatei, lesung.datei->gelesen, daten());
     } else {
         hinweisZeigen(QStringLiteral("Die zuletzt bearbeitete Datei „%1“ lässt sich nicht mehr "
                                      "öffnen; ihre Angaben stehen ohne Dateinamen im Fenster.")
@@ -62,10 +59,8 @@ void frmzg::wiederherstellen() {
     datenSetzen(stand->zeugnis.daten);
     reiterSetzen(untereLeiste, stand->reiter[untereLeiste]);
     reiterSetzen(obereLeiste, stand->reiter[obereLeiste]);
-    sitzung.offeneDatei = stand->offeneDatei;
-    sitzung.gelesen = stand->zeugnis.gelesen;
-    sitzung.gespeichert = stand->geaendert ? std::nullopt : std::optional(daten());
-    titelAnzeigen();
+    dateiSetzen(stand->offeneDatei, stand->zeugnis.gelesen,
+                stand->geaendert ? std::nullopt : std::optional(daten()));
     QString text = QStringLiteral("Velmora hat Ihre letzten Eingaben wiederhergestellt; sie waren "
                                   "beim letzten Beenden nicht gespeichert worden.");
     if (ungespeichert()) {

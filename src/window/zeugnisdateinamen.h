@@ -21,6 +21,9 @@ QString vorgeschlagenerDokumentname(const Zeugnisdaten& daten, const QString& en
 // the ending.
 QString dateititel(const QString& pfad);
 
+// A reference file's path as the window keeps it: absolute, without "." and "..".
+QString absoluterPfad(const QString& pfad);
+
 // The recent-files list with `pfad` first, once, and at most as long as zustand.json keeps it.
 QStringList zuletztAufgenommen(QStringList liste, const QString& pfad);
 
