@@ -158,6 +158,10 @@ private:
     void dokumentSpeichern(const Dokumentart& art);
     void drucken();
     void druckvorschau();
+    // Finishes the input and checks the reference. Findings are listed under `text` with
+    // `knoepfe`; the first button with a finding selected goes to its tab. The button chosen,
+    // nothing when the check found nothing.
+    std::optional<int> pruefen(const QString& text, const QStringList& knoepfe);
 
     // The previews of the sections that have a grade, composed from `daten`.
     void komponieren(const Zeugnisdaten& daten);
@@ -169,8 +173,8 @@ private:
 
     // The reference files (frmzgdatei.cpp).
     void neu(Zeugnisart art);
-    void oeffnen();
-    void einstellungsdateiImportieren();
+    // Asks about unsaved changes, then for a file to open from the folder of references.
+    void oeffnen(const QString& titel, const QString& filter);
     void zuletztGeoeffnetOeffnen(int index);
     QString zeugnisordner();
     bool speichern();

@@ -42,7 +42,8 @@ void frmzg::dateimenueAufbauen() {
     }
     connect(menueeintrag(Zeugnis, "mnuOeffnen", QStringLiteral("&Öffnen…"),
                          QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &frmzg::oeffnen);
+            &QAction::triggered, this,
+            [this] { oeffnen(QStringLiteral("Zeugnis öffnen"), zeugnisfilter); });
     connect(menueeintrag(Zeugnis, "mnuSpeichern", QStringLiteral("&Speichern"),
                          QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &frmzg::speichern);
@@ -61,7 +62,10 @@ void frmzg::dateimenueAufbauen() {
     mnuDatei->insertSeparator(abschnittsenden[static_cast<int>(Zeugnis)]);
     connect(
         menueeintrag(Zeugnis, "mnuImportieren", QStringLiteral("Einstellungsdatei &importieren…")),
-        &QAction::triggered, this, &frmzg::einstellungsdateiImportieren);
+        &QAction::triggered, this, [this] {
+            oeffnen(QStringLiteral("Einstellungsdatei importieren"),
+                    QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"));
+        });
     zuletztGeoeffnetAnzeigen();
 }
 
@@ -115,23 +119,11 @@ void frmzg::neu(Zeugnisart art) {
     zeugnisUebernehmen({daten, {}}, {});
 }
 
-void frmzg::oeffnen() {
+void frmzg::oeffnen(const QString& titel, const QString& filter) {
     if (!aenderungenVerwahren()) {
         return;
     }
-    if (const auto pfad = plattform.dateiZumOeffnen(this, QStringLiteral("Zeugnis öffnen"),
-                                                    zeugnisordner(), zeugnisfilter)) {
-        zeugnisLesen(*pfad);
-    }
-}
-
-void frmzg::einstellungsdateiImportieren() {
-    if (!aenderungenVerwahren()) {
-        return;
-    }
-    if (const auto pfad = plattform.dateiZumOeffnen(
-            this, QStringLiteral("Einstellungsdatei importieren"), zeugnisordner(),
-            QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"))) {
+    if (const auto pfad = plattform.dateiZumOeffnen(this, titel, zeugnisordner(), filter)) {
         zeugnisLesen(*pfad);
     }
 }
