@@ -62,12 +62,6 @@ void frmzg::textSetzen(int index, const QString& text) {
     }
 }
 
-bool frmzg::knopfGewaehlt(int bereich, int knopf) const {
-    const QAbstractButton* note =
-        bereichGueltig(bereich) ? noten[bereich - 1]->button(knopf) : nullptr;
-    return note && note->isChecked();
-}
-
 void frmzg::knopfSetzen(int bereich, int knopf, bool an) {
     if (knopfStellen(bereich, knopf, an) && an) {
         vorschau();

@@ -50,7 +50,6 @@ public:
     QString text(int index) const;
     void textSetzen(int index, const QString& text);
     // On: chooses that button as a click does and composes. Off: clears that button only.
-    bool knopfGewaehlt(int bereich, int knopf) const;
     void knopfSetzen(int bereich, int knopf, bool an);
     // Grey (a settings file may hold it) counts as not shown.
     Qt::CheckState anzeige(int bereich) const;
