@@ -1,6 +1,7 @@
 #include "window/frmzg.h"
 
 #include "compose/bewertungsbereich.h"
+#include "compose/komposition.h"
 #include "output/klartext.h"
 #include "platform/plattform.h"
 #include "ui/einpassbeschriftung.h"
@@ -192,8 +193,8 @@ void frmzg::komponieren(const Zeugnisdaten& daten) {
     }
 }
 
-std::array<std::string, anzahlBereiche> frmzg::angezeigteVorschautexte() const {
-    std::array<std::string, anzahlBereiche> texte;
+AngezeigteVorschautexte frmzg::angezeigteVorschautexte() const {
+    AngezeigteVorschautexte texte;
     for (int i = 0; i < anzahlBereiche; ++i) {
         texte[i] = lblVorschau[i]->text().toStdString();
     }

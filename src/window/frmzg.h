@@ -1,9 +1,9 @@
 #pragma once
 
-#include "compose/komposition.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
+#include "storage/zustand.h"
 #include "window/sitzung.h"
 
 #include <QKeySequence>
@@ -57,6 +57,8 @@ public:
     int reiter(int leiste) const;
     void reiterSetzen(int leiste, int index);
     QString vorschautext(int bereich) const;
+    // What the thirteen preview labels show, as the documents take them.
+    AngezeigteVorschautexte angezeigteVorschautexte() const;
     // The kind of reference; choosing one relabels Beendigungsgrund and composes.
     Zeugnisart art() const;
     void artSetzen(Zeugnisart art);
@@ -118,10 +120,11 @@ signals:
     // signature, the kind. The previews, the title's marker and the recovery file have
     // followed the change already.
     void geaendert();
-    // A whole reference was put into the controls (opened, restored, begun anew).
+    // A whole reference was put into the controls (opened, restored, begun anew), or the
+    // company profile changed what its documents are made from.
     void inhaltGesetzt();
 
-protected:
+private:
     // Closing the window, by whatever way, saves the entries here. False keeps the window
     // open, so that a failed save costs nothing the user typed.
     bool einstellungenSichern();
@@ -135,7 +138,6 @@ protected:
     QAction* menueeintrag(Menueabschnitt abschnitt, const char* name, const QString& text,
                           const QKeySequence& kuerzel = {});
 
-private:
     void obereLeisteAufbauen();
     void untereLeisteAufbauen();
     void knoepfeAufbauen();
@@ -168,7 +170,6 @@ private:
     void feldVerlassen(int index);
     // An output sees what the user sees: the box that has the focus is left first.
     void eingabeAbschliessen();
-    std::array<std::string, anzahlBereiche> angezeigteVorschautexte() const;
 
     // The reference files (frmzgdatei.cpp).
     void neu(Zeugnisart art);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "compose/zeugnisdaten.h"
-#include "storage/zustand.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -38,7 +38,7 @@ private slots:
             const Zeugnisdaten daten = test::zufallszeugnis(zufall, false);
             const QString datei = s->zeugnisAblegen(QString("rund%1.zeugnis").arg(i), daten);
             QVERIFY(s->fenster->zeugnisOeffnen(datei));
-            QCOMPARE(s->vorschauen(), komponierteVorschautexte(daten));
+            QCOMPARE(s->fenster->angezeigteVorschautexte(), komponierteVorschautexte(daten));
             QCOMPARE(s->element<Reiterfeld>("tabang(0)")->beschriftung(beendigungsgrund - 1),
                      QString::fromUtf8(bewertungsbereich(beendigungsgrund).reiterFuer(daten.art)));
             s->menue("mnuSpeichern");
