@@ -86,10 +86,6 @@ bool frmzg::knopfStellen(int bereich, int knopf, bool an) {
     return true;
 }
 
-Qt::CheckState frmzg::anzeige(int bereich) const {
-    return bereichGueltig(bereich) ? chkAnz[bereich - 1]->checkState() : Qt::Unchecked;
-}
-
 void frmzg::anzeigeSetzen(int bereich, Qt::CheckState zustand) {
     if (bereichGueltig(bereich)) {
         chkAnz[bereich - 1]->setCheckState(zustand);

@@ -52,7 +52,6 @@ public:
     // On: chooses that button as a click does and composes. Off: clears that button only.
     void knopfSetzen(int bereich, int knopf, bool an);
     // Grey (a settings file may hold it) counts as not shown.
-    Qt::CheckState anzeige(int bereich) const;
     void anzeigeSetzen(int bereich, Qt::CheckState zustand);
     int reiter(int leiste) const;
     void reiterSetzen(int leiste, int index);
