@@ -34,11 +34,9 @@ Ausfuhrergebnis exportieren(const Aufruf& aufruf, Plattform& plattform) {
         return {0, inhalt};
     }
     if (aufruf.ausgabe) {
-        QString grund;
-        if (!plattform.dateiErsetzen(*aufruf.ausgabe, Dateiart::Dokument, inhalt, &grund)) {
-            return fehler(plattform,
-                          QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
-                              .arg(*aufruf.ausgabe, grund));
+        if (const std::optional<QString> grund =
+                unterPfadAblegen(plattform, *aufruf.ausgabe, inhalt)) {
+            return fehler(plattform, *grund);
         }
         return {0, (*aufruf.ausgabe + QLatin1Char('\n')).toUtf8()};
     }

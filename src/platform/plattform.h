@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 class QObject;
 class QPagedPaintDevice;
@@ -115,5 +116,36 @@ public:
     // else. True when nothing of that name is left.
     virtual bool dateiLoeschen(const QString& pfad, QString* fehler) = 0;
 };
+
+// The program's own files and the references hold a few kilobytes; none larger is read, so
+// that no file can stall the program.
+inline constexpr qint64 hoechsteDateigroesse = 16 * 1024 * 1024;
+
+// Where one of the program's own files lies: in the data folder, empty when there is none.
+inline QString eigenerPfad(Plattform& plattform, std::string_view name) {
+    const QString ordner = plattform.datenordner();
+    return ordner.isEmpty()
+               ? QString()
+               : ordner + QLatin1Char('/') + QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// One of the program's own files read whole, or why it cannot be read. Neither when there is
+// none (no data folder, no file), which is no error: a first start has none.
+struct Eigenlesung {
+    std::optional<QByteArray> inhalt;
+    std::optional<QString> fehler;
+};
+inline Eigenlesung eigeneDateiLesen(Plattform& plattform, const QString& pfad) {
+    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
+        return {};
+    }
+    QString fehler;
+    Eigenlesung lesung{plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler),
+                       std::nullopt};
+    if (!lesung.inhalt) {
+        lesung.fehler = fehler;
+    }
+    return lesung;
+}
 
 } // namespace velmora

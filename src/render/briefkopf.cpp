@@ -2,7 +2,6 @@
 
 #include "platform/plattform.h"
 #include "render/seitensatz.h"
-#include "storage/jsonleser.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -63,20 +62,13 @@ std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiar
 }
 
 Firmenprofil firmenprofilLaden(Plattform& plattform) {
-    const QString ordner = plattform.datenordner();
-    const QString pfad = profilpfad(ordner, firmenprofildateiname);
-    if (ordner.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
-        return {};
-    }
-    QString fehler;
-    const std::optional<QByteArray> inhalt =
-        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteJsongroesse, &fehler);
-    if (!inhalt) {
+    const QString pfad = eigenerPfad(plattform, firmenprofildateiname);
+    const Eigenlesung lesung = eigeneDateiLesen(plattform, pfad);
+    if (lesung.fehler) {
         plattform.protokoll(QStringLiteral("Das Firmenprofil „%1“ kann nicht gelesen werden: %2")
-                                .arg(pfad, fehler));
-        return {};
+                                .arg(pfad, *lesung.fehler));
     }
-    return firmenprofilLesen(*inhalt);
+    return lesung.inhalt ? firmenprofilLesen(*lesung.inhalt) : Firmenprofil();
 }
 
 Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seite& seite) {

@@ -24,4 +24,14 @@ Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
         endung);
 }
 
+std::optional<QString> unterPfadAblegen(Plattform& plattform, const QString& pfad,
+                                        const QByteArray& inhalt) {
+    QString grund;
+    if (plattform.dateiErsetzen(pfad, Dateiart::Dokument, inhalt, &grund)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
+        .arg(pfad, grund);
+}
+
 } // namespace velmora

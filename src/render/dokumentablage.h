@@ -3,7 +3,9 @@
 #include "output/ablage.h"
 
 #include <QByteArray>
+#include <QString>
 
+#include <optional>
 #include <string_view>
 
 namespace velmora {
@@ -15,5 +17,10 @@ class Plattform;
 // have edited it.
 Ablage imDokumentenordnerAblegen(Plattform& plattform, const QByteArray& inhalt,
                                  std::string_view endung);
+
+// Saves a document under the path the user named, over what is there. Nothing on success,
+// else the message that says why not.
+std::optional<QString> unterPfadAblegen(Plattform& plattform, const QString& pfad,
+                                        const QByteArray& inhalt);
 
 } // namespace velmora

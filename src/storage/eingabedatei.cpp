@@ -74,6 +74,7 @@ Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name) {
         return lesung;
     }
     lesung.datei = Zeugnisdatei{zeugnisAusEinstellungen(gelesen), {}};
+    lesung.einstellungsdatei = true;
     return lesung;
 }
 

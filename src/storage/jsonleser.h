@@ -15,9 +15,6 @@
 
 namespace velmora {
 
-// The program's JSON files are a few kilobytes; a larger one is not read.
-inline constexpr qint64 hoechsteJsongroesse = 16 * 1024 * 1024;
-
 // The object the bytes hold; nothing when they are no JSON object, and `fehler` then says
 // why, as words that follow "Die Datei … ist kein gültiges Zeugnis: ".
 std::optional<QJsonObject> jsonobjekt(const QByteArray& inhalt, QString& fehler);

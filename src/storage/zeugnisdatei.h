@@ -21,11 +21,12 @@ struct Zeugnisdatei {
 };
 
 // A reference read whole, or else why not (`fehler`). `hinweis` is set when a file of a newer
-// version could be read.
+// version could be read, `einstellungsdatei` when it was read from a settings file.
 struct Zeugnislesung {
     std::optional<Zeugnisdatei> datei;
     QString fehler;
     QString hinweis;
+    bool einstellungsdatei = false;
 };
 
 // A .zeugnis file read whole or not at all: no JSON, another "format", a member of the wrong

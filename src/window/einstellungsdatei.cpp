@@ -8,30 +8,28 @@
 namespace velmora {
 
 QString einstellungspfad(Plattform& plattform) {
-    const QString ordner = plattform.datenordner();
-    return ordner.isEmpty() ? QString() : ordner + QStringLiteral("/arbeitszeugnis.ini");
+    return eigenerPfad(plattform, "arbeitszeugnis.ini");
 }
 
 void einstellungenLaden(frmzg& fenster, Plattform& plattform) {
     const QString pfad = einstellungspfad(plattform);
-    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
-        return;
-    }
-    QString fehler;
-    const std::optional<QByteArray> inhalt =
-        plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
-    if (!inhalt) {
+    const Eigenlesung lesung = eigeneDateiLesen(plattform, pfad);
+    if (lesung.fehler) {
         // Whatever stands there is left alone; what the user enters now is kept all the same,
         // in this file or else in the recovery file.
         fenster.hinweisZeigen(QStringLiteral("Die Einstellungen in „%1“ konnten nicht gelesen "
                                              "werden. %2 Das Fenster beginnt ohne die zuletzt "
                                              "gespeicherten Angaben; was Sie jetzt eingeben, "
                                              "bleibt erhalten.")
-                                  .arg(pfad, fehler));
+                                  .arg(pfad, *lesung.fehler));
         return;
     }
+    if (!lesung.inhalt) {
+        return;
+    }
+    const QByteArray& inhalt = *lesung.inhalt;
     Fensterempfaenger empfaenger(fenster);
-    einstellungenAnwenden(einstellungenLesen(std::string_view(inhalt->constData(), inhalt->size())),
+    einstellungenAnwenden(einstellungenLesen(std::string_view(inhalt.constData(), inhalt.size())),
                           empfaenger);
 }
 

@@ -9,10 +9,6 @@ namespace velmora {
 class Plattform;
 class frmzg;
 
-// The program's own files are small; the readers cap their lines themselves, this only keeps
-// a huge file from being read whole.
-inline constexpr qint64 hoechsteDateigroesse = 16 * 1024 * 1024;
-
 // arbeitszeugnis.ini in the data folder; empty when there is no data folder.
 QString einstellungspfad(Plattform& plattform);
 

@@ -26,18 +26,16 @@ void Fensterempfaenger::reiterSetzen(int leiste, int index) {
 }
 
 Einstellungen fensterzustand(const frmzg& fenster) {
+    const Zeugnisdaten daten = fenster.daten();
     Einstellungen zustand;
-    zustand.geschlecht = fenster.geschlecht();
-    for (int i = 0; i < anzahlEingaben; ++i) {
-        zustand.texte[i] = fenster.text(i).toStdString();
-    }
-    for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        for (int knopf = 0; knopf < bewertungsbereich(bereich).stufen(); ++knopf) {
-            if (fenster.knopfGewaehlt(bereich, knopf)) {
-                zustand.knoepfe[bereich - 1] = knopf;
-            }
+    zustand.geschlecht = daten.geschlecht;
+    zustand.texte = daten.texte;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        // A grade is its button's index + 1.
+        if (daten.bereiche[i].note > 0) {
+            zustand.knoepfe[i] = daten.bereiche[i].note - 1;
         }
-        zustand.anzeige[bereich - 1] = anzeigezustand(fenster.anzeige(bereich));
+        zustand.anzeige[i] = daten.bereiche[i].anzeige;
     }
     // A tab beyond those the file knows is kept in zustand.json; the file has the first.
     for (int leiste : {untereLeiste, obereLeiste}) {

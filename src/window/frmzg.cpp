@@ -1,6 +1,7 @@
 #include "window/frmzg.h"
 
 #include "compose/bewertungsbereich.h"
+#include "compose/komposition.h"
 #include "output/klartext.h"
 #include "platform/plattform.h"
 #include "ui/einpassbeschriftung.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace velmora {
 
@@ -38,13 +40,17 @@ int frmzg::geschlecht() const {
 }
 
 void frmzg::geschlechtWaehlen(int index) {
-    if (index < keinGeschlecht || index >= cmbang->count()) {
-        return;
-    }
-    cmbang->setCurrentIndex(index);
-    if (index != keinGeschlecht) {
+    if (geschlechtStellen(index) && index != keinGeschlecht) {
         vorschau();
     }
+}
+
+bool frmzg::geschlechtStellen(int index) {
+    if (index < keinGeschlecht || index >= cmbang->count()) {
+        return false;
+    }
+    cmbang->setCurrentIndex(index);
+    return true;
 }
 
 QString frmzg::text(int index) const {
@@ -57,31 +63,27 @@ void frmzg::textSetzen(int index, const QString& text) {
     }
 }
 
-bool frmzg::knopfGewaehlt(int bereich, int knopf) const {
-    const QAbstractButton* note =
-        bereichGueltig(bereich) ? noten[bereich - 1]->button(knopf) : nullptr;
-    return note && note->isChecked();
+void frmzg::knopfSetzen(int bereich, int knopf, bool an) {
+    if (knopfStellen(bereich, knopf, an) && an) {
+        vorschau();
+    }
 }
 
-void frmzg::knopfSetzen(int bereich, int knopf, bool an) {
+bool frmzg::knopfStellen(int bereich, int knopf, bool an) {
     QButtonGroup* gruppe = bereichGueltig(bereich) ? noten[bereich - 1] : nullptr;
     QAbstractButton* note = gruppe ? gruppe->button(knopf) : nullptr;
     if (!note) {
-        return;
+        return false;
     }
     if (an) {
         note->setChecked(true);
-        vorschau();
-        return;
+        return true;
     }
     // An exclusive group refuses to clear its chosen button.
     gruppe->setExclusive(false);
     note->setChecked(false);
     gruppe->setExclusive(true);
-}
-
-Qt::CheckState frmzg::anzeige(int bereich) const {
-    return bereichGueltig(bereich) ? chkAnz[bereich - 1]->checkState() : Qt::Unchecked;
+    return true;
 }
 
 void frmzg::anzeigeSetzen(int bereich, Qt::CheckState zustand) {
@@ -126,19 +128,24 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
     for (int i = 0; i < anzahlEingaben; ++i) {
         textSetzen(i, QString::fromStdString(daten.texte[i]));
     }
-    geschlechtWaehlen(daten.geschlecht);
+    geschlechtStellen(daten.geschlecht);
     unterschriftfelder->geburtsangabenSetzen(daten.geburtsangaben);
     aufgabenfelder->setzen(daten.aufgaben);
     unterschriftfelder->unterzeichnerSetzen(daten.unterzeichner);
-    artSetzen(daten.art);
+    if (daten.art != art()) {
+        // Shown here, composed below with all the rest.
+        const QSignalBlocker still(unterschriftfelder);
+        unterschriftfelder->artSetzen(daten.art);
+        artAnzeigen(daten.art);
+    }
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
         const Bereichsangaben& angaben = daten.bereich(bereich);
         anzeigeSetzen(bereich, haekchen(angaben.anzeige));
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
-            knopfSetzen(bereich, angaben.note - 1, true);
+            knopfStellen(bereich, angaben.note - 1, true);
         } else {
             for (int knopf = 0; knopf < bewertungsbereich(bereich).stufen(); ++knopf) {
-                knopfSetzen(bereich, knopf, false);
+                knopfStellen(bereich, knopf, false);
             }
             lblVorschau[bereich - 1]->textSetzen({});
         }
@@ -170,7 +177,11 @@ void frmzg::artAnzeigen(Zeugnisart art) {
 }
 
 void frmzg::vorschau() {
-    const Vorschautexte texte = alleVorschautexte(daten());
+    komponieren(daten());
+}
+
+void frmzg::komponieren(const Zeugnisdaten& daten) {
+    const Vorschautexte texte = alleVorschautexte(daten);
     for (int i = 0; i < anzahlBereiche; ++i) {
         if (texte[i]) {
             lblVorschau[i]->textSetzen(QString::fromStdString(*texte[i]));
@@ -178,8 +189,8 @@ void frmzg::vorschau() {
     }
 }
 
-std::array<std::string, anzahlBereiche> frmzg::angezeigteVorschautexte() const {
-    std::array<std::string, anzahlBereiche> texte;
+AngezeigteVorschautexte frmzg::angezeigteVorschautexte() const {
+    AngezeigteVorschautexte texte;
     for (int i = 0; i < anzahlBereiche; ++i) {
         texte[i] = lblVorschau[i]->text().toStdString();
     }
@@ -205,8 +216,7 @@ void frmzg::feldVerlassen(int index) {
             txtang[index]->setText(normalisiert);
         }
     }
-    vorschau();
-    emit geaendert();
+    aenderungVermerken(Vorschau::Neu);
 }
 
 void frmzg::eingabeAbschliessen() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "compose/komposition.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
+#include "storage/zustand.h"
 #include "window/sitzung.h"
 
 #include <QKeySequence>
@@ -50,22 +50,22 @@ public:
     QString text(int index) const;
     void textSetzen(int index, const QString& text);
     // On: chooses that button as a click does and composes. Off: clears that button only.
-    bool knopfGewaehlt(int bereich, int knopf) const;
     void knopfSetzen(int bereich, int knopf, bool an);
     // Grey (a settings file may hold it) counts as not shown.
-    Qt::CheckState anzeige(int bereich) const;
     void anzeigeSetzen(int bereich, Qt::CheckState zustand);
     int reiter(int leiste) const;
     void reiterSetzen(int leiste, int index);
     QString vorschautext(int bereich) const;
+    // What the thirteen preview labels show, as the documents take them.
+    AngezeigteVorschautexte angezeigteVorschautexte() const;
     // The kind of reference; choosing one relabels Beendigungsgrund and composes.
     Zeugnisart art() const;
     void artSetzen(Zeugnisart art);
 
     // The inputs as the controls hold them now.
     Zeugnisdaten daten() const;
-    // Puts a whole reference into the controls, through the same setters as above, and
-    // composes: a section without a grade loses its choice and its preview.
+    // Puts a whole reference into the controls as the setters above do, then composes once: a
+    // section without a grade loses its choice and its preview.
     void datenSetzen(const Zeugnisdaten& daten);
     // Recomposes the previews of all sections from the controls.
     void vorschau();
@@ -115,13 +115,15 @@ public:
     void dokumentZeigen(const QString& pfad);
 
 signals:
-    // The user changed something the window keeps: a box left, a grade, the gender, a flag,
-    // a tab, the tasks, the signature, the kind.
+    // The user changed the reference: a box left, a grade, the gender, a flag, the tasks, the
+    // signature, the kind. The previews, the title's marker and the recovery file have
+    // followed the change already.
     void geaendert();
-    // A whole reference was put into the controls (opened, restored, begun anew).
+    // A whole reference was put into the controls (opened, restored, begun anew), or the
+    // company profile changed what its documents are made from.
     void inhaltGesetzt();
 
-protected:
+private:
     // Closing the window, by whatever way, saves the entries here. False keeps the window
     // open, so that a failed save costs nothing the user typed.
     bool einstellungenSichern();
@@ -135,7 +137,6 @@ protected:
     QAction* menueeintrag(Menueabschnitt abschnitt, const char* name, const QString& text,
                           const QKeySequence& kuerzel = {});
 
-private:
     void obereLeisteAufbauen();
     void untereLeisteAufbauen();
     void knoepfeAufbauen();
@@ -146,6 +147,9 @@ private:
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);
+    // The setters above without composing; false when the value is out of range.
+    bool geschlechtStellen(int index);
+    bool knopfStellen(int bereich, int knopf, bool an);
 
     // The file menu's outputs: the whole reference on screen, the check, the documents, the
     // print and its preview.
@@ -154,21 +158,27 @@ private:
     void dokumentSpeichern(const Dokumentart& art);
     void drucken();
     void druckvorschau();
+    // Finishes the input and checks the reference. Findings are listed under `text` with
+    // `knoepfe`; the first button with a finding selected goes to its tab. The button chosen,
+    // nothing when the check found nothing.
+    std::optional<int> pruefen(const QString& text, const QStringList& knoepfe);
 
+    // The previews of the sections that have a grade, composed from `daten`.
+    void komponieren(const Zeugnisdaten& daten);
     // What leaving a text box does: a date box normalises its date, then all compose.
     void feldVerlassen(int index);
     // An output sees what the user sees: the box that has the focus is left first.
     void eingabeAbschliessen();
-    std::array<std::string, anzahlBereiche> angezeigteVorschautexte() const;
 
     // The reference files (frmzgdatei.cpp).
     void neu(Zeugnisart art);
-    void oeffnen();
-    void einstellungsdateiImportieren();
+    // Asks about unsaved changes, then for a file to open from the folder of references.
+    void oeffnen(const QString& titel, const QString& filter);
     void zuletztGeoeffnetOeffnen(int index);
     QString zeugnisordner();
     bool speichern();
     bool speichernUnter();
+    // What the controls hold, into the file; the two commands above finish the input first.
     bool zeugnisSchreiben(const QString& pfad);
     // zeugnisOeffnen() once the user was asked.
     bool zeugnisLesen(const QString& pfad);
@@ -179,23 +189,31 @@ private:
     bool aenderungenVerwahren();
     void zuletztGeoeffnetAufnehmen(const QString& pfad);
     void zuletztGeoeffnetAnzeigen();
-    void titelAnzeigen();
-    // A change the user made: the title's marker and the recovery file follow it.
-    void aenderungVermerken();
+    // The reference file the window holds (empty: none), what it held and what it holds as
+    // saved, named in the title with the marker of unsaved changes.
+    void dateiSetzen(const QString& pfad, const QJsonObject& gelesen,
+                     const std::optional<Zeugnisdaten>& gespeichert);
+    // A change the user made, with the previews composed anew when it touches them: the
+    // title's marker and the recovery file follow it, then geaendert() tells the rest.
+    enum class Vorschau { Bleibt, Neu };
+    void aenderungVermerken(Vorschau vorschau);
+    // The title's marker and the recovery file for the reference as the controls hold it.
+    void festhalten(const Zeugnisdaten& jetzt);
+    bool ungespeichert(const Zeugnisdaten& jetzt) const;
 
-    // The program's own files beyond the settings file (frmzgsichern.cpp): where one lies
-    // (empty without a data folder), and its bytes, nothing when it is missing or cannot be
-    // read, which the band then says (`was` names it: "Der Fensterzustand").
-    QString eigeneDatei(const char* name);
-    std::optional<QByteArray> eigeneDateiLesen(const QString& pfad, const QString& was);
+    // One of the program's own files beyond the settings file (frmzgsichern.cpp): its bytes,
+    // nothing when it is missing or cannot be read, which the band then says (`was` names it:
+    // "Der Fensterzustand").
+    std::optional<QByteArray> lesenOderMelden(const QString& pfad, const QString& was);
     // Keeps the window's state in the recovery file once the start is done. False when it is
     // not kept, which the band says.
     bool sicherungSchreiben();
-    std::optional<QString> zustandSpeichern();
+    bool sicherungSchreiben(const Zeugnisdaten& jetzt);
+    std::optional<QString> zustandSpeichern(const Zeugnisdaten& jetzt);
     // The settings file and zustand.json; why each could not be saved.
-    QStringList alleSpeichern();
+    QStringList alleSpeichern(const Zeugnisdaten& jetzt);
     // The recovery file after the last save: removed, or kept with what was not saved.
-    bool sitzungAbschliessen(const QStringList& fehler, bool ungefragt);
+    bool sitzungAbschliessen(const QStringList& fehler, bool ungefragt, const Zeugnisdaten& jetzt);
 
     Plattform& plattform;
     Sitzung sitzung;

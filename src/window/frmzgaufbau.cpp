@@ -98,7 +98,11 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
     for (Markierfeld* feld : findChildren<Markierfeld*>()) {
         connect(feld, &Markierfeld::gekuerzt, this, [this, gekuerzt] { hinweisZeigen(gekuerzt); });
     }
-    connect(this, &frmzg::geaendert, this, &frmzg::aenderungVermerken);
+    // A tab changes neither the reference nor its previews; the recovery file keeps it.
+    for (Reiterfeld* leiste : tabang) {
+        connect(leiste, &Reiterfeld::aktuellerIndexGeaendert, this,
+                [this] { festhalten(daten()); });
+    }
 
     // Every control that can hold the focus, also an option button that only a click or an
     // arrow key reaches: Enter moves on from all of them.
@@ -128,10 +132,7 @@ void frmzg::obereLeisteAufbauen() {
     cmbang->addItems({QStringLiteral("Herr"), QStringLiteral("Frau")});
     cmbang->setCurrentIndex(keinGeschlecht);
     leiste->platzieren(0, cmbang, twipsRechteck(layout::aufObererSeite(layout::geschlecht)));
-    connect(cmbang, &QComboBox::activated, this, [this] {
-        vorschau();
-        emit geaendert();
-    });
+    connect(cmbang, &QComboBox::activated, this, [this] { aenderungVermerken(Vorschau::Neu); });
 
     for (const Angabenfeld& feld : angabenfelder) {
         const Eingabefeld& eingabe = eingabefelder[feld.eingabe];
@@ -155,14 +156,15 @@ void frmzg::obereLeisteAufbauen() {
     leiste->platzieren(2, Text1, twipsRechteck(layout::aufObererSeite(layout::warnhinweis)));
 
     aufgabenfelder = new Aufgabenfelder(*leiste, aufgabenReiter, this);
-    connect(aufgabenfelder, &Angabenseite::verlassen, this, &frmzg::geaendert);
+    connect(aufgabenfelder, &Angabenseite::verlassen, this,
+            [this] { aenderungVermerken(Vorschau::Bleibt); });
     unterschriftfelder = new Unterschriftfelder(*leiste, unterschriftReiter, this);
-    connect(unterschriftfelder, &Angabenseite::verlassen, this, &frmzg::geaendert);
+    connect(unterschriftfelder, &Angabenseite::verlassen, this,
+            [this] { aenderungVermerken(Vorschau::Bleibt); });
     connect(unterschriftfelder, &Unterschriftfelder::artGewaehlt, this, [this](Zeugnisart art) {
         artAnzeigen(art);
         vorschau();
     });
-    connect(leiste, &Reiterfeld::aktuellerIndexGeaendert, this, &frmzg::geaendert);
 }
 
 void frmzg::untereLeisteAufbauen() {
@@ -175,7 +177,6 @@ void frmzg::untereLeisteAufbauen() {
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         leiste->reiterHinzufuegen(qtext(bereich.reiter));
     }
-    connect(leiste, &Reiterfeld::aktuellerIndexGeaendert, this, &frmzg::geaendert);
 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         const int seite = bereich.nummer - 1;
@@ -206,7 +207,7 @@ void frmzg::untereLeisteAufbauen() {
         // A grey state from the settings file ends with the first click.
         connect(anzeige, &QCheckBox::clicked, this, [this, anzeige] {
             anzeige->setTristate(false);
-            emit geaendert();
+            aenderungVermerken(Vorschau::Bleibt);
         });
         setzen(anzeige, twipsRechteck(layout::anzeige));
         chkAnz[seite] = anzeige;
@@ -223,10 +224,8 @@ void frmzg::untereLeisteAufbauen() {
             note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
             gruppe->knopfAufnehmen(note);
         }
-        connect(gruppe, &QButtonGroup::idClicked, this, [this] {
-            vorschau();
-            emit geaendert();
-        });
+        connect(gruppe, &QButtonGroup::idClicked, this,
+                [this] { aenderungVermerken(Vorschau::Neu); });
         noten[seite] = gruppe;
 
         auto* vorschautext = new Einpassbeschriftung(fett(9.75));
@@ -255,10 +254,7 @@ void frmzg::knoepfeAufbauen() {
         cmdfertig[i] = knopf;
     }
     cmdfertig[0]->setFont(fett(9));
-    connect(cmdfertig[0], &QPushButton::clicked, this, [this] {
-        eingabeAbschliessen();
-        zeugniserstellen();
-    });
+    connect(cmdfertig[0], &QPushButton::clicked, this, &frmzg::zeugniserstellen);
     connect(cmdfertig[1], &QPushButton::clicked, this, &frmzg::kopieren);
     connect(cmdfertig[2], &QPushButton::clicked, this, &QWidget::close);
 

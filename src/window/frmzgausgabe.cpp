@@ -1,6 +1,7 @@
 // The file menu's outputs: the whole reference on screen, the check, the PDF and the Word
 // document where the user saves them, the print and its preview.
 #include "platform/plattform.h"
+#include "render/dokumentablage.h"
 #include "render/pdfausgabe.h"
 #include "render/seitendruck.h"
 #include "render/zeugnisausgabe.h"
@@ -83,12 +84,9 @@ void frmzg::dokumentSpeichern(const Dokumentart& art) {
     if (!pfad) {
         return;
     }
-    QString grund;
-    if (!plattform.dateiErsetzen(*pfad, Dateiart::Dokument, art.erzeugen(ausgabe()), &grund)) {
-        plattform.meldung(this, QStringLiteral("Velmora"),
-                          QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
-                              .arg(*pfad, grund),
-                          Meldungssymbol::Kritisch);
+    if (const std::optional<QString> grund =
+            unterPfadAblegen(plattform, *pfad, art.erzeugen(ausgabe()))) {
+        plattform.meldung(this, QStringLiteral("Velmora"), *grund, Meldungssymbol::Kritisch);
         return;
     }
     dokumentZeigen(*pfad);

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -43,7 +42,8 @@ void frmzg::dateimenueAufbauen() {
     }
     connect(menueeintrag(Zeugnis, "mnuOeffnen", QStringLiteral("&Öffnen…"),
                          QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &frmzg::oeffnen);
+            &QAction::triggered, this,
+            [this] { oeffnen(QStringLiteral("Zeugnis öffnen"), zeugnisfilter); });
     connect(menueeintrag(Zeugnis, "mnuSpeichern", QStringLiteral("&Speichern"),
                          QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &frmzg::speichern);
@@ -62,13 +62,20 @@ void frmzg::dateimenueAufbauen() {
     mnuDatei->insertSeparator(abschnittsenden[static_cast<int>(Zeugnis)]);
     connect(
         menueeintrag(Zeugnis, "mnuImportieren", QStringLiteral("Einstellungsdatei &importieren…")),
-        &QAction::triggered, this, &frmzg::einstellungsdateiImportieren);
+        &QAction::triggered, this, [this] {
+            oeffnen(QStringLiteral("Einstellungsdatei importieren"),
+                    QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"));
+        });
     zuletztGeoeffnetAnzeigen();
 }
 
 bool frmzg::ungespeichert() const {
+    return ungespeichert(daten());
+}
+
+bool frmzg::ungespeichert(const Zeugnisdaten& jetzt) const {
     return !sitzung.offeneDatei.isEmpty() &&
-           (!sitzung.gespeichert || *sitzung.gespeichert != daten());
+           (!sitzung.gespeichert || *sitzung.gespeichert != jetzt);
 }
 
 bool frmzg::aenderungenVerwahren() {
@@ -100,8 +107,8 @@ void frmzg::neu(Zeugnisart art) {
     daten.text(Eingabe::Datum) =
         QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     // What the company profile holds; one that is missing or cannot be read has nothing.
-    if (const auto inhalt = eigeneDateiLesen(eigeneDatei(firmenprofildateiname),
-                                             QStringLiteral("Das Firmenprofil"))) {
+    if (const auto inhalt = lesenOderMelden(eigenerPfad(plattform, firmenprofildateiname),
+                                            QStringLiteral("Das Firmenprofil"))) {
         const Firmenprofil profil = firmenprofilLesen(*inhalt);
         wennGesetzt(profil.firma, daten.text(Eingabe::Firma));
         wennGesetzt(profil.ort, daten.text(Eingabe::Ort));
@@ -112,23 +119,11 @@ void frmzg::neu(Zeugnisart art) {
     zeugnisUebernehmen({daten, {}}, {});
 }
 
-void frmzg::oeffnen() {
+void frmzg::oeffnen(const QString& titel, const QString& filter) {
     if (!aenderungenVerwahren()) {
         return;
     }
-    if (const auto pfad = plattform.dateiZumOeffnen(this, QStringLiteral("Zeugnis öffnen"),
-                                                    zeugnisordner(), zeugnisfilter)) {
-        zeugnisLesen(*pfad);
-    }
-}
-
-void frmzg::einstellungsdateiImportieren() {
-    if (!aenderungenVerwahren()) {
-        return;
-    }
-    if (const auto pfad = plattform.dateiZumOeffnen(
-            this, QStringLiteral("Einstellungsdatei importieren"), zeugnisordner(),
-            QStringLiteral("Einstellungsdateien (*.ini);;Alle Dateien (*)"))) {
+    if (const auto pfad = plattform.dateiZumOeffnen(this, titel, zeugnisordner(), filter)) {
         zeugnisLesen(*pfad);
     }
 }
@@ -161,10 +156,9 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
         plattform.meldung(this, QStringLiteral("Velmora"), lesung.fehler, Meldungssymbol::Ausruf);
         return false;
     }
-    // A reference file always holds its "format"; a settings file holds no object at all and
-    // becomes a reference without a file of its own.
-    const bool zeugnisdatei = !lesung.datei->gelesen.isEmpty();
-    const QString absolut = QDir::cleanPath(QDir::current().absoluteFilePath(pfad));
+    // A settings file becomes a reference without a file of its own.
+    const bool zeugnisdatei = !lesung.einstellungsdatei;
+    const QString absolut = absoluterPfad(pfad);
     zeugnisUebernehmen(*lesung.datei, zeugnisdatei ? absolut : QString());
     if (zeugnisdatei) {
         zuletztGeoeffnetAufnehmen(absolut);
@@ -177,11 +171,9 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
 
 void frmzg::zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad) {
     datenSetzen(datei.daten);
-    sitzung.offeneDatei = pfad;
-    sitzung.gelesen = datei.gelesen;
-    sitzung.gespeichert = daten();
-    titelAnzeigen();
-    sicherungSchreiben();
+    const Zeugnisdaten jetzt = daten();
+    dateiSetzen(pfad, datei.gelesen, jetzt);
+    sicherungSchreiben(jetzt);
 }
 
 // The documents folder's "Zeugnisse", made when first needed; the documents folder itself when
@@ -193,7 +185,11 @@ QString frmzg::zeugnisordner() {
 }
 
 bool frmzg::speichern() {
-    return sitzung.offeneDatei.isEmpty() ? speichernUnter() : zeugnisSchreiben(sitzung.offeneDatei);
+    if (sitzung.offeneDatei.isEmpty()) {
+        return speichernUnter();
+    }
+    eingabeAbschliessen();
+    return zeugnisSchreiben(sitzung.offeneDatei);
 }
 
 bool frmzg::speichernUnter() {
@@ -210,11 +206,10 @@ bool frmzg::speichernUnter() {
     if (!pfad->endsWith(QLatin1String(zeugnisendung), Qt::CaseInsensitive)) {
         *pfad += QLatin1String(zeugnisendung);
     }
-    return zeugnisSchreiben(QDir::cleanPath(QDir::current().absoluteFilePath(*pfad)));
+    return zeugnisSchreiben(absoluterPfad(*pfad));
 }
 
 bool frmzg::zeugnisSchreiben(const QString& pfad) {
-    eingabeAbschliessen();
     const Zeugnisdaten jetzt = daten();
     QString fehler;
     if (!plattform.dateiErsetzen(pfad, Dateiart::Dokument,
@@ -226,11 +221,9 @@ bool frmzg::zeugnisSchreiben(const QString& pfad) {
             Meldungssymbol::Ausruf);
         return false;
     }
-    sitzung.offeneDatei = pfad;
-    sitzung.gespeichert = jetzt;
+    dateiSetzen(pfad, sitzung.gelesen, jetzt);
     zuletztGeoeffnetAufnehmen(pfad);
-    titelAnzeigen();
-    sicherungSchreiben();
+    sicherungSchreiben(jetzt);
     return true;
 }
 
@@ -249,20 +242,29 @@ void frmzg::zuletztGeoeffnetAnzeigen() {
     }
 }
 
-void frmzg::titelAnzeigen() {
-    if (sitzung.offeneDatei.isEmpty()) {
-        setWindowTitle(QStringLiteral("Velmora"));
-        setWindowModified(false);
-        return;
-    }
+void frmzg::dateiSetzen(const QString& pfad, const QJsonObject& gelesen,
+                        const std::optional<Zeugnisdaten>& gespeichert) {
+    sitzung.offeneDatei = pfad;
+    sitzung.gelesen = gelesen;
+    sitzung.gespeichert = gespeichert;
     // Qt puts the marker in place of "[*]".
-    setWindowTitle(QStringLiteral("%1[*] – Velmora").arg(dateititel(sitzung.offeneDatei)));
+    setWindowTitle(pfad.isEmpty() ? QStringLiteral("Velmora")
+                                  : QStringLiteral("%1[*] – Velmora").arg(dateititel(pfad)));
     setWindowModified(ungespeichert());
 }
 
-void frmzg::aenderungVermerken() {
-    setWindowModified(ungespeichert());
-    sicherungSchreiben();
+void frmzg::aenderungVermerken(Vorschau vorschau) {
+    const Zeugnisdaten jetzt = daten();
+    if (vorschau == Vorschau::Neu) {
+        komponieren(jetzt);
+    }
+    festhalten(jetzt);
+    emit geaendert();
+}
+
+void frmzg::festhalten(const Zeugnisdaten& jetzt) {
+    setWindowModified(ungespeichert(jetzt));
+    sicherungSchreiben(jetzt);
 }
 
 } // namespace velmora

@@ -17,43 +17,35 @@ QStringList eintraege(const std::vector<Befund>& befunde) {
 
 } // namespace
 
-bool frmzg::ausgabeFreigeben() {
+std::optional<int> frmzg::pruefen(const QString& text, const QStringList& knoepfe) {
     eingabeAbschliessen();
     const std::vector<Befund> befunde = zeugnisPruefen(daten(), QDate::currentDate());
     if (befunde.empty()) {
-        return true;
+        return std::nullopt;
     }
-    // Back is the default: Enter and a double-click on a finding lead to it.
-    const Plattform::Listenwahl wahl = plattform.listeZeigen(
-        this, QStringLiteral("Zeugnis prüfen"),
-        QStringLiteral("Bevor das Zeugnis ausgegeben wird, sollten Sie sich Folgendes ansehen:"),
-        eintraege(befunde), {QStringLiteral("Zurück"), QStringLiteral("Trotzdem fortfahren")});
-    if (wahl.knopf == 1) {
-        return true;
-    }
+    const Plattform::Listenwahl wahl = plattform.listeZeigen(this, QStringLiteral("Zeugnis prüfen"),
+                                                             text, eintraege(befunde), knoepfe);
     if (wahl.knopf == 0 && wahl.eintrag >= 0) {
         const Reiterziel& ziel = befunde[wahl.eintrag].ziel;
         reiterSetzen(ziel.leiste, ziel.reiter);
     }
-    return false;
+    return wahl.knopf;
+}
+
+bool frmzg::ausgabeFreigeben() {
+    // Back is the default: Enter and a double-click on a finding lead to it.
+    const std::optional<int> knopf = pruefen(
+        QStringLiteral("Bevor das Zeugnis ausgegeben wird, sollten Sie sich Folgendes ansehen:"),
+        {QStringLiteral("Zurück"), QStringLiteral("Trotzdem fortfahren")});
+    return !knopf || *knopf == 1;
 }
 
 void frmzg::pruefungZeigen() {
-    eingabeAbschliessen();
-    const std::vector<Befund> befunde = zeugnisPruefen(daten(), QDate::currentDate());
-    if (befunde.empty()) {
+    if (!pruefen(QStringLiteral("Die Prüfung hat Folgendes gefunden:"),
+                 {QStringLiteral("Zum Abschnitt"), QStringLiteral("Schließen")})) {
         plattform.meldung(this, QStringLiteral("Zeugnis prüfen"),
                           QStringLiteral("Die Prüfung hat nichts gefunden."),
                           Meldungssymbol::Information);
-        return;
-    }
-    const Plattform::Listenwahl wahl = plattform.listeZeigen(
-        this, QStringLiteral("Zeugnis prüfen"),
-        QStringLiteral("Die Prüfung hat Folgendes gefunden:"), eintraege(befunde),
-        {QStringLiteral("Zum Abschnitt"), QStringLiteral("Schließen")});
-    if (wahl.knopf == 0 && wahl.eintrag >= 0) {
-        const Reiterziel& ziel = befunde[wahl.eintrag].ziel;
-        reiterSetzen(ziel.leiste, ziel.reiter);
     }
 }
 

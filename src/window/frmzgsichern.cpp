@@ -17,38 +17,39 @@ const QString keinOrdner =
 
 } // namespace
 
-QString frmzg::eigeneDatei(const char* name) {
-    const QString ordner = plattform.datenordner();
-    return ordner.isEmpty() ? QString() : ordner + QLatin1Char('/') + QString::fromUtf8(name);
-}
-
-std::optional<QByteArray> frmzg::eigeneDateiLesen(const QString& pfad, const QString& was) {
-    if (pfad.isEmpty() || !plattform.dateiVorhanden(pfad, Dateiart::Eigen)) {
-        return std::nullopt;
+std::optional<QByteArray> frmzg::lesenOderMelden(const QString& pfad, const QString& was) {
+    const Eigenlesung lesung = eigeneDateiLesen(plattform, pfad);
+    if (lesung.fehler) {
+        hinweisZeigen(QStringLiteral("%1 „%2“ konnte nicht gelesen werden. %3")
+                          .arg(was, pfad, *lesung.fehler));
     }
-    QString fehler;
-    auto inhalt = plattform.dateiLesen(pfad, Dateiart::Eigen, hoechsteDateigroesse, &fehler);
-    if (!inhalt) {
-        hinweisZeigen(
-            QStringLiteral("%1 „%2“ konnte nicht gelesen werden. %3").arg(was, pfad, fehler));
-    }
-    return inhalt;
+    return lesung.inhalt;
 }
 
 bool frmzg::sicherungSchreiben() {
+    return sicherungSchreiben(daten());
+}
+
+bool frmzg::sicherungSchreiben(const Zeugnisdaten& jetzt) {
     if (!sitzung.sichern) {
         return false;
     }
-    const QString pfad = eigeneDatei(wiederherstellungsdateiname);
+    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
     Wiederherstellung stand;
-    stand.zeugnis = {daten(), sitzung.gelesen};
+    stand.zeugnis = {jetzt, sitzung.gelesen};
     stand.reiter = {reiter(untereLeiste), reiter(obereLeiste)};
     stand.offeneDatei = sitzung.offeneDatei;
-    stand.geaendert = ungespeichert();
+    stand.geaendert = ungespeichert(jetzt);
+    const QByteArray inhalt = wiederherstellungSchreiben(stand);
+    // A box left without a change would only sync the same bytes to the disk again.
+    if (inhalt == sitzung.gesichert) {
+        return true;
+    }
+    sitzung.gesichert.reset();
     QString fehler = keinOrdner;
-    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen,
-                                                   wiederherstellungSchreiben(stand), &fehler)) {
+    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen, inhalt, &fehler)) {
         sitzung.sicherungsfehler.clear();
+        sitzung.gesichert = inhalt;
         return true;
     }
     // Once per reason: the next change would only say it again.
@@ -61,15 +62,15 @@ bool frmzg::sicherungSchreiben() {
     return false;
 }
 
-std::optional<QString> frmzg::zustandSpeichern() {
-    const QString pfad = eigeneDatei(zustandsdateiname);
+std::optional<QString> frmzg::zustandSpeichern(const Zeugnisdaten& jetzt) {
+    const QString pfad = eigenerPfad(plattform, zustandsdateiname);
     if (pfad.isEmpty()) {
         return keinOrdner;
     }
     Zustand zustand;
-    zustand.zusatz = zusatzVon(daten());
+    zustand.zusatz = zusatzVon(jetzt);
     // Changes the user did not save to the open file leave the window without it.
-    zustand.offeneDatei = ungespeichert() ? QString() : sitzung.offeneDatei;
+    zustand.offeneDatei = ungespeichert(jetzt) ? QString() : sitzung.offeneDatei;
     zustand.zuletztGeoeffnet = sitzung.zuletztGeoeffnet;
     // The settings file keeps the tabs it knows, this file the ones beyond.
     if (reiter(obereLeiste) >= reiterJeLeiste[obereLeiste]) {
@@ -84,10 +85,10 @@ std::optional<QString> frmzg::zustandSpeichern() {
     return std::nullopt;
 }
 
-QStringList frmzg::alleSpeichern() {
+QStringList frmzg::alleSpeichern(const Zeugnisdaten& jetzt) {
     QStringList fehler;
     for (const std::optional<QString>& grund :
-         {einstellungenSpeichern(*this, plattform), zustandSpeichern()}) {
+         {einstellungenSpeichern(*this, plattform), zustandSpeichern(jetzt)}) {
         if (grund) {
             fehler.append(*grund);
         }
@@ -97,13 +98,15 @@ QStringList frmzg::alleSpeichern() {
 
 // Saved as a whole, the recovery file goes; what could not be saved stays in it for the next
 // start, and so do unsaved changes to the open file when the user was not asked about them.
-bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt) {
-    if (!fehler.isEmpty() || (ungefragt && ungespeichert())) {
-        return sicherungSchreiben();
+bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt,
+                                const Zeugnisdaten& jetzt) {
+    if (!fehler.isEmpty() || (ungefragt && ungespeichert(jetzt))) {
+        return sicherungSchreiben(jetzt);
     }
     QString grund;
+    sitzung.gesichert.reset();
     if (sitzung.sichern &&
-        !plattform.dateiLoeschen(eigeneDatei(wiederherstellungsdateiname), &grund)) {
+        !plattform.dateiLoeschen(eigenerPfad(plattform, wiederherstellungsdateiname), &grund)) {
         plattform.protokoll(QStringLiteral("Die Wiederherstellungsdatei konnte nicht gelöscht "
                                            "werden: %1")
                                 .arg(grund));
@@ -114,8 +117,9 @@ bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt) {
 // A failed save keeps the window open once, so that the user can copy the reference or free
 // the folder and close again; a second failure in a row closes the window, having said so.
 bool frmzg::einstellungenSichern() {
-    const QStringList fehler = alleSpeichern();
-    if (sitzungAbschliessen(fehler, false)) {
+    const Zeugnisdaten jetzt = daten();
+    const QStringList fehler = alleSpeichern(jetzt);
+    if (sitzungAbschliessen(fehler, false, jetzt)) {
         for (const QString& grund : fehler) {
             plattform.protokoll(QStringLiteral("Nicht gespeichert in %1; die Angaben stehen in der "
                                                "Wiederherstellungsdatei.")
@@ -144,8 +148,9 @@ bool frmzg::einstellungenSichern() {
 // Nobody is there to answer a question at a logout, so a failed save goes to standard error.
 // exit() ends the event loop without closing the window, which would save a second time.
 void frmzg::sofortBeenden() {
-    const QStringList fehler = alleSpeichern();
-    const bool gesichert = sitzungAbschliessen(fehler, true);
+    const Zeugnisdaten jetzt = daten();
+    const QStringList fehler = alleSpeichern(jetzt);
+    const bool gesichert = sitzungAbschliessen(fehler, true, jetzt);
     for (const QString& grund : fehler) {
         plattform.protokoll(
             QStringLiteral("Die Angaben konnten beim Beenden nicht gespeichert werden: %1%2")

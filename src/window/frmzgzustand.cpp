@@ -1,5 +1,6 @@
 // What the start restores beyond the settings file: the window's state from zustand.json and,
 // after an end without a clean close, the entries kept in wiederherstellung.json.
+#include "platform/plattform.h"
 #include "storage/wiederherstellung.h"
 #include "storage/zustand.h"
 #include "window/frmzg.h"
@@ -8,9 +9,9 @@
 namespace velmora {
 
 void frmzg::zustandLaden() {
-    const QString pfad = eigeneDatei(zustandsdateiname);
+    const QString pfad = eigenerPfad(plattform, zustandsdateiname);
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Der Fensterzustand"));
+        lesenOderMelden(pfad, QStringLiteral("Der Fensterzustand"));
     if (!inhalt) {
         return;
     }
@@ -32,11 +33,8 @@ void frmzg::zustandLaden() {
     // The window holds what the file held at the last close; the file is read again for what
     // it holds beyond the window.
     const Zeugnislesung lesung = zeugnisLaden(plattform, zustand.offeneDatei);
-    if (lesung.datei && !lesung.datei->gelesen.isEmpty()) {
-        sitzung.offeneDatei = zustand.offeneDatei;
-        sitzung.gelesen = lesung.datei->gelesen;
-        sitzung.gespeichert = daten();
-        titelAnzeigen();
+    if (lesung.datei && !lesung.einstellungsdatei) {
+        dateiSetzen(zustand.offeneDatei, lesung.datei->gelesen, daten());
     } else {
         hinweisZeigen(QStringLiteral("Die zuletzt bearbeitete Datei „%1“ lässt sich nicht mehr "
                                      "öffnen; ihre Angaben stehen ohne Dateinamen im Fenster.")
@@ -45,9 +43,9 @@ void frmzg::zustandLaden() {
 }
 
 void frmzg::wiederherstellen() {
-    const QString pfad = eigeneDatei(wiederherstellungsdateiname);
+    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Die Wiederherstellungsdatei"));
+        lesenOderMelden(pfad, QStringLiteral("Die Wiederherstellungsdatei"));
     if (!inhalt) {
         return;
     }
@@ -61,10 +59,8 @@ void frmzg::wiederherstellen() {
     datenSetzen(stand->zeugnis.daten);
     reiterSetzen(untereLeiste, stand->reiter[untereLeiste]);
     reiterSetzen(obereLeiste, stand->reiter[obereLeiste]);
-    sitzung.offeneDatei = stand->offeneDatei;
-    sitzung.gelesen = stand->zeugnis.gelesen;
-    sitzung.gespeichert = stand->geaendert ? std::nullopt : std::optional(daten());
-    titelAnzeigen();
+    dateiSetzen(stand->offeneDatei, stand->zeugnis.gelesen,
+                stand->geaendert ? std::nullopt : std::optional(daten()));
     QString text = QStringLiteral("Velmora hat Ihre letzten Eingaben wiederhergestellt; sie waren "
                                   "beim letzten Beenden nicht gespeichert worden.");
     if (ungespeichert()) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "compose/zeugnisdaten.h"
-#include "storage/zustand.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -30,6 +30,9 @@ struct Sitzung {
     bool sichern = false;
     // The last reason the recovery file could not be written, said once until it works again.
     QString sicherungsfehler;
+    // What the recovery file holds as this run wrote it: the same state is not written again.
+    // Nothing when the last write failed or the file was removed.
+    std::optional<QByteArray> gesichert;
 };
 
 } // namespace velmora

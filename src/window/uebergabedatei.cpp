@@ -8,9 +8,9 @@
 namespace velmora {
 
 void frmzg::uebergabeUebernehmen() {
-    const QString pfad = eigeneDatei("übergabe.ini");
+    const QString pfad = eigenerPfad(plattform, "übergabe.ini");
     const std::optional<QByteArray> inhalt =
-        eigeneDateiLesen(pfad, QStringLiteral("Die Übergabedatei"));
+        lesenOderMelden(pfad, QStringLiteral("Die Übergabedatei"));
     if (!inhalt) {
         sitzung.uebergabe.clear();
         return;
@@ -41,7 +41,7 @@ void frmzg::uebergabeUebernehmen() {
     // Taken over once, never again over what the user types afterwards, even after a crash.
     sitzung.uebergabe = kennung;
     if (!schonUebernommen) {
-        zustandSpeichern();
+        zustandSpeichern(daten());
     }
     hinweisZeigen(QStringLiteral("Die Übergabedatei „%1“ wurde %2, lässt sich aber nicht löschen. "
                                  "Sie wird nicht noch einmal übernommen; bitte löschen Sie sie. %3")

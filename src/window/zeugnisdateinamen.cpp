@@ -2,6 +2,7 @@
 
 #include "storage/zustand.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace velmora {
@@ -46,6 +47,10 @@ QString dateititel(const QString& pfad) {
     return name.endsWith(QLatin1String(zeugnisendung), Qt::CaseInsensitive)
                ? name.chopped(qsizetype(std::size(zeugnisendung)) - 1)
                : name;
+}
+
+QString absoluterPfad(const QString& pfad) {
+    return QDir::cleanPath(QDir::current().absoluteFilePath(pfad));
 }
 
 QStringList zuletztAufgenommen(QStringList liste, const QString& pfad) {

@@ -17,9 +17,12 @@ QString vorgeschlagenerDateiname(const Zeugnisdaten& daten);
 // without a name).
 QString vorgeschlagenerDokumentname(const Zeugnisdaten& daten, const QString& endung);
 
-// How the window's title and the recent-files list name a reference file: its name without
-// the ending.
+// How the window's title and its question about unsaved changes name a reference file: its
+// name without the ending.
 QString dateititel(const QString& pfad);
+
+// A reference file's path as the window keeps it: absolute, without "." and "..".
+QString absoluterPfad(const QString& pfad);
 
 // The recent-files list with `pfad` first, once, and at most as long as zustand.json keeps it.
 QStringList zuletztAufgenommen(QStringList liste, const QString& pfad);

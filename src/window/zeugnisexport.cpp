@@ -30,8 +30,8 @@ void frmzg::dokumentZeigen(const QString& pfad) {
 }
 
 Zeugnisausgabe frmzg::ausgabe() {
-    grundlage = ausgabegrundlageLaden(plattform);
-    return zeugnisausgabe(*grundlage, daten(), angezeigteVorschautexte());
+    grundlage.reset();
+    return vorschauausgabe();
 }
 
 Zeugnisausgabe frmzg::vorschauausgabe() {

@@ -2,7 +2,6 @@
 
 #include "platform/plattform.h"
 #include "storage/eingabedatei.h"
-#include "storage/jsonleser.h"
 #include "storage/zustand.h"
 #include "window/einstellungsdatei.h"
 
@@ -12,12 +11,12 @@ Zeugnislesung zeugnisLaden(Plattform& plattform, const QString& pfad) {
     // One byte more than allowed tells a file that is too large from one that just fits.
     QString grund;
     const std::optional<QByteArray> inhalt =
-        plattform.dateiLesen(pfad, Dateiart::Dokument, hoechsteJsongroesse + 1, &grund);
+        plattform.dateiLesen(pfad, Dateiart::Dokument, hoechsteDateigroesse + 1, &grund);
     Zeugnislesung lesung;
     if (!inhalt) {
         lesung.fehler =
             QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(pfad, grund);
-    } else if (inhalt->size() > hoechsteJsongroesse) {
+    } else if (inhalt->size() > hoechsteDateigroesse) {
         lesung.fehler = QStringLiteral("Die Datei „%1“ ist zu groß für ein Zeugnis.").arg(pfad);
     } else {
         lesung = eingabedateiLesen(*inhalt, pfad);
@@ -29,32 +28,22 @@ Zeugnislesung zuletztBearbeitet(Plattform& plattform) {
     Zeugnislesung lesung;
     lesung.datei.emplace().daten = anfangsdaten();
     Zeugnisdaten& daten = lesung.datei->daten;
-    const QString ordner = plattform.datenordner();
-    if (ordner.isEmpty()) {
+    const QString einstellungen = einstellungspfad(plattform);
+    const Eigenlesung gelesen = eigeneDateiLesen(plattform, einstellungen);
+    if (gelesen.fehler) {
+        lesung.datei.reset();
+        lesung.fehler = QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden: %2")
+                            .arg(einstellungen, *gelesen.fehler);
         return lesung;
     }
-    const QString einstellungen = einstellungspfad(plattform);
-    if (plattform.dateiVorhanden(einstellungen, Dateiart::Eigen)) {
-        QString grund;
-        const auto inhalt =
-            plattform.dateiLesen(einstellungen, Dateiart::Eigen, hoechsteDateigroesse, &grund);
-        if (!inhalt) {
-            lesung.datei.reset();
-            lesung.fehler =
-                QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden: %2")
-                    .arg(einstellungen, grund);
-            return lesung;
-        }
-        daten = zeugnisAusEinstellungen(
-            einstellungenLesen(std::string_view(inhalt->constData(), inhalt->size())));
+    if (gelesen.inhalt) {
+        daten = zeugnisAusEinstellungen(einstellungenLesen(
+            std::string_view(gelesen.inhalt->constData(), gelesen.inhalt->size())));
     }
     // A state file that cannot be read costs its values, as at the window's start.
-    const QString zustand = ordner + QLatin1Char('/') + QLatin1String(zustandsdateiname);
-    if (plattform.dateiVorhanden(zustand, Dateiart::Eigen)) {
-        if (const auto inhalt =
-                plattform.dateiLesen(zustand, Dateiart::Eigen, hoechsteJsongroesse, nullptr)) {
-            zusatzEinsetzen(zustandLesen(*inhalt).zusatz, daten);
-        }
+    if (const auto inhalt =
+            eigeneDateiLesen(plattform, eigenerPfad(plattform, zustandsdateiname)).inhalt) {
+        zusatzEinsetzen(zustandLesen(*inhalt).zusatz, daten);
     }
     return lesung;
 }

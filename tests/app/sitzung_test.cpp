@@ -231,6 +231,22 @@ private slots:
         QVERIFY(s->fenster->text(0) == "Erika" && !QFile::exists(s->pfad("übergabe.ini")));
     }
 
+    // A box left without a change leaves the recovery file alone, so that a full disk is not
+    // said again at every box; the next change is written, and said when it cannot be.
+    void SicherungNurBeiAenderung() {
+        s->starten();
+        s->eintippen(0, "Erika");
+        QCOMPARE(wiederherstellung()->zeugnis.daten.texte[0], "Erika");
+        s->plattform->ersetzenScheitert = "Auf dem Gerät ist kein Speicherplatz mehr";
+        s->eintippen(0, "Erika");
+        QVERIFY(s->hinweise().isEmpty());
+        s->eintippen(0, "Erik");
+        QVERIFY(s->hinweise().join('\n').contains("kein Speicherplatz"));
+        s->plattform->ersetzenScheitert.reset();
+        s->eintippen(0, "Erika");
+        QCOMPARE(wiederherstellung()->zeugnis.daten.texte[0], "Erika");
+    }
+
     // A signal or the session's end saves as a close does without asking; the unsaved changes
     // of an open file wait in the recovery file for the next start, which says so. Last: it
     // ends the event loop.

@@ -3,11 +3,13 @@
 // start's file; the file menu speaks German.
 #include "app/startdatei.h"
 #include "app/uebersetzung.h"
+#include "output/zeugnisaufbau.h"
 #include "storage/firmenprofil.h"
 #include "support/beispieldatei.h"
 #include "support/testfenster.h"
 #include "support/testzeugnis.h"
 #include "support/zufallszeugnis.h"
+#include "ui/reiterfeld.h"
 
 #include <QtWidgets>
 
@@ -28,6 +30,7 @@ private slots:
     void init() { s = std::make_unique<test::Testfenster>(); }
 
     // Random references go through the window unchanged: file, window, file, the same bytes.
+    // Each shows its own previews and kind, whatever the one before showed.
     void RundreiseDurchDasFenster() {
         s->starten();
         std::mt19937 zufall(2026);
@@ -35,6 +38,9 @@ private slots:
             const Zeugnisdaten daten = test::zufallszeugnis(zufall, false);
             const QString datei = s->zeugnisAblegen(QString("rund%1.zeugnis").arg(i), daten);
             QVERIFY(s->fenster->zeugnisOeffnen(datei));
+            QCOMPARE(s->fenster->angezeigteVorschautexte(), komponierteVorschautexte(daten));
+            QCOMPARE(s->element<Reiterfeld>("tabang(0)")->beschriftung(beendigungsgrund - 1),
+                     QString::fromUtf8(bewertungsbereich(beendigungsgrund).reiterFuer(daten.art)));
             s->menue("mnuSpeichern");
             QCOMPARE(s->lesen(datei).value(), zeugnisdateiSchreiben(daten));
         }

@@ -46,6 +46,7 @@ TEST(Eingabedatei, ZeugnisOderEinstellungen) {
         if (!fehler) {
             ASSERT_TRUE(lesung.datei) << name << ": " << lesung.fehler.toStdString();
             EXPECT_EQ(test::felder(lesung.datei->daten), test::felder(beispielzeugnis())) << name;
+            EXPECT_EQ(lesung.einstellungsdatei, inhalt == einstellungen) << name;
         } else {
             EXPECT_FALSE(lesung.datei) << name;
             EXPECT_TRUE(lesung.fehler.contains(QStringLiteral("„%1“ %2").arg(name, fehler)))

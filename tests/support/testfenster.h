@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/programmstart.h"
-#include "output/zeugnisaufbau.h"
 #include "platform/dateischicht.h"
 #include "storage/zeugnisdatei.h"
 #include "support/fakeplattform.h"
@@ -61,13 +60,6 @@ public:
         }
         tippen(i, text);
         QTest::keyClick(box(i), Qt::Key_Tab);
-    }
-    AngezeigteVorschautexte vorschauen() const {
-        AngezeigteVorschautexte texte;
-        for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-            texte[bereich - 1] = fenster->vorschautext(bereich).toStdString();
-        }
-        return texte;
     }
     QStringList hinweise() const { return element<Hinweisband>({})->hinweise(); }
 

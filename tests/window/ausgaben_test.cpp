@@ -38,15 +38,15 @@ private slots:
         t->fenster->knopfSetzen(13, 0, true);
         t->tippen(8, "31.3.04");
         t->element<QPushButton>("cmdfertig(1)")->click(); // as a button without mouse focus
-        QVERIFY(t->vorschauen()[12].find("31.03.2004") != std::string::npos);
-        QCOMPARE(
-            t->plattform->zwischenablage,
-            QStringList{QString::fromStdString(klartext(t->fenster->daten(), t->vorschauen()))});
+        QVERIFY(t->fenster->angezeigteVorschautexte()[12].find("31.03.2004") != std::string::npos);
+        QCOMPARE(t->plattform->zwischenablage,
+                 QStringList{QString::fromStdString(
+                     klartext(t->fenster->daten(), t->fenster->angezeigteVorschautexte()))});
         t->box(8)->clear(); // the focus never left it
         QTest::keyClicks(t->box(8), "30.6.5");
         t->klicken("cmdfertig(0)");
-        const std::string erwartet =
-            test::zeugnisdokument(t->fenster->daten(), t->vorschauen(), basis);
+        const std::string erwartet = test::zeugnisdokument(
+            t->fenster->daten(), t->fenster->angezeigteVorschautexte(), basis);
         QVERIFY(erwartet.find("30.06.2005") != std::string::npos);
         QCOMPARE(t->lesen(t->dokument("Zeugnis.doc")), QByteArray::fromStdString(erwartet));
         QVERIFY(t->hinweise().size() == 1 && t->hinweise()[0].contains(t->dokument("Zeugnis.doc")));

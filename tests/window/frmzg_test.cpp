@@ -37,8 +37,9 @@ private slots:
             t->fenster->knopfSetzen(bereich, 0, true);
         }
         QTest::keyClick(anrede, Qt::Key_Down);
-        QVERIFY(t->vorschauen()[0].starts_with("Frau Schmidt verfügt"));
-        QCOMPARE(t->vorschauen(), komponierteVorschautexte(t->fenster->daten()));
+        QVERIFY(t->fenster->angezeigteVorschautexte()[0].starts_with("Frau Schmidt verfügt"));
+        QCOMPARE(t->fenster->angezeigteVorschautexte(),
+                 komponierteVorschautexte(t->fenster->daten()));
     }
 
     // Enter leaves a box as Tab does: a date box writes its date out, the previews are

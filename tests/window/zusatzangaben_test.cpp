@@ -42,7 +42,7 @@ private slots:
         t->fenster->datenSetzen(d);
         QVERIFY(t->fenster->daten() == d && t->fenster->vorschautext(4).isEmpty());
         QCOMPARE(t->fenster->vorschautext(1).toStdString(), *alleVorschautexte(d)[0]);
-        const AngezeigteVorschautexte endzeugnis = t->vorschauen();
+        const AngezeigteVorschautexte endzeugnis = t->fenster->angezeigteVorschautexte();
         auto* unten = t->element<Reiterfeld>("tabang(0)");
         const QString reiter = unten->beschriftung(beendigungsgrund - 1);
         t->fenster->reiterSetzen(obereLeiste, unterschriftReiter);
@@ -56,7 +56,7 @@ private slots:
         }
         t->fenster->artSetzen(Zeugnisart::Endzeugnis);
         QCOMPARE(unten->beschriftung(beendigungsgrund - 1), reiter);
-        QCOMPARE(t->vorschauen(), endzeugnis);
+        QCOMPARE(t->fenster->angezeigteVorschautexte(), endzeugnis);
     }
 
     // A one-line box, and the achievements, take a pasted line break as a blank at once; a
