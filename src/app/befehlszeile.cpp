@@ -17,14 +17,10 @@ const QString optionVersion = QStringLiteral("--version");
 const QString optionExport = QStringLiteral("--export");
 const QString optionAusgabe = QStringLiteral("--ausgabe");
 
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString formatnamen() {
     QStringList namen;
     for (const Exportformat& format : exportformate) {
-        namen.append(qtext(format.name));
+        namen.append(QString::fromUtf8(format.name));
     }
     return namen.join(QStringLiteral(", "));
 }
@@ -33,8 +29,8 @@ QString aufrufhilfe() {
     QString formate;
     for (const Exportformat& format : exportformate) {
         formate += QStringLiteral("                     %1  %2\n")
-                       .arg(qtext(format.name), -4)
-                       .arg(qtext(format.beschreibung));
+                       .arg(QString::fromUtf8(format.name), -4)
+                       .arg(QString::fromUtf8(format.beschreibung));
     }
     return QStringLiteral(
                "Aufruf:\n"

@@ -23,10 +23,6 @@ namespace {
 
 const QString titel = QStringLiteral("Firmenprofil");
 
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 Markierfeld* feld(const char* name) {
     auto* feld = new Markierfeld({}, nullptr);
     feld->setObjectName(QLatin1String(name));
@@ -121,11 +117,11 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     connect(knoepfe, &QDialogButtonBox::rejected, this, &frmFirmenprofil::reject);
 
     const Firmenprofil profil = firmenprofilLaden(plattform);
-    txtFirma->setText(qtext(profil.firma));
+    txtFirma->setText(QString::fromUtf8(profil.firma));
     txtBriefkopf->setPlainText(zeilentext(profil.briefkopf));
-    txtOrt->setText(qtext(profil.ort));
-    txtUnterzeichner->setText(qtext(profil.unterzeichner.name));
-    txtFunktion->setText(qtext(profil.unterzeichner.funktion));
+    txtOrt->setText(QString::fromUtf8(profil.ort));
+    txtUnterzeichner->setText(QString::fromUtf8(profil.unterzeichner.name));
+    txtFunktion->setText(QString::fromUtf8(profil.unterzeichner.funktion));
     cmbVollmacht->wertSetzen(profil.unterzeichner.zusatz);
     // A logo that cannot be read is not shown, and its file is left alone.
     if (!profil.logo.empty()) {

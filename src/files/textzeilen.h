@@ -12,12 +12,12 @@ namespace velmora {
 // Windows-1252, or UTF-8 when a text needs it.
 
 // The longest text an input box takes (a line edit's default maximum), in UTF-16 units.
-inline constexpr std::size_t hoechsteTextlaenge = 32767;
+inline constexpr int feldlaenge = 32767;
 
 // The longest line read or written, in bytes: the longest text of a box in UTF-8, where one
 // UTF-16 unit takes three bytes at most. Longer lines are not read, so no file can stall the
 // start, and no text of a box is ever cut on saving.
-inline constexpr std::size_t hoechsteZeilenlaenge = 3 * hoechsteTextlaenge;
+inline constexpr std::size_t hoechsteZeilenlaenge = 3 * std::size_t{feldlaenge};
 
 // The first `hoechstens` lines of a file, in UTF-8. A leading byte-order mark is skipped;
 // lines end in CR LF, LF or CR, mixed as they come; a line longer than hoechsteZeilenlaenge

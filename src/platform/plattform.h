@@ -124,9 +124,7 @@ inline constexpr qint64 hoechsteDateigroesse = 16 * 1024 * 1024;
 // Where one of the program's own files lies: in the data folder, empty when there is none.
 inline QString eigenerPfad(Plattform& plattform, std::string_view name) {
     const QString ordner = plattform.datenordner();
-    return ordner.isEmpty()
-               ? QString()
-               : ordner + QLatin1Char('/') + QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return ordner.isEmpty() ? QString() : ordner + QLatin1Char('/') + QString::fromUtf8(name);
 }
 
 // One of the program's own files read whole, or why it cannot be read. Neither when there is

@@ -12,7 +12,7 @@ namespace {
 // Laid out in twips: a font's pixel is a twip, so a point is 20 of them. Unhinted, with the
 // outline's own widths, the lines break alike at every resolution they are drawn at.
 QFont schrift(const Zeichenformat& format) {
-    QFont schrift(QString::fromUtf8(dokumentschrift.data(), qsizetype(dokumentschrift.size())));
+    QFont schrift(QString::fromUtf8(dokumentschrift));
     schrift.setPixelSize(format.halbpunkte * 10);
     schrift.setBold(format.fett);
     schrift.setItalic(format.kursiv);

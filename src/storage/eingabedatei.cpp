@@ -1,6 +1,7 @@
 #include "storage/eingabedatei.h"
 
 #include "files/einstellungsempfaenger.h"
+#include "files/textzeilen.h"
 
 namespace velmora {
 

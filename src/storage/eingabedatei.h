@@ -8,9 +8,6 @@
 
 namespace velmora {
 
-// The longest text an input box of the window holds, in UTF-16 code units (Qt's default).
-inline constexpr int feldlaenge = 32767;
-
 // The reference the window holds after loading a settings file: its start state, then each
 // value that could be read, in the file's order. A selected button gives its section that
 // grade; a cleared one takes the grade only when it was that button's; a text is cut at the

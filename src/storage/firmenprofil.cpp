@@ -18,7 +18,7 @@ constexpr Woerter<std::string_view, 3> logos = {{
 } // namespace
 
 QString profilpfad(const QString& datenordner, std::string_view name) {
-    return datenordner + QLatin1Char('/') + QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return datenordner + QLatin1Char('/') + QString::fromUtf8(name);
 }
 
 Firmenprofil firmenprofilLesen(const QByteArray& inhalt) {

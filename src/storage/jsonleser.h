@@ -26,7 +26,7 @@ template <typename T, std::size_t N> using Woerter = std::array<std::pair<std::s
 template <typename T, std::size_t N> QString wortFuer(const Woerter<T, N>& woerter, const T& wert) {
     for (const auto& [wort, bedeutung] : woerter) {
         if (bedeutung == wert) {
-            return QString::fromUtf8(wort.data(), qsizetype(wort.size()));
+            return QString::fromUtf8(wort);
         }
     }
     return {};
@@ -60,7 +60,7 @@ public:
         }
         QStringList erlaubt;
         for (const auto& [wort, bedeutung] : woerter) {
-            const QString text = QString::fromUtf8(wort.data(), qsizetype(wort.size()));
+            const QString text = QString::fromUtf8(wort);
             if (wert.isString() && wert.toString() == text) {
                 ziel = bedeutung;
                 return;

@@ -12,10 +12,6 @@ constexpr Woerter<Zeugnisart, 2> arten = {{
 constexpr Woerter<std::string_view, 3> zusaetze = {
     {{"", ""}, {"i. V.", "i. V."}, {"ppa.", "ppa."}}};
 
-QString qtext(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 Zeugniszusatz zusatzVon(const Zeugnisdaten& daten) {
@@ -46,9 +42,9 @@ void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt) {
     objekt[QStringLiteral("art")] = wortFuer(arten, zusatz.art);
     objekt[QStringLiteral("geburtsangaben")] = zusatz.geburtsangaben;
     QJsonObject aufgaben = objekt.value(QStringLiteral("aufgaben")).toObject();
-    aufgaben[QStringLiteral("bereich")] = qtext(zusatz.aufgaben.bereich);
+    aufgaben[QStringLiteral("bereich")] = QString::fromUtf8(zusatz.aufgaben.bereich);
     aufgaben[QStringLiteral("liste")] = textliste(zusatz.aufgaben.liste);
-    aufgaben[QStringLiteral("erfolge")] = qtext(zusatz.aufgaben.erfolge);
+    aufgaben[QStringLiteral("erfolge")] = QString::fromUtf8(zusatz.aufgaben.erfolge);
     objekt[QStringLiteral("aufgaben")] = aufgaben;
     objekt[QStringLiteral("unterzeichner")] = unterzeichnerObjekt(
         zusatz.unterzeichner, objekt.value(QStringLiteral("unterzeichner")).toObject());
@@ -61,8 +57,8 @@ void unterzeichnerLesen(Jsonleser& leser, Unterzeichner& unterzeichner) {
 }
 
 QJsonObject unterzeichnerObjekt(const Unterzeichner& unterzeichner, QJsonObject objekt) {
-    objekt[QStringLiteral("name")] = qtext(unterzeichner.name);
-    objekt[QStringLiteral("funktion")] = qtext(unterzeichner.funktion);
+    objekt[QStringLiteral("name")] = QString::fromUtf8(unterzeichner.name);
+    objekt[QStringLiteral("funktion")] = QString::fromUtf8(unterzeichner.funktion);
     // Only a word the reader takes back; the window offers no other.
     objekt[QStringLiteral("zusatz")] = wortFuer(zusaetze, std::string_view(unterzeichner.zusatz));
     return objekt;
@@ -71,7 +67,7 @@ QJsonObject unterzeichnerObjekt(const Unterzeichner& unterzeichner, QJsonObject 
 QJsonArray textliste(const std::vector<std::string>& texte) {
     QJsonArray liste;
     for (const std::string& text : texte) {
-        liste.append(qtext(text));
+        liste.append(QString::fromUtf8(text));
     }
     return liste;
 }

@@ -1,6 +1,6 @@
 #include "ui/markierfeld.h"
 
-#include "storage/eingabedatei.h"
+#include "files/textzeilen.h"
 #include "ui/zeilenumbruch.h"
 
 #include <QFocusEvent>

@@ -9,7 +9,7 @@ namespace velmora {
 Vollmachtfeld::Vollmachtfeld() {
     setObjectName(QStringLiteral("cmbVollmacht"));
     for (const std::string_view vollmacht : vollmachten) {
-        const QString wert = QString::fromUtf8(vollmacht.data(), qsizetype(vollmacht.size()));
+        const QString wert = QString::fromUtf8(vollmacht);
         addItem(wert.isEmpty() ? QStringLiteral("(ohne)") : wert, wert);
     }
 }

@@ -1,6 +1,6 @@
 // Building the main window's controls from the tables of inputs and sections.
 #include "compose/bewertungsbereich.h"
-#include "storage/eingabedatei.h"
+#include "files/textzeilen.h"
 #include "ui/dialogschrift.h"
 #include "ui/einpassbeschriftung.h"
 #include "ui/hinweisband.h"
@@ -32,10 +32,6 @@ namespace {
 namespace layout = fensterlayout;
 
 const QColor vorschaufarbe(192, 0, 0);
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString indiziert(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -121,10 +117,10 @@ void frmzg::obereLeisteAufbauen() {
     leiste->setObjectName(indiziert("tabang", obereLeiste));
     leiste->setGeometry(twipsRechteck(layout::obereLeiste));
     for (const std::string_view reiter : angabenreiter) {
-        leiste->reiterHinzufuegen(qtext(reiter));
+        leiste->reiterHinzufuegen(QString::fromUtf8(reiter));
     }
     for (const std::string_view reiter : zusatzreiter) {
-        leiste->reiterHinzufuegen(qtext(reiter));
+        leiste->reiterHinzufuegen(QString::fromUtf8(reiter));
     }
 
     cmbang = new QComboBox;
@@ -136,12 +132,12 @@ void frmzg::obereLeisteAufbauen() {
 
     for (const Angabenfeld& feld : angabenfelder) {
         const Eingabefeld& eingabe = eingabefelder[feld.eingabe];
-        leiste->platzieren(
-            feld.seite,
-            beschriftung(indiziert("lblallg", feld.beschriftungNr), qtext(eingabe.beschriftung)),
-            aufObererSeite(feld.beschriftungLinks, feld.beschriftungOben, feld.beschriftungBreite,
-                           layout::beschriftungHoehe));
-        auto* box = new Markierfeld(qtext(eingabe.anfangstext), nullptr);
+        leiste->platzieren(feld.seite,
+                           beschriftung(indiziert("lblallg", feld.beschriftungNr),
+                                        QString::fromUtf8(eingabe.beschriftung)),
+                           aufObererSeite(feld.beschriftungLinks, feld.beschriftungOben,
+                                          feld.beschriftungBreite, layout::beschriftungHoehe));
+        auto* box = new Markierfeld(QString::fromUtf8(eingabe.anfangstext), nullptr);
         box->setObjectName(indiziert("txtang", feld.eingabe));
         leiste->platzieren(
             feld.seite, box,
@@ -175,7 +171,7 @@ void frmzg::untereLeisteAufbauen() {
     leiste->setGeometry(twipsRechteck(layout::untereLeiste));
     leiste->setFont(arial(8.25));
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
-        leiste->reiterHinzufuegen(qtext(bereich.reiter));
+        leiste->reiterHinzufuegen(QString::fromUtf8(bereich.reiter));
     }
 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
@@ -193,7 +189,7 @@ void frmzg::untereLeisteAufbauen() {
         };
         setzen(ueberschrift(QStringLiteral("Anzeige im Zeugnis")),
                twipsRechteck(layout::anzeigeUeberschrift));
-        QLabel* gruppenueberschrift = ueberschrift(qtext(bereich.ueberschrift()));
+        QLabel* gruppenueberschrift = ueberschrift(QString::fromUtf8(bereich.ueberschrift()));
         setzen(gruppenueberschrift, twipsRechteck(gruppenlage.ueberschrift));
         if (bereich.istBeendigungsgrund()) {
             grundueberschrift = gruppenueberschrift;
@@ -219,7 +215,7 @@ void frmzg::untereLeisteAufbauen() {
         const QString gruppenname = QStringLiteral("opt%1").arg(bereich.nummer);
         for (int knopf = 0; knopf < bereich.stufen(); ++knopf) {
             const layout::Knopflage& lage = gruppenlage.knoepfe[knopf];
-            auto* note = new QRadioButton(qtext(bereich.knopf(knopf)), rahmen);
+            auto* note = new QRadioButton(QString::fromUtf8(bereich.knopf(knopf)), rahmen);
             note->setObjectName(indiziert(qPrintable(gruppenname), knopf));
             note->setGeometry(twipsRechteck(lage.links, 0, lage.breite, gruppenlage.knopfHoehe));
             gruppe->knopfAufnehmen(note);

@@ -18,18 +18,14 @@ constexpr int schlussformel = 13;
 // Sections 1 to 9 rate single abilities; the overall rating should not stray far from them.
 constexpr int letzteEinzelnote = 9;
 
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 Befund inBereich(int nummer, const QString& text) {
-    return {qtext(bewertungsbereich(nummer).name), text, {untereLeiste, nummer - 1}};
+    return {QString::fromUtf8(bewertungsbereich(nummer).name), text, {untereLeiste, nummer - 1}};
 }
 
 Befund inAngaben(int reiter, const QString& text) {
     std::string_view name =
         reiter < aufgabenReiter ? angabenreiter[reiter] : zusatzreiter[reiter - aufgabenReiter];
-    QString bereich = qtext(name);
+    QString bereich = QString::fromUtf8(name);
     bereich.remove(QLatin1Char('&'));
     return {bereich, text, {obereLeiste, reiter}};
 }
@@ -51,10 +47,11 @@ void schlussUndBeendigung(const Zeugnisdaten& daten, std::vector<Befund>& befund
         return;
     }
     befunde.push_back(inBereich(
-        schlussformel, QStringLiteral("Die Schlussformel sagt, dass das Arbeitsverhältnis auf "
-                                      "eigenen Wunsch endet; als Beendigungsgrund ist aber „%1“ "
-                                      "gewählt.")
-                           .arg(qtext(grundgruppe(Zeugnisart::Endzeugnis).knoepfe[*grund - 1]))));
+        schlussformel,
+        QStringLiteral("Die Schlussformel sagt, dass das Arbeitsverhältnis auf "
+                       "eigenen Wunsch endet; als Beendigungsgrund ist aber „%1“ "
+                       "gewählt.")
+            .arg(QString::fromUtf8(grundgruppe(Zeugnisart::Endzeugnis).knoepfe[*grund - 1]))));
 }
 
 void ohneNote(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {

@@ -68,7 +68,7 @@ TEST(EinstellungenSchreiben, TextzeileUndWasZurueckkommt) {
     while (lang.size() <= hoechsteZeilenlaenge) {
         lang += "ł";
     }
-    while (laengste.size() < 3 * hoechsteTextlaenge) {
+    while (laengste.size() < hoechsteZeilenlaenge) {
         laengste += "漢";
     }
     const std::string gekuerzt = lang.substr(0, hoechsteZeilenlaenge - 1);
