@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <deque>
+#include <limits>
 
 namespace velmora {
 
@@ -56,6 +58,20 @@ struct Posten {
     bool mitNaechstem = false;  // and on the page of the next paragraph
 };
 
+// No character of the document's font is narrower than this part of its size.
+constexpr double schmalstesZeichen = 0.15;
+
+// The most characters that stand together without a blank.
+qsizetype laengsteWort(const QString& text) {
+    qsizetype laengstes = 0;
+    qsizetype wort = 0;
+    for (const QChar zeichen : text) {
+        wort = zeichen.isSpace() ? 0 : wort + 1;
+        laengstes = std::max(laengstes, wort);
+    }
+    return laengstes;
+}
+
 // Each line where its text ends up and only where it may: never the last line of a paragraph
 // alone at the head of a page, never its first alone at the foot, and never one that keeps
 // with the next paragraph apart from it.
@@ -71,10 +87,12 @@ public:
         }
         QString text;
         QList<QTextLayout::FormatRange> formate;
+        double kleinsteBreite = std::numeric_limits<double>::max(); // of a character's size
         const auto anhaengen = [&](std::string_view utf8, const Zeichenformat& format) {
             const qsizetype anfang = text.size();
             text += dokumenttext(utf8);
             if (text.size() > anfang) {
+                kleinsteBreite = std::min(kleinsteBreite, format.halbpunkte * format.breite / 10.0);
                 QTextCharFormat zeichen;
                 zeichen.setFont(schrift(format));
                 formate.append({int(anfang), int(text.size() - anfang), zeichen});
@@ -90,7 +108,11 @@ public:
         if (absatz.bild && text.isEmpty()) {
             return;
         }
-        zeilenSetzen(text, formate, absatz);
+        // Qt looks for a word's end from each line's start again, work that grows with the
+        // square of a word longer than a line; such a paragraph breaks anywhere, at once.
+        const bool ueberlang =
+            laengsteWort(text) * schmalstesZeichen * kleinsteBreite > textbreite();
+        zeilenSetzen(text, formate, absatz, ueberlang);
     }
 
     Seitensatz ergebnis() && {
@@ -125,12 +147,13 @@ private:
     }
 
     void zeilenSetzen(const QString& text, const QList<QTextLayout::FormatRange>& formate,
-                      const Absatz& absatz) {
+                      const Absatz& absatz, bool ueberlang) {
         // The paragraph mark's font sets the height of an empty paragraph.
         QTextLayout& layout = layouts.emplace_back(text, schrift(absatz.marke));
         layout.setFormats(formate);
         QTextOption option(ausrichtung(absatz.ausrichtung));
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(ueberlang ? QTextOption::WrapAnywhere
+                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
         option.setUseDesignMetrics(true);
         option.setTabStopDistance(tabulatorabstand);
         if (absatz.listenpunkt) {
