@@ -118,11 +118,11 @@ public:
     Seitensatz ergebnis() && {
         const std::vector<std::size_t> anfaenge = umbrechen();
         for (std::size_t s = 0; s < anfaenge.size(); ++s) {
-            GesetzteSeite& seiteS = satz.seiten.emplace_back();
+            GesetzteSeite& gesetzt = satz.seiten.emplace_back();
             const std::size_t ende = s + 1 < anfaenge.size() ? anfaenge[s + 1] : posten.size();
             double y = seite.oben;
             for (std::size_t i = anfaenge[s]; i < ende; ++i) {
-                postenZeichnen(posten[i], y, seiteS);
+                postenZeichnen(posten[i], y, gesetzt);
                 y += posten[i].hoehe;
             }
         }

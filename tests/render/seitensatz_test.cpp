@@ -62,6 +62,18 @@ private slots:
         }
     }
 
+    // A word longer than a line fills each line to the margin and goes on on the next.
+    void UeberlangesWortFuelltZeilen() {
+        const std::vector<QRectF> z =
+            zeilen(setzen({{{{std::string(1000, 'x')}}, Ausrichtung::Blocksatz}}).seiten.at(0));
+        QCOMPARE_GT(z.size(), 5u);
+        for (std::size_t i = 0; i + 1 < z.size(); ++i) {
+            QCOMPARE_LT(std::abs(z[i].left() - links), toleranz);
+            QCOMPARE_LT(rechts - z[i].right(), 200); // less than one more x
+            QCOMPARE_LT(z[i].right(), rechts + toleranz);
+        }
+    }
+
     // The heading is 14 points with characters half as wide again, not a larger size; an empty
     // paragraph is as high as its mark's font.
     void BreiteUndHoehe() {
