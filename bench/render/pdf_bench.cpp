@@ -1,6 +1,7 @@
 // The PDF of a fully graded reference beside what Qt needs to print the same text as a plain
-// QTextDocument to PDF, and the same paragraphs as rich text, in one run; and the laying out
-// alone, which the preview repeats.
+// QTextDocument to PDF, and the same paragraphs as rich text, in one run; the laying out
+// alone, which the preview repeats; both with 10, 100 and 1,000 tasks, and a task that is one
+// word of 10,000 to 1,000,000 characters: the cost grows with the text, not faster.
 #include "bench/qtbenchmark.h"
 #include "output/klartext.h"
 #include "render/pdfausgabe.h"
@@ -20,14 +21,26 @@ using namespace velmora;
 
 namespace {
 
-Zeugnisdaten vollesZeugnis() {
+Zeugnisdaten vollesZeugnis(int aufgaben = 0) {
     Zeugnisdaten daten = test::alleBewertet(frau);
     daten.text(Eingabe::Name) = "Müller-Lüdenscheidt";
+    for (int i = 0; i < aufgaben; ++i) {
+        daten.aufgaben.liste.push_back("Pflege der Kundenstammdaten im Warenwirtschaftssystem "
+                                       "und Abstimmung der offenen Posten, Nr. " +
+                                       std::to_string(i));
+    }
     return daten;
 }
 
-Dokumentmodell vollesModell() {
-    const Zeugnisdaten daten = vollesZeugnis();
+Dokumentmodell vollesModell(int aufgaben = 0) {
+    const Zeugnisdaten daten = vollesZeugnis(aufgaben);
+    return zeugnismodell(daten, komponierteVorschautexte(daten));
+}
+
+// The reference with one task that is a single word of that many characters.
+Dokumentmodell modellMitLangemWort(int zeichen) {
+    Zeugnisdaten daten = vollesZeugnis();
+    daten.aufgaben.liste = {std::string(std::size_t(zeichen), 'x')};
     return zeugnismodell(daten, komponierteVorschautexte(daten));
 }
 
@@ -41,17 +54,19 @@ QByteArray pdfVonQt(QTextDocument& dokument) {
     return puffer.data();
 }
 
+// The argument: the tasks entered. Without any, the draft's placeholders are set in italics,
+// a third face to embed beside regular and bold, which the plain text does not have.
 void PdfZeugnis(benchmark::State& state) {
-    const Zeugnisausgabe ausgabe{vollesModell(), {}};
+    const Zeugnisausgabe ausgabe{vollesModell(int(state.range(0))), {}};
     for (auto _ : state) {
         benchmark::DoNotOptimize(pdfAusgabe(ausgabe));
     }
 }
-BENCHMARK(PdfZeugnis)->Unit(benchmark::kMillisecond);
+BENCHMARK(PdfZeugnis)->Arg(0)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The clipboard text of the same reference, in Arial 10 pt on A4, as Qt prints any text.
 void PdfTextdokument(benchmark::State& state) {
-    const Zeugnisdaten daten = vollesZeugnis();
+    const Zeugnisdaten daten = vollesZeugnis(int(state.range(0)));
     const QString text = QString::fromStdString(klartext(daten, komponierteVorschautexte(daten)));
     for (auto _ : state) {
         QTextDocument dokument(text);
@@ -59,7 +74,7 @@ void PdfTextdokument(benchmark::State& state) {
         benchmark::DoNotOptimize(pdfVonQt(dokument));
     }
 }
-BENCHMARK(PdfTextdokument)->Unit(benchmark::kMillisecond);
+BENCHMARK(PdfTextdokument)->Arg(0)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same paragraphs with their formats, the way Qt prints rich text: as many faces to embed
 // (regular, bold, italic) as the reference's PDF has.
@@ -94,6 +109,26 @@ void Seitensatz(benchmark::State& state) {
     }
 }
 BENCHMARK(Seitensatz)->Unit(benchmark::kMicrosecond);
+
+void SeitensatzMitAufgaben(benchmark::State& state) {
+    const Dokumentmodell modell = vollesModell(int(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(seitensatz(modell));
+    }
+}
+BENCHMARK(SeitensatzMitAufgaben)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void SeitensatzLangesWort(benchmark::State& state) {
+    const Dokumentmodell modell = modellMitLangemWort(int(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(seitensatz(modell));
+    }
+}
+BENCHMARK(SeitensatzLangesWort)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

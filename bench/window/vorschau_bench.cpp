@@ -1,7 +1,7 @@
 // The preview window following a change of the main window: the document built from the
 // window's state and laid out anew (what every change costs the main window), with and without
-// a company profile whose logo is a photograph of some megabytes, and a paint of the visible
-// page from what was laid out.
+// a company profile whose logo is a photograph of some megabytes, with 10, 100 and 1,000 tasks,
+// and a paint of the visible page from what was laid out.
 #include "bench/benchplattform.h"
 #include "bench/qtbenchmark.h"
 #include "platform/qtplattform.h"
@@ -53,7 +53,7 @@ struct Fenster {
     frmzg hauptfenster{plattform};
     Zeugnisvorschau* vorschau;
 
-    explicit Fenster(bool mitLogo = false) {
+    explicit Fenster(bool mitLogo = false, int aufgaben = 0) {
         if (mitLogo) {
             const QString ordner = plattform.datenordner();
             ablegen(ordner, logodateinamen[0], photo());
@@ -64,7 +64,13 @@ struct Fenster {
                                            "Düsseldorf",
                                            {}}));
         }
-        hauptfenster.datenSetzen(test::alleBewertet(frau));
+        Zeugnisdaten daten = test::alleBewertet(frau);
+        for (int i = 0; i < aufgaben; ++i) {
+            daten.aufgaben.liste.push_back("Pflege der Kundenstammdaten im "
+                                           "Warenwirtschaftssystem, Nr. " +
+                                           std::to_string(i));
+        }
+        hauptfenster.datenSetzen(daten);
         hauptfenster.show();
         hauptfenster.findChild<QAction*>(QStringLiteral("mnuVorschau"))->trigger();
         vorschau = hauptfenster.findChild<Zeugnisvorschau*>();
@@ -83,6 +89,14 @@ void VorschauNachAenderung(benchmark::State& state) {
 }
 // 0: without a company profile, 1: with the profile and its logo.
 BENCHMARK(VorschauNachAenderung)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void VorschauMitAufgaben(benchmark::State& state) {
+    Fenster fenster(false, int(state.range(0)));
+    for (auto _ : state) {
+        emit fenster.hauptfenster.geaendert();
+    }
+}
+BENCHMARK(VorschauMitAufgaben)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // What a paint of the window's visible part costs, into an image of the screen's format.
 void VorschauZeichnen(benchmark::State& state) {

@@ -27,7 +27,8 @@ const std::array<Exportformat, 4> exportformate = {{
     {"txt", "der Text für die Zwischenablage (UTF-8, CR LF)", false, zwischenablagetext},
     {"rtf", "das Dokument für die Textverarbeitung (RTF)", false, ausgabe<rtfAusgabe>},
     {"pdf", "das Zeugnis als PDF (PDF/A-1b)", true, ausgabe<pdfAusgabe>},
-    {"docx", "das Zeugnis als Word-Dokument (DOCX)", false, ausgabe<docxAusgabe>},
+    // The Word document numbers its pages when this program's own layout has more than one.
+    {"docx", "das Zeugnis als Word-Dokument (DOCX)", true, ausgabe<docxAusgabe>},
 }};
 
 const Exportformat* exportformat(QStringView name) {

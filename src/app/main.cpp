@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
         !velmora::fuerDasFenster(argumente)) {
         const velmora::Aufruf aufruf = velmora::aufrufLesen(argumente);
         qtMeldungen = qInstallMessageHandler(nurQtFehler);
-        // A PDF is laid out with fonts, which takes Qt's GUI: on the platform without a display.
+        // A PDF or DOCX is laid out with fonts, which takes Qt's GUI: on the platform without a
+        // display.
         std::unique_ptr<QCoreApplication> anwendung;
         if (aufruf.format && aufruf.format->mitSchriften) {
             qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -65,8 +65,8 @@ std::string lesen(zip_source_t* quelle) {
 
 } // namespace
 
-std::string docxDokument(const Dokumentmodell& modell) {
-    const std::vector<Docxteil> teile = docxteile(modell);
+std::string docxDokument(const Dokumentmodell& modell, bool seitenzahlen) {
+    const std::vector<Docxteil> teile = docxteile(modell, seitenzahlen);
     Zipfehler fehler;
     // The archive is written into a buffer that outlives it and is read back after closing.
     const Quelle puffer(zip_source_buffer_create(nullptr, 0, 0, &fehler.fehler));

@@ -7,7 +7,8 @@
 namespace velmora {
 
 // The document as a Word document (DOCX, WordprocessingML in a ZIP archive), in memory.
-// Empty only when the archive could not be built for want of memory.
-std::string docxDokument(const Dokumentmodell& modell);
+// Empty only when the archive could not be built for want of memory. With `seitenzahlen`
+// (the pages as the program lays them out are more than one) its pages are numbered.
+std::string docxDokument(const Dokumentmodell& modell, bool seitenzahlen = false);
 
 } // namespace velmora

@@ -87,9 +87,15 @@ void bildSchreiben(const Bild& bild, std::string& xml) {
            "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
 }
 
-// Paragraph properties in schema order: list, alignment, the mark's format.
+// Paragraph properties in schema order: keeping together, list, alignment, the mark's format.
 void absatzSchreiben(const Absatz& absatz, std::string& xml) {
     xml += "<w:p><w:pPr>";
+    if (absatz.mitNaechstem) {
+        xml += "<w:keepNext/>";
+    }
+    if (absatz.ungeteilt) {
+        xml += "<w:keepLines/>";
+    }
     if (absatz.listenpunkt) {
         xml += "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr>";
     }
@@ -107,15 +113,48 @@ void absatzSchreiben(const Absatz& absatz, std::string& xml) {
     xml += "</w:p>";
 }
 
-void seiteSchreiben(const Seite& seite, std::string& xml) {
-    xml += "<w:sectPr><w:pgSz w:w=\"" + std::to_string(seite.breite) + "\" w:h=\"" +
+void seiteSchreiben(const Seite& seite, bool seitenzahlen, std::string& xml) {
+    xml += "<w:sectPr>";
+    if (seitenzahlen) {
+        xml +=
+            "<w:footerReference w:type=\"default\" r:id=\"" + std::string(docxFusszeileId) + "\"/>";
+    }
+    xml += "<w:pgSz w:w=\"" + std::to_string(seite.breite) + "\" w:h=\"" +
            std::to_string(seite.hoehe) + "\"/><w:pgMar w:top=\"" + std::to_string(seite.oben) +
            "\" w:right=\"" + std::to_string(seite.rechts) + "\" w:bottom=\"" +
            std::to_string(seite.unten) + "\" w:left=\"" + std::to_string(seite.links) +
-           "\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/></w:sectPr>";
+           "\" w:header=\"708\" w:footer=\"" + std::to_string(fusszeilenabstand) +
+           "\" w:gutter=\"0\"/></w:sectPr>";
+}
+
+// A field the word processor fills in, with a stand-in until it does.
+void feldSchreiben(std::string_view befehl, std::string_view platzhalter, std::string& xml) {
+    const auto lauf = [&](std::string_view inhalt) {
+        xml += "<w:r>";
+        zeichenformat(seitenzahlformat, xml);
+        xml += inhalt;
+        xml += "</w:r>";
+    };
+    lauf("<w:fldChar w:fldCharType=\"begin\"/>");
+    lauf("<w:instrText xml:space=\"preserve\"> " + std::string(befehl) + " </w:instrText>");
+    lauf("<w:fldChar w:fldCharType=\"separate\"/>");
+    lauf("<w:t>" + std::string(platzhalter) + "</w:t>");
+    lauf("<w:fldChar w:fldCharType=\"end\"/>");
 }
 
 } // namespace
+
+std::string docxFusszeile() {
+    std::string xml = "<w:p><w:pPr>";
+    xml += ausrichtung(Ausrichtung::Zentriert);
+    zeichenformat(seitenzahlformat, xml);
+    xml += "</w:pPr>";
+    laufSchreiben({std::string(seitenwort), seitenzahlformat}, xml);
+    feldSchreiben("PAGE", "1", xml);
+    laufSchreiben({std::string(vonwort), seitenzahlformat}, xml);
+    feldSchreiben("NUMPAGES", "1", xml);
+    return xml + "</w:p>";
+}
 
 const std::string& docxSchrift() {
     static const std::string element = [] {
@@ -126,7 +165,7 @@ const std::string& docxSchrift() {
     return element;
 }
 
-std::string docxHaupttext(const Dokumentmodell& modell) {
+std::string docxHaupttext(const Dokumentmodell& modell, bool seitenzahlen) {
     std::string xml;
     xml.reserve(32768);
     xml += docxXmlKopf;
@@ -142,7 +181,7 @@ std::string docxHaupttext(const Dokumentmodell& modell) {
     for (const Absatz& absatz : modell.absaetze) {
         absatzSchreiben(absatz, xml);
     }
-    seiteSchreiben(modell.seite, xml);
+    seiteSchreiben(modell.seite, seitenzahlen, xml);
     xml += "</w:body></w:document>";
     return xml;
 }

@@ -12,13 +12,18 @@ inline constexpr std::string_view docxXmlKopf =
 inline constexpr std::string_view docxNamensraumW =
     "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
 
-// The relationship through which document.xml names the logo's picture.
+// The relationships through which document.xml names the logo's picture and the footer.
 inline constexpr std::string_view docxLogoId = "rId4";
+inline constexpr std::string_view docxFusszeileId = "rId5";
 
 // The font element of the runs, the defaults and the bullet: the document's font.
 const std::string& docxSchrift();
 
-// word/document.xml: the letterhead, the paragraphs and the page set-up.
-std::string docxHaupttext(const Dokumentmodell& modell);
+// word/document.xml: the letterhead, the paragraphs and the page set-up, with the footer
+// that numbers the pages when asked for.
+std::string docxHaupttext(const Dokumentmodell& modell, bool seitenzahlen = false);
+
+// The footer's paragraph: "Seite {PAGE} von {NUMPAGES}" centred, the numbers as fields.
+std::string docxFusszeile();
 
 } // namespace velmora

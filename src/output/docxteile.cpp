@@ -44,7 +44,7 @@ std::string beziehungen(const std::vector<std::string>& eintraege) {
     return xml + "</Relationships>";
 }
 
-std::string inhaltstypen() {
+std::string inhaltstypen(bool seitenzahlen) {
     std::string xml(docxXmlKopf);
     xml += "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
            "<Default Extension=\"rels\" "
@@ -57,17 +57,22 @@ std::string inhaltstypen() {
                std::string(inhaltsarten) +
                std::string(teil == "document" ? "document.main" : teil) + "+xml\"/>";
     }
+    if (seitenzahlen) {
+        xml += "<Override PartName=\"/word/footer1.xml\" ContentType=\"" +
+               std::string(inhaltsarten) + "footer+xml\"/>";
+    }
     return xml + "<Override PartName=\"/docProps/core.xml\" ContentType=\"application/"
                  "vnd.openxmlformats-package.core-properties+xml\"/></Types>";
 }
 
 // The document's font at 10 pt in German, no space between paragraphs and single lines, as
-// in the RTF; kerning on, as LibreOffice sets RTF.
+// in the RTF; kerning on, as LibreOffice sets RTF; no paragraph leaves a single line at the
+// foot or the head of a page.
 std::string formatvorlagen() {
     return "<w:docDefaults><w:rPrDefault><w:rPr>" + docxSchrift() +
            "<w:kern w:val=\"2\"/><w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/>"
            "<w:lang w:val=\"de-DE\"/>"
-           "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr>"
+           "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr><w:widowControl/>"
            "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>"
            "</w:pPr></w:pPrDefault></w:docDefaults>"
            "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\">"
@@ -108,7 +113,7 @@ std::string eigenschaften(const Dokumentmodell& modell) {
 
 } // namespace
 
-std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
+std::vector<Docxteil> docxteile(const Dokumentmodell& modell, bool seitenzahlen) {
     const std::string art(beziehungsarten);
     std::vector<std::string> verweise = {
         beziehung("rId1", art + "styles", "styles.xml"),
@@ -122,15 +127,18 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
     if (logo) {
         verweise.push_back(beziehung(docxLogoId, art + "image", logoname));
     }
+    if (seitenzahlen) {
+        verweise.push_back(beziehung(docxFusszeileId, art + "footer", "footer1.xml"));
+    }
     std::vector<Docxteil> teile = {
-        {"[Content_Types].xml", inhaltstypen()},
+        {"[Content_Types].xml", inhaltstypen(seitenzahlen)},
         {"_rels/.rels",
          beziehungen({beziehung("rId1", art + "officeDocument", "word/document.xml"),
                       beziehung("rId2",
                                 "http://schemas.openxmlformats.org/package/2006/relationships/"
                                 "metadata/core-properties",
                                 "docProps/core.xml")})},
-        {"word/document.xml", docxHaupttext(modell)},
+        {"word/document.xml", docxHaupttext(modell, seitenzahlen)},
         {"word/_rels/document.xml.rels", beziehungen(verweise)},
         {"word/styles.xml", wTeil("styles", formatvorlagen())},
         {"word/numbering.xml", wTeil("numbering", nummerierung())},
@@ -139,6 +147,9 @@ std::vector<Docxteil> docxteile(const Dokumentmodell& modell) {
     };
     if (logo) {
         teile.push_back({"word/" + logoname, logo->daten, true});
+    }
+    if (seitenzahlen) {
+        teile.push_back({"word/footer1.xml", wTeil("ftr", docxFusszeile())});
     }
     return teile;
 }

@@ -15,7 +15,8 @@ struct Docxteil {
 };
 
 // The parts of the document as a Word document, the content types first: relationships,
-// document.xml, styles, numbering, settings, core properties and the logo's picture.
-std::vector<Docxteil> docxteile(const Dokumentmodell& modell);
+// document.xml, styles, numbering, settings, core properties, the logo's picture and, for a
+// document of more than one page, the footer with the page numbers.
+std::vector<Docxteil> docxteile(const Dokumentmodell& modell, bool seitenzahlen = false);
 
 } // namespace velmora

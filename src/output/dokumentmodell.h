@@ -59,6 +59,9 @@ struct Absatz {
     Zeichenformat marke{};
     bool listenpunkt = false;   // an item of a bulleted list
     const Bild* bild = nullptr; // a paragraph that shows this picture before its runs
+    // Pages never part this paragraph from the next one, nor split its lines across them.
+    bool mitNaechstem = false;
+    bool ungeteilt = false;
 };
 
 // A4 with margins of 2.5 cm unless the base document sets its own.
@@ -77,7 +80,15 @@ struct Seite {
 struct Briefkopf {
     std::optional<Bild> logo{};
     std::vector<std::string> zeilen{};
+    std::string firma{}; // the employer, above the lines
 };
+
+// A document of more than one page says "Seite N von M" on each, centred below the text in a
+// small size of the document's font, its lines ending this far above the paper's edge.
+inline constexpr std::string_view seitenwort = "Seite ";
+inline constexpr std::string_view vonwort = " von ";
+inline constexpr Zeichenformat seitenzahlformat{.halbpunkte = 16};
+inline constexpr int fusszeilenabstand = 708;
 
 struct Dokumentmodell {
     std::string titel{};
@@ -88,9 +99,10 @@ struct Dokumentmodell {
     std::vector<Absatz> absaetze{};
 };
 
-// The letterhead as the documents set it above the reference: the logo and the address
-// lines centred, the lines small, an empty paragraph after them. Nothing when there is none
-// or it is empty. The paragraphs point into the model's letterhead.
+// The letterhead as the documents set it above the reference: the logo, the employer in bold
+// and larger, the address lines small, all centred, an empty paragraph after them; a first
+// line that names the employer again is left out. Nothing when there is none or it is empty.
+// The paragraphs point into the model's letterhead.
 std::vector<Absatz> briefkopfAbsaetze(const Dokumentmodell& modell);
 
 } // namespace velmora

@@ -58,7 +58,15 @@ struct Baustein {
     Ausrichtung ausrichtung = Ausrichtung::Links;
     Texte texte{};   // Quelle::Text
     int bereich = 0; // Quelle::Vorschau
+    // The piece's paragraphs stay on one page with the next: the heading with the opening, the
+    // sentence that introduces the tasks with the first, the closing block as a whole.
+    bool zusammen = false;
 };
+
+constexpr Baustein zusammen(Baustein b) {
+    b.zusammen = true;
+    return b;
+}
 
 // The same text in every kind.
 constexpr Baustein fest(const Phrase& text, Bedingung bedingung, int zeilen, int absaetze,
@@ -99,13 +107,13 @@ constexpr Phrase arbeitgeber("{Firma}");
 using enum Bedingung;
 
 constexpr std::array<Baustein, 31> bausteine = {{
-    kopf(&Kopfsaetze::ueberschrift, Immer, 3, 4, ueberschrift, Ausrichtung::Zentriert),
+    zusammen(kopf(&Kopfsaetze::ueberschrift, Immer, 3, 4, ueberschrift, Ausrichtung::Zentriert)),
     kopf(&Kopfsaetze::eroeffnung, MitGeburtsangaben, 2, 2, normal),
     kopf(&Kopfsaetze::eroeffnungOhneGeburt, OhneGeburtsangaben, 2, 2, normal),
     fest(beispiel, OhneAufgaben, 2, 0, fett),
     kopf(&Kopfsaetze::aufgabensatz, OhneAufgaben, 2, 2, kursiv),
-    kopf(&Kopfsaetze::aufgabenliste, AufgabenOhneBereich, 2, 2, normal),
-    kopf(&Kopfsaetze::aufgabenlisteImBereich, AufgabenImBereich, 2, 2, normal),
+    zusammen(kopf(&Kopfsaetze::aufgabenliste, AufgabenOhneBereich, 2, 2, normal)),
+    zusammen(kopf(&Kopfsaetze::aufgabenlisteImBereich, AufgabenImBereich, 2, 2, normal)),
     fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
     fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
     fest(platzhalter, OhneAufgaben, 1, 1, kursiv),
@@ -125,11 +133,11 @@ constexpr std::array<Baustein, 31> bausteine = {{
     bereich(11, 2, 2),
     bereich(12, 2, 2),
     bereich(13, 4, 3),
-    fest(datumUndOrt, Immer, 5, 5, normal),
-    fest(unterschriftslinie, Immer, 1, 1, normal),
-    eingetragen(Quelle::Unterzeichner, MitName, 1, 1),
-    eingetragen(Quelle::Funktion, MitFunktion, 1, 1),
-    fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz),
+    zusammen(fest(datumUndOrt, Immer, 5, 5, normal)),
+    zusammen(fest(unterschriftslinie, Immer, 1, 1, normal)),
+    zusammen(eingetragen(Quelle::Unterzeichner, MitName, 1, 1)),
+    zusammen(eingetragen(Quelle::Funktion, MitFunktion, 1, 1)),
+    zusammen(fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz)),
 }};
 
 // The achievements are one paragraph: each line break typed into their box (CR LF, CR, LF,
@@ -179,8 +187,11 @@ public:
     // The piece's run, followed by `zeilen` line breaks, for its text to be written into.
     std::string& lauf(const Baustein& b, int zeilen, bool listenpunkt) {
         if (!offen) {
-            absaetze.push_back(
-                {.ausrichtung = b.ausrichtung, .marke = b.format, .listenpunkt = listenpunkt});
+            absaetze.push_back({.ausrichtung = b.ausrichtung,
+                                .marke = b.format,
+                                .listenpunkt = listenpunkt,
+                                .mitNaechstem = b.zusammen,
+                                .ungeteilt = b.zusammen});
             // Room for a piece that runs on: "Beispiel: " and its sentence, sections 3 to 8.
             absaetze.back().laeufe.reserve(2);
         }
@@ -191,7 +202,10 @@ public:
     // The paragraph marks after the piece.
     void marken(const Baustein& b, int marken) {
         for (int i = 1; i < marken; ++i) {
-            absaetze.push_back({.ausrichtung = b.ausrichtung, .marke = b.format});
+            absaetze.push_back({.ausrichtung = b.ausrichtung,
+                                .marke = b.format,
+                                .mitNaechstem = b.zusammen,
+                                .ungeteilt = b.zusammen});
         }
         offen = marken == 0;
     }
@@ -200,6 +214,21 @@ private:
     std::vector<Absatz>& absaetze;
     bool offen = false;
 };
+
+// The closing block takes the last paragraph with text before it (and the empty ones between)
+// onto its page; that paragraph may still break, leaving at least two lines to go along.
+void schlussblockAnbinden(std::vector<Absatz>& absaetze) {
+    auto absatz = absaetze.rbegin();
+    while (absatz != absaetze.rend() && absatz->mitNaechstem) {
+        ++absatz;
+    }
+    for (; absatz != absaetze.rend(); ++absatz) {
+        absatz->mitNaechstem = true;
+        if (std::ranges::any_of(absatz->laeufe, [](const Lauf& l) { return !l.text.empty(); })) {
+            break;
+        }
+    }
+}
 
 // What the pieces' texts are made from.
 struct Quellen {
@@ -291,6 +320,7 @@ Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
             folge.marken(b, letztes ? b.absatzmarken : 1);
         }
     }
+    schlussblockAnbinden(modell.absaetze);
     return modell;
 }
 

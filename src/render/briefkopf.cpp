@@ -72,7 +72,7 @@ Firmenprofil firmenprofilLaden(Plattform& plattform) {
 }
 
 Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seite& seite) {
-    Briefkopf kopf{std::nullopt, profil.briefkopf};
+    Briefkopf kopf{std::nullopt, profil.briefkopf, profil.firma};
     if (profil.logo.empty()) {
         return kopf;
     }

@@ -26,9 +26,9 @@ std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiar
 // read (a note on standard error then); members it holds wrongly keep their defaults.
 Firmenprofil firmenprofilLaden(Plattform& plattform);
 
-// The letterhead of a profile on a page: its lines, and the logo it names from the data
-// folder, at most 2.5 cm high and as wide as the text, its aspect kept, decoded for the layout
-// once. A logo that cannot be read is left out with a note on standard error.
+// The letterhead of a profile on a page: the employer, its lines, and the logo it names from
+// the data folder, at most 2.5 cm high and as wide as the text, its aspect kept, decoded for
+// the layout once. A logo that cannot be read is left out with a note on standard error.
 Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seite& seite);
 
 } // namespace velmora

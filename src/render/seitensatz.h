@@ -33,7 +33,9 @@ struct Seitensatz {
 
 // The letterhead on the first page, then the paragraphs, line by line, onto as many pages as
 // they need. Arial in points, the character width as real width, the paragraph's alignment,
-// a list item's bullet hanging left of its text, an empty paragraph as high as its mark.
+// a list item's bullet hanging left of its text, an empty paragraph as high as its mark. No
+// page begins or ends with a single line of a paragraph, nor parts what is kept together;
+// more than one page are numbered "Seite N von M" below the text.
 Seitensatz seitensatz(const Dokumentmodell& modell);
 
 // A run's text as the documents keep it: a tab stays, other control characters go.

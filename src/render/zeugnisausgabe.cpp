@@ -5,6 +5,7 @@
 #include "platform/plattform.h"
 #include "render/basisvorlage.h"
 #include "render/briefkopf.h"
+#include "render/seitensatz.h"
 
 namespace velmora {
 
@@ -28,7 +29,10 @@ QByteArray rtfAusgabe(const Zeugnisausgabe& ausgabe) {
 }
 
 QByteArray docxAusgabe(const Zeugnisausgabe& ausgabe) {
-    return QByteArray::fromStdString(docxDokument(ausgabe.modell));
+    // The word processor numbers the pages itself, but only where this program's own pages are
+    // more than one.
+    const bool seitenzahlen = seitensatz(ausgabe.modell).seiten.size() > 1;
+    return QByteArray::fromStdString(docxDokument(ausgabe.modell, seitenzahlen));
 }
 
 } // namespace velmora

@@ -7,6 +7,8 @@
 #include "support/testbild.h"
 #include "support/testzeugnis.h"
 
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,6 +39,11 @@ std::vector<std::string> zeilen(const std::filesystem::path& datei) {
 // that RTF and XML escape. Only the list items' bullets differ: a real list's label in the Word
 // document, text before a tab in the RTF.
 TEST(LibreOffice, LiestDieAbsaetzeMitBriefkopfAusRtfUndDocx) {
+    // The Word document counts its pages as this program lays them out, with fonts.
+    int argc = 1;
+    char name[] = "velmora_libreoffice_tests";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication anwendung(argc, argv);
     FakePlattform plattform;
     ASSERT_TRUE(dateischicht::ersetzen(profilpfad(plattform.datenordnerPfad, "firmenlogo.png"),
                                        Dateiart::Eigen, test::testbild(40, 20, "PNG"), {}));

@@ -1,5 +1,5 @@
 // The pages as laid out: where the lines of each kind of paragraph stand, the heading's real
-// width, an empty paragraph's height, the letterhead and the breaks between pages.
+// width, an empty paragraph's height, the letterhead, the breaks between pages and their numbers.
 #include "render/seitensatz.h"
 
 #include <QTest>
@@ -62,6 +62,18 @@ private slots:
         }
     }
 
+    // A word longer than a line fills each line to the margin and goes on on the next.
+    void UeberlangesWortFuelltZeilen() {
+        const std::vector<QRectF> z =
+            zeilen(setzen({{{{std::string(1000, 'x')}}, Ausrichtung::Blocksatz}}).seiten.at(0));
+        QCOMPARE_GT(z.size(), 5u);
+        for (std::size_t i = 0; i + 1 < z.size(); ++i) {
+            QCOMPARE_LT(std::abs(z[i].left() - links), toleranz);
+            QCOMPARE_LT(rechts - z[i].right(), 200); // less than one more x
+            QCOMPARE_LT(z[i].right(), rechts + toleranz);
+        }
+    }
+
     // The heading is 14 points with characters half as wide again, not a larger size; an empty
     // paragraph is as high as its mark's font.
     void BreiteUndHoehe() {
@@ -84,7 +96,8 @@ private slots:
     }
 
     // The letterhead on the first page only; the lines go on onto the next pages, never below
-    // the bottom margin, each page beginning at the top margin.
+    // the bottom margin, each page beginning at the top margin and numbered in small centred
+    // type below the text.
     void BriefkopfUndSeitenumbruch() {
         const Seitensatz satz = setzen(std::vector<Absatz>(120, {{{"Zeile"}}}),
                                        {Bild{Bildformat::Png, {}, 1440, 720}, {"Zevuz GmbH"}});
@@ -93,13 +106,56 @@ private slots:
                  QRectF((a4.breite - 1440) / 2, a4.oben, 1440, 720));
         std::size_t anzahl = 0;
         for (const GesetzteSeite& seite : satz.seiten) {
-            const std::vector<QRectF> z = zeilen(seite);
+            std::vector<QRectF> z = zeilen(seite);
+            const QRectF seitenzahl = z.back();
+            z.pop_back();
+            QCOMPARE_LT(std::abs(seitenzahl.center().x() - (links + rechts) / 2), toleranz);
+            QCOMPARE_LT(std::abs(seitenzahl.bottom() - (a4.hoehe - fusszeilenabstand)), 60);
+            QCOMPARE_LT(seitenzahl.height(), z.back().height());
             QCOMPARE_LT(z.back().bottom(), a4.hoehe - a4.unten);
             QCOMPARE_LT(std::abs(z.front().top() - a4.oben - (anzahl ? 0 : 720)), toleranz);
             QCOMPARE(seite.bilder.size(), anzahl ? 0u : 1u);
             anzahl += z.size();
         }
         QCOMPARE(anzahl, 1 + 120u); // the letterhead's line and the paragraphs
+        QCOMPARE(zeilen(setzen({{{{"Zeile"}}}}).seiten.at(0)).size(), 1u); // one page: no number
+    }
+
+    // Where the first page ends after `fuellung` one-line paragraphs (counted back from what
+    // fills the page) and a paragraph of `zeilen` lines: a paragraph leaves no single line at
+    // the foot or the head of a page, one kept whole or with the next moves along.
+    void UmbruchHaeltZusammen_data() {
+        QTest::addColumn<int>("fuellung");
+        QTest::addColumn<int>("verkettet"); // of the fill at its end, -1: all
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<bool>("ungeteilt");
+        QTest::addColumn<int>("ersteSeite");
+        QTest::newRow("letzte Zeile allein oben") << -2 << 0 << 3 << false << -2;
+        QTest::newRow("erste Zeile allein unten") << -1 << 0 << 4 << false << -1;
+        QTest::newRow("zwei unten, zwei oben") << -2 << 0 << 4 << false << 0;
+        QTest::newRow("ungeteilt") << -2 << 0 << 4 << true << -2;
+        QTest::newRow("mit dem nächsten") << 0 << 2 << 1 << false << -2;
+        QTest::newRow("mit dem nächsten, höher als eine Seite") << 0 << -1 << 1 << false << 0;
+    }
+
+    void UmbruchHaeltZusammen() {
+        QFETCH(int, fuellung);
+        QFETCH(int, verkettet);
+        QFETCH(int, zeilen);
+        QFETCH(bool, ungeteilt);
+        QFETCH(int, ersteSeite);
+        const auto ersteSeiteZeilen = [](const Seitensatz& satz) {
+            return int(::zeilen(satz.seiten.at(0)).size()) - (satz.seiten.size() > 1);
+        };
+        const int voll = ersteSeiteZeilen(setzen(std::vector<Absatz>(200, {{{"Zeile"}}})));
+        std::vector<Absatz> absaetze(voll + fuellung, {{{"Zeile"}}});
+        for (int i = 0; i < (verkettet < 0 ? voll : verkettet); ++i) {
+            absaetze.rbegin()[i].mitNaechstem = true;
+        }
+        QStringList text(zeilen, QStringLiteral("Zeile"));
+        absaetze.push_back(
+            {.laeufe = {{text.join(QChar::LineSeparator).toStdString()}}, .ungeteilt = ungeteilt});
+        QCOMPARE(ersteSeiteZeilen(setzen(absaetze)), voll + ersteSeite);
     }
 };
 
