@@ -23,7 +23,7 @@ struct Aufruf {
 // The arguments after the program's name.
 Aufruf aufrufLesen(const QStringList& argumente);
 
-// True when no argument is an option of the program's own ("--…"): then the window's toolkit
+// True when no argument is an option of the program's own ("--…", "-h"): then the window's toolkit
 // takes its own options ("-platform offscreen") out first and the rest is read after it.
 bool fuerDasFenster(const QStringList& argumente);
 
