@@ -174,6 +174,14 @@ void frmzg::artAnzeigen(Zeugnisart art) {
         schalter->setGeometry(twipsRechteck(lage.knoepfe[knopf].links, 0,
                                             lage.knoepfe[knopf].breite, lage.knopfHoehe));
     }
+    // An employee who stays has no leaving date; what the box holds is kept for a final one.
+    const bool endzeugnis = art == Zeugnisart::Endzeugnis;
+    txtang[static_cast<int>(Eingabe::Austrittsdatum)]->setEnabled(endzeugnis);
+    const std::string_view beschriftung =
+        eingabefelder[static_cast<int>(Eingabe::Austrittsdatum)].beschriftung;
+    austrittsbeschriftung->setText(endzeugnis ? QString::fromUtf8(beschriftung)
+                                              : QString::fromUtf8(beschriftung) +
+                                                    QStringLiteral(" (entfällt)"));
 }
 
 void frmzg::vorschau() {
