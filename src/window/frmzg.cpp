@@ -177,11 +177,12 @@ void frmzg::artAnzeigen(Zeugnisart art) {
     // An employee who stays has no leaving date; what the box holds is kept for a final one.
     const bool endzeugnis = art == Zeugnisart::Endzeugnis;
     txtang[static_cast<int>(Eingabe::Austrittsdatum)]->setEnabled(endzeugnis);
-    const std::string_view beschriftung =
-        eingabefelder[static_cast<int>(Eingabe::Austrittsdatum)].beschriftung;
-    austrittsbeschriftung->setText(endzeugnis ? QString::fromUtf8(beschriftung)
-                                              : QString::fromUtf8(beschriftung) +
-                                                    QStringLiteral(" (entfällt)"));
+    QString beschriftung =
+        QString::fromUtf8(eingabefelder[static_cast<int>(Eingabe::Austrittsdatum)].beschriftung);
+    if (!endzeugnis) {
+        beschriftung += QStringLiteral(" (entfällt)");
+    }
+    austrittsbeschriftung->setText(beschriftung);
 }
 
 void frmzg::vorschau() {
