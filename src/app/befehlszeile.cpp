@@ -13,6 +13,7 @@ namespace velmora {
 namespace {
 
 const QString optionHilfe = QStringLiteral("--help");
+const QString kurzHilfe = QStringLiteral("-h");
 const QString optionVersion = QStringLiteral("--version");
 const QString optionExport = QStringLiteral("--export");
 const QString optionAusgabe = QStringLiteral("--ausgabe");
@@ -36,7 +37,7 @@ QString aufrufhilfe() {
                "Aufruf:\n"
                "  velmora [DATEI]\n"
                "  velmora --export FORMAT [--ausgabe PFAD] [DATEI]\n"
-               "  velmora --help | --version\n"
+               "  velmora --help | -h | --version\n"
                "\n"
                "Ohne --export öffnet Velmora das Fenster, mit DATEI darin diese Datei.\n"
                "\n"
@@ -49,7 +50,7 @@ QString aufrufhilfe() {
                "                   auf der Standardausgabe. Ohne --ausgabe wird es im\n"
                "                   Dokumente-Ordner als „Zeugnis.FORMAT“ gespeichert, ohne\n"
                "                   eine vorhandene Datei zu überschreiben.\n"
-               "  --help           diese Hilfe anzeigen\n"
+               "  --help, -h       diese Hilfe anzeigen\n"
                "  --version        die Versionsnummer anzeigen\n")
         .arg(formate);
 }
@@ -73,12 +74,14 @@ Aufruf aufrufLesen(const QStringList& argumente) {
     std::optional<QString> format;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& argument = argumente[i];
-        if (argument == optionHilfe || argument == optionVersion) {
+        if (argument == optionHilfe || argument == kurzHilfe || argument == optionVersion) {
+            const QString& option = argument == optionVersion ? optionVersion : optionHilfe;
             if (argumente.size() > 1) {
                 return fehlgebrauch(
-                    QStringLiteral("„%1“ steht ohne weitere Angaben.").arg(argument));
+                    QStringLiteral("„%1“ kann nicht mit weiteren Angaben verbunden werden.")
+                        .arg(option));
             }
-            aufruf.art = argument == optionHilfe ? Aufruf::Art::Hilfe : Aufruf::Art::Version;
+            aufruf.art = option == optionHilfe ? Aufruf::Art::Hilfe : Aufruf::Art::Version;
         } else if (argument == optionExport || argument == optionAusgabe) {
             std::optional<QString>& wert = argument == optionExport ? format : aufruf.ausgabe;
             if (wert) {
@@ -114,7 +117,7 @@ Aufruf aufrufLesen(const QStringList& argumente) {
 
 bool fuerDasFenster(const QStringList& argumente) {
     return std::none_of(argumente.begin(), argumente.end(), [](const QString& argument) {
-        return argument.startsWith(QStringLiteral("--"));
+        return argument.startsWith(QStringLiteral("--")) || argument == kurzHilfe;
     });
 }
 

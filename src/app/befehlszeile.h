@@ -23,8 +23,8 @@ struct Aufruf {
 // The arguments after the program's name.
 Aufruf aufrufLesen(const QStringList& argumente);
 
-// True when no argument is an option of the program's own ("--…"): then the window's toolkit
-// takes its own options ("-platform offscreen") out first and the rest is read after it.
+// True when no argument is an option of the program's own ("--…", "-h"): then the window's
+// toolkit takes its own options ("-platform offscreen") out first and the rest is read after it.
 bool fuerDasFenster(const QStringList& argumente);
 
 // Runs a call that needs no window: the help and the version on standard output, the export,

@@ -33,7 +33,8 @@ const std::array<Exportformat, 4> exportformate = {{
 
 const Exportformat* exportformat(QStringView name) {
     for (const Exportformat& format : exportformate) {
-        if (name == QLatin1String(format.name.data(), qsizetype(format.name.size()))) {
+        if (name.compare(QLatin1String(format.name.data(), qsizetype(format.name.size())),
+                         Qt::CaseInsensitive) == 0) {
             return &format;
         }
     }

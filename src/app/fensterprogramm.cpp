@@ -6,6 +6,7 @@
 #include "platform/einzelinstanz.h"
 #include "platform/plattform.h"
 #include "platform/signalwaechter.h"
+#include "ui/dialogschrift.h"
 #include "ui/programmsymbol.h"
 #include "window/frmzg.h"
 
@@ -34,6 +35,10 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform,
 
     endeMitDemLetztenFenster(anwendung);
     anwendung.setWindowIcon(programmsymbol());
+    // Menus and dialogs speak in the window's font family, at the desktop's size.
+    QFont schrift = QApplication::font();
+    schrift.setFamily(arial(schrift.pointSizeF()).family());
+    QApplication::setFont(schrift);
     frmzg fenster(plattform);
     QObject::connect(&instanz, &Einzelinstanz::weitererStart, &fenster,
                      [&fenster](const QStringList& argumente, const QString& arbeitsordner) {

@@ -21,7 +21,7 @@ struct Text {
 
 const Text beschriftungen[] = {
     {"Label1",
-     "Der Velmora wird mittlerweile über 1.000-mal im Monat von meinem Server geladen. Das "
+     "Velmora wird mittlerweile über 1.000-mal im Monat von meinem Server geladen. Das "
      "spricht eigentlich dafür, dass ein großes Interesse daran besteht, dass Programm weiter zu "
      "entwickeln und durch zusätzliche Möglichkeiten und Features zu erweitern. Das würde ich für "
      "eine (auch symbolische) Gegenleistung ja auch machen.",

@@ -1,5 +1,7 @@
 #include "platform/dateischicht.h"
 
+#include "platform/dateigrund.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,25 +24,30 @@ struct Eintragsart {
     const char* beschreibung;
 };
 
-constexpr std::array<Eintragsart, 6> eintragsarten = {{
+constexpr std::array<Eintragsart, 5> eintragsarten = {{
     {S_IFLNK, "eine symbolische Verknüpfung"},
-    {S_IFDIR, "ein Ordner"},
     {S_IFIFO, "eine benannte Pipe (FIFO)"},
     {S_IFSOCK, "ein Socket"},
     {S_IFCHR, "eine Gerätedatei"},
     {S_IFBLK, "eine Gerätedatei"},
 }};
 
-QString keineDatei(mode_t modus) {
+// A folder is a common mistake with a short answer; a write or a delete also says that it
+// left any other entry alone.
+QString keineDatei(mode_t modus, bool schreibend) {
+    if ((modus & S_IFMT) == S_IFDIR) {
+        return dateigrund(Dateigrund::Ordner);
+    }
     QString was = QStringLiteral("ein Eintrag unbekannter Art");
     for (const auto& art : eintragsarten) {
         if ((modus & S_IFMT) == art.art) {
             was = QString::fromUtf8(art.beschreibung);
         }
     }
-    return QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das Programm lässt den "
-                          "Eintrag unverändert.")
-        .arg(was);
+    return schreibend ? QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das "
+                                       "Programm lässt den Eintrag unverändert.")
+                            .arg(was)
+                      : QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei.").arg(was);
 }
 
 bool melden(QString* fehler, const QString& grund) {
@@ -50,8 +57,8 @@ bool melden(QString* fehler, const QString& grund) {
     return false;
 }
 
-bool systemfehlerMelden(QString* fehler) {
-    return melden(fehler, qt_error_string(errno));
+bool systemfehlerMelden(QString* fehler, bool schreibend = true) {
+    return melden(fehler, systemgrund(errno, schreibend));
 }
 
 bool allesSchreiben(int fd, const QByteArray& inhalt) {
@@ -110,13 +117,14 @@ void ordnerSynchronisieren(const QString& datei) {
 // writer, a device may act on being opened. With O_CREAT in `flags` a missing file is made.
 Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, struct stat& eintrag,
                               QString* fehler) {
+    const bool schreibend = (flags & O_ACCMODE) != O_RDONLY;
     if (!eintragAnsehen(name, art, eintrag)) {
         if (!(flags & O_CREAT) || errno != ENOENT) {
-            systemfehlerMelden(fehler);
+            systemfehlerMelden(fehler, schreibend);
             return Deskriptor();
         }
     } else if (!S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode));
+        melden(fehler, keineDatei(eintrag.st_mode, schreibend));
         return Deskriptor();
     }
     // No link is followed to one of the program's files: else any file the link names could
@@ -126,15 +134,15 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
                             art == Dateiart::Eigen ? 0600 : 0666));
     if (datei.fd < 0) {
         if (errno == ELOOP) {
-            melden(fehler, keineDatei(S_IFLNK));
+            melden(fehler, keineDatei(S_IFLNK, schreibend));
         } else {
-            systemfehlerMelden(fehler);
+            systemfehlerMelden(fehler, schreibend);
         }
         return Deskriptor();
     }
     // The entry may have been swapped since it was looked at.
     if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode));
+        melden(fehler, keineDatei(eintrag.st_mode, schreibend));
         return Deskriptor();
     }
     return datei;
@@ -173,7 +181,7 @@ std::optional<QByteArray> lesen(const QString& pfad, Dateiart art, qint64 hoechs
             break;
         }
         if (n < 0 && errno != EINTR) {
-            systemfehlerMelden(fehler);
+            systemfehlerMelden(fehler, false);
             return std::nullopt;
         }
         gelesen += n > 0 ? n : 0;
@@ -191,7 +199,7 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
     mode_t modus = art == Dateiart::Eigen ? 0600 : 0666;
     const bool vorhanden = ::lstat(name.constData(), &eintrag) == 0;
     if (vorhanden && !S_ISREG(eintrag.st_mode)) {
-        return melden(fehler, keineDatei(eintrag.st_mode));
+        return melden(fehler, keineDatei(eintrag.st_mode, true));
     }
     if (!vorhanden && errno != ENOENT) {
         return systemfehlerMelden(fehler);
@@ -257,7 +265,7 @@ bool loeschen(const QString& pfad, QString* fehler) {
         return errno == ENOENT || systemfehlerMelden(fehler);
     }
     if (!S_ISREG(eintrag.st_mode)) {
-        return melden(fehler, keineDatei(eintrag.st_mode));
+        return melden(fehler, keineDatei(eintrag.st_mode, true));
     }
     return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
 }

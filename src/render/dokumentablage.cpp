@@ -1,5 +1,6 @@
 #include "render/dokumentablage.h"
 
+#include "platform/dateigrund.h"
 #include "platform/plattform.h"
 
 namespace velmora {
@@ -30,8 +31,8 @@ std::optional<QString> unterPfadAblegen(Plattform& plattform, const QString& pfa
     if (plattform.dateiErsetzen(pfad, Dateiart::Dokument, inhalt, &grund)) {
         return std::nullopt;
     }
-    return QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2")
-        .arg(pfad, grund);
+    return dateimeldung(QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden: %2"),
+                        pfad, grund);
 }
 
 } // namespace velmora

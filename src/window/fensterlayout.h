@@ -45,8 +45,9 @@ struct Feldlage {
 // the achievements.
 inline constexpr Feldlage bereich{{240, 525, 1095, beschriftungHoehe},
                                   {1320, 480, 5895, feldHoehe}};
-inline constexpr Feldlage aufgaben{{240, 870, 3375, beschriftungHoehe}, {240, 1110, 3375, 1035}};
-inline constexpr Feldlage erfolge{{3720, 870, 3495, beschriftungHoehe}, {3720, 1110, 3495, 1035}};
+// The tasks box shows five lines of 60 characters; the achievements take what is left.
+inline constexpr Feldlage aufgaben{{240, 810, 5280, beschriftungHoehe}, {240, 1050, 5280, 1200}};
+inline constexpr Feldlage erfolge{{5625, 810, 1590, beschriftungHoehe}, {5625, 1050, 1590, 1200}};
 
 // The page of the signature: who signs, in which function and with which authority, whether
 // the birth data are named, and the kind of reference.
@@ -88,16 +89,17 @@ inline constexpr Notengruppe schulnoten{
     {{{0, 495}, {600, 495}, {1200, 495}, {1800, 495}, {2400, 495}, {3000, 495}}}};
 
 // Beendigungsgrund by the kind of reference: an interim reference names why it is issued,
-// with longer captions that share the frame differently.
+// with longer captions that share the frame differently. Each caption ends clear of the next
+// button.
 inline constexpr std::array<Notengruppe, 2> grundgruppen = {{
     {{2400, 1200, 3855, 255},
-     {2160, 1680, 4695, 375},
+     {2025, 1680, 4830, 375},
      375,
-     {{{240, 1335}, {1560, 1215}, {2760, 1815}}}},
+     {{{0, 1425}, {1545, 1290}, {2985, 1800}}}},
     {{2400, 1200, 3855, 255},
-     {2160, 1680, 4695, 375},
+     {2025, 1680, 4830, 375},
      375,
-     {{{0, 975}, {1020, 1935}, {3000, 1695}}}},
+     {{{0, 990}, {1110, 1935}, {3180, 1650}}}},
 }};
 
 // The command buttons cmdfertig(0) to cmdfertig(2), and the default button beyond the right

@@ -174,6 +174,15 @@ void frmzg::artAnzeigen(Zeugnisart art) {
         schalter->setGeometry(twipsRechteck(lage.knoepfe[knopf].links, 0,
                                             lage.knoepfe[knopf].breite, lage.knopfHoehe));
     }
+    // An employee who stays has no leaving date; what the box holds is kept for a final one.
+    const bool endzeugnis = art == Zeugnisart::Endzeugnis;
+    txtang[static_cast<int>(Eingabe::Austrittsdatum)]->setEnabled(endzeugnis);
+    QString beschriftung =
+        QString::fromUtf8(eingabefelder[static_cast<int>(Eingabe::Austrittsdatum)].beschriftung);
+    if (!endzeugnis) {
+        beschriftung += QStringLiteral(" (entfällt)");
+    }
+    austrittsbeschriftung->setText(beschriftung);
 }
 
 void frmzg::vorschau() {

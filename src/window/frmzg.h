@@ -185,8 +185,12 @@ private:
     // Puts a reference read from a file into the window; `pfad` names it, empty for a
     // reference without a file of its own.
     void zeugnisUebernehmen(const Zeugnisdatei& datei, const QString& pfad);
-    // Unsaved changes to the open file: asks whether to save them. False: the user cancelled.
+    // Unsaved changes to the open file: asks whether to save them or to discard them. False:
+    // the user cancelled.
     bool aenderungenVerwahren();
+    // Puts the open file back into the window as it was last saved, so that nothing discarded
+    // is kept in the settings, state or recovery file.
+    void aenderungenVerwerfen();
     void zuletztGeoeffnetAufnehmen(const QString& pfad);
     void zuletztGeoeffnetAnzeigen();
     // The reference file the window holds (empty: none), what it held and what it holds as
@@ -224,6 +228,8 @@ private:
     std::array<Reiterfeld*, 2> tabang{};
     QComboBox* cmbang = nullptr;
     std::array<QLineEdit*, anzahlEingaben> txtang{};
+    // Its label says when an interim reference has no leaving date.
+    QLabel* austrittsbeschriftung = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     // Index: section number - 1.
     std::array<QButtonGroup*, anzahlBereiche> noten{};

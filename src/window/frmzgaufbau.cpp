@@ -132,11 +132,14 @@ void frmzg::obereLeisteAufbauen() {
 
     for (const Angabenfeld& feld : angabenfelder) {
         const Eingabefeld& eingabe = eingabefelder[feld.eingabe];
-        leiste->platzieren(feld.seite,
-                           beschriftung(indiziert("lblallg", feld.beschriftungNr),
-                                        QString::fromUtf8(eingabe.beschriftung)),
+        QLabel* label = beschriftung(indiziert("lblallg", feld.beschriftungNr),
+                                     QString::fromUtf8(eingabe.beschriftung));
+        leiste->platzieren(feld.seite, label,
                            aufObererSeite(feld.beschriftungLinks, feld.beschriftungOben,
                                           feld.beschriftungBreite, layout::beschriftungHoehe));
+        if (feld.eingabe == static_cast<int>(Eingabe::Austrittsdatum)) {
+            austrittsbeschriftung = label;
+        }
         auto* box = new Markierfeld(QString::fromUtf8(eingabe.anfangstext), nullptr);
         box->setObjectName(indiziert("txtang", feld.eingabe));
         leiste->platzieren(
@@ -200,10 +203,11 @@ void frmzg::untereLeisteAufbauen() {
 
         auto* anzeige = new QCheckBox;
         anzeige->setObjectName(indiziert("chkAnz", bereich.anzeigeIndex));
-        // A grey state from the settings file ends with the first click.
+        // A grey state from the settings file ends with the first click. Whether Führungsfähigkeit
+        // and Beendigungsgrund go into the reference changes the Schlussformel.
         connect(anzeige, &QCheckBox::clicked, this, [this, anzeige] {
             anzeige->setTristate(false);
-            aenderungVermerken(Vorschau::Bleibt);
+            aenderungVermerken(Vorschau::Neu);
         });
         setzen(anzeige, twipsRechteck(layout::anzeige));
         chkAnz[seite] = anzeige;
@@ -240,7 +244,7 @@ void frmzg::untereLeisteAufbauen() {
 
 void frmzg::knoepfeAufbauen() {
     static constexpr std::array<const char*, 3> beschriftungen = {
-        "Doduvovavazuzu in &Word erstellen", "In die &Zwischenablage kopieren", "&Beenden"};
+        "Arbeitszeugnis in &Word erstellen", "In die &Zwischenablage kopieren", "&Beenden"};
     for (int i = 0; i < static_cast<int>(beschriftungen.size()); ++i) {
         auto* knopf = new QPushButton(QString::fromUtf8(beschriftungen[i]), centralWidget());
         knopf->setObjectName(indiziert("cmdfertig", i));

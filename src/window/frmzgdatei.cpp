@@ -92,10 +92,21 @@ bool frmzg::aenderungenVerwahren() {
     case 0:
         return speichern();
     case 1:
+        aenderungenVerwerfen();
         return true;
     default:
         return false;
     }
+}
+
+void frmzg::aenderungenVerwerfen() {
+    if (sitzung.gespeichert) {
+        zeugnisUebernehmen({*sitzung.gespeichert, sitzung.gelesen}, sitzung.offeneDatei);
+        return;
+    }
+    // Changes taken over from the recovery file: the file itself holds what was saved. One
+    // that cannot be read any more is said so, and the window keeps what it shows.
+    zeugnisLesen(sitzung.offeneDatei);
 }
 
 void frmzg::neu(Zeugnisart art) {

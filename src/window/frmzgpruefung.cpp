@@ -1,7 +1,11 @@
-// The check before a reference goes out, shown in the window: each finding leads to its tab.
+// The check before a reference goes out, shown in the window: each finding leads to its tab and
+// into the box it names.
 #include "platform/plattform.h"
 #include "window/frmzg.h"
 #include "window/zeugnispruefung.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace velmora {
 
@@ -26,8 +30,13 @@ std::optional<int> frmzg::pruefen(const QString& text, const QStringList& knoepf
     const Plattform::Listenwahl wahl = plattform.listeZeigen(this, QStringLiteral("Zeugnis prüfen"),
                                                              text, eintraege(befunde), knoepfe);
     if (wahl.knopf == 0 && wahl.eintrag >= 0) {
-        const Reiterziel& ziel = befunde[wahl.eintrag].ziel;
-        reiterSetzen(ziel.leiste, ziel.reiter);
+        const Befund& befund = befunde[wahl.eintrag];
+        reiterSetzen(befund.ziel.leiste, befund.ziel.reiter);
+        if (befund.box == geschlechtsbox) {
+            cmbang->setFocus();
+        } else if (befund.box != keineBox) {
+            txtang[befund.box]->setFocus();
+        }
     }
     return wahl.knopf;
 }

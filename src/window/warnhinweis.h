@@ -4,8 +4,7 @@
 
 namespace velmora {
 
-// The text of the tab "&Wichtiger Hinweis", one line per line of the box, ending with a line
-// break as the box holds it.
+// The text of the tab "&Wichtiger Hinweis": three paragraphs that the box wraps.
 QString warnhinweis();
 
 } // namespace velmora

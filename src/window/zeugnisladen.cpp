@@ -1,5 +1,6 @@
 #include "window/zeugnisladen.h"
 
+#include "platform/dateigrund.h"
 #include "platform/plattform.h"
 #include "storage/eingabedatei.h"
 #include "storage/zustand.h"
@@ -14,8 +15,8 @@ Zeugnislesung zeugnisLaden(Plattform& plattform, const QString& pfad) {
         plattform.dateiLesen(pfad, Dateiart::Dokument, hoechsteDateigroesse + 1, &grund);
     Zeugnislesung lesung;
     if (!inhalt) {
-        lesung.fehler =
-            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(pfad, grund);
+        lesung.fehler = dateimeldung(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2"),
+                                     pfad, grund);
     } else if (inhalt->size() > hoechsteDateigroesse) {
         lesung.fehler = QStringLiteral("Die Datei „%1“ ist zu groß für ein Zeugnis.").arg(pfad);
     } else {
@@ -32,8 +33,9 @@ Zeugnislesung zuletztBearbeitet(Plattform& plattform) {
     const Eigenlesung gelesen = eigeneDateiLesen(plattform, einstellungen);
     if (gelesen.fehler) {
         lesung.datei.reset();
-        lesung.fehler = QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden: %2")
-                            .arg(einstellungen, *gelesen.fehler);
+        lesung.fehler = dateimeldung(
+            QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden: %2"),
+            einstellungen, *gelesen.fehler);
         return lesung;
     }
     if (gelesen.inhalt) {

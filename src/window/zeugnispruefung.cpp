@@ -14,7 +14,6 @@ namespace velmora {
 namespace {
 
 constexpr int leistungsbeurteilung = 10;
-constexpr int schlussformel = 13;
 // Sections 1 to 9 rate single abilities; the overall rating should not stray far from them.
 constexpr int letzteEinzelnote = 9;
 
@@ -30,6 +29,13 @@ Befund inAngaben(int reiter, const QString& text) {
     return {bereich, text, {obereLeiste, reiter}};
 }
 
+// A finding about an input leads into its box.
+Befund inEingabe(Eingabe eingabe, const char* text) {
+    Befund befund = inAngaben(reiterDerEingabe(eingabe), QString::fromUtf8(text));
+    befund.box = static_cast<int>(eingabe);
+    return befund;
+}
+
 std::optional<int> gezeigteNote(const Zeugnisdaten& daten, int nummer) {
     const Bereichsangaben& b = daten.bereich(nummer);
     return b.angezeigt() && b.note > 0 ? std::optional<int>(b.note) : std::nullopt;
@@ -39,11 +45,12 @@ QString zahl(double wert) {
     return QLocale(QLocale::German).toString(wert, 'g', 3);
 }
 
-// Every Schlussformel of a final reference says the employee leaves on their own wish.
+// The Schlussformel of a final reference says the employee leaves on their own wish unless
+// Beendigungsgrund goes into the reference and says why instead.
 void schlussUndBeendigung(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
-    const std::optional<int> grund = gezeigteNote(daten, beendigungsgrund);
-    if (daten.art != Zeugnisart::Endzeugnis || !gezeigteNote(daten, schlussformel) || !grund ||
-        *grund == 1) {
+    const Bereichsangaben& grund = daten.bereich(beendigungsgrund);
+    if (daten.art != Zeugnisart::Endzeugnis || !gezeigteNote(daten, schlussformel) ||
+        grund.imZeugnis() || grund.note < 2) {
         return;
     }
     befunde.push_back(inBereich(
@@ -51,7 +58,7 @@ void schlussUndBeendigung(const Zeugnisdaten& daten, std::vector<Befund>& befund
         QStringLiteral("Die Schlussformel sagt, dass das Arbeitsverhältnis auf "
                        "eigenen Wunsch endet; als Beendigungsgrund ist aber „%1“ "
                        "gewählt.")
-            .arg(QString::fromUtf8(grundgruppe(Zeugnisart::Endzeugnis).knoepfe[*grund - 1]))));
+            .arg(QString::fromUtf8(grundgruppe(Zeugnisart::Endzeugnis).knoepfe[grund.note - 1]))));
 }
 
 void ohneNote(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
@@ -104,8 +111,7 @@ void datumsfolge(const Zeugnisdaten& daten, QDate heute, std::vector<Befund>& be
         const std::optional<QDate> frueher = datum(folge.frueher);
         const std::optional<QDate> spaeter = datum(folge.spaeter);
         if (frueher && spaeter && *spaeter < *frueher) {
-            befunde.push_back(
-                inAngaben(reiterDerEingabe(folge.spaeter), QString::fromUtf8(folge.text)));
+            befunde.push_back(inEingabe(folge.spaeter, folge.text));
         }
     }
 }
@@ -141,20 +147,36 @@ void notenPassen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     }
 }
 
-void namenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+void angabenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    if (daten.geschlecht != herr && daten.geschlecht != frau) {
+        Befund befund = inAngaben(0, QStringLiteral("Weder „Herr“ noch „Frau“ ist gewählt; das "
+                                                    "Zeugnis verwendet die männlichen Formen."));
+        befund.box = geschlechtsbox;
+        befunde.push_back(befund);
+    }
+    enum class Wann { Immer, Endzeugnis, MitGeburtsangaben };
     struct Pflichtfeld {
         Eingabe eingabe;
+        Wann wann;
         const char* text;
     };
     static constexpr Pflichtfeld felder[] = {
-        {Eingabe::Name, "Der Name des Arbeitnehmers fehlt."},
-        {Eingabe::Vorname, "Der Vorname des Arbeitnehmers fehlt."},
-        {Eingabe::Firma, "Der Arbeitgeber fehlt."},
+        {Eingabe::Name, Wann::Immer, "Der Name des Arbeitnehmers fehlt."},
+        {Eingabe::Vorname, Wann::Immer, "Der Vorname des Arbeitnehmers fehlt."},
+        {Eingabe::Geburtsdatum, Wann::MitGeburtsangaben, "Das Geburtsdatum fehlt."},
+        {Eingabe::Geburtsort, Wann::MitGeburtsangaben, "Der Geburtsort fehlt."},
+        {Eingabe::Taetigkeit, Wann::Immer, "Die Tätigkeit fehlt."},
+        {Eingabe::Eintrittsdatum, Wann::Immer, "Das Eintrittsdatum fehlt."},
+        {Eingabe::Austrittsdatum, Wann::Endzeugnis, "Das Austrittsdatum fehlt."},
+        {Eingabe::Firma, Wann::Immer, "Der Arbeitgeber fehlt."},
     };
     for (const Pflichtfeld& feld : felder) {
-        if (leer(daten.text(feld.eingabe))) {
-            befunde.push_back(
-                inAngaben(reiterDerEingabe(feld.eingabe), QString::fromUtf8(feld.text)));
+        const bool gefragt =
+            feld.wann == Wann::Immer ||
+            (feld.wann == Wann::Endzeugnis && daten.art == Zeugnisart::Endzeugnis) ||
+            (feld.wann == Wann::MitGeburtsangaben && daten.geburtsangaben);
+        if (gefragt && leer(daten.text(feld.eingabe))) {
+            befunde.push_back(inEingabe(feld.eingabe, feld.text));
         }
     }
 }
@@ -168,7 +190,7 @@ std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
     platzhalter(daten, befunde);
     datumsfolge(daten, heute, befunde);
     notenPassen(daten, befunde);
-    namenFehlen(daten, befunde);
+    angabenFehlen(daten, befunde);
     return befunde;
 }
 

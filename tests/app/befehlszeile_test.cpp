@@ -42,6 +42,7 @@ class BefehlszeileTest : public QObject {
     Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", heim.path());
+        umgebung.insert("LC_ALL", "C"); // the messages are German whatever the locale
         umgebung.insert("XDG_CONFIG_HOME", heim.filePath(".config"));
         for (const char* anzeige : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             umgebung.remove(anzeige);
@@ -71,18 +72,25 @@ private slots:
         const QString bild = ablegen("bild.ini", "\x89PNG\r\n\x1A\n");
         const QString fehlt = heim.filePath("x.zeugnis"), ziel = heim.filePath("fehlt/z.txt");
         const auto datei = [](const QString& pfad) { return "Die Datei „" + pfad + "“ "; };
+        const QString weitere = "„--help“ kann nicht mit weiteren Angaben verbunden werden.";
         for (const auto& [argumente, status, meldung] :
              std::initializer_list<std::tuple<QStringList, int, QString>>{
                  {{"--export", "odt"}, 2, "Unbekanntes Format „odt“; möglich sind: txt, rtf"},
+                 {{"--help", ini}, 2, weitere},
+                 {{"--export", "txt", "-h"}, 2, weitere},
+                 {{"--export", "txt", fehlt}, 1, datei(fehlt) + "gibt es nicht.\n"},
+                 {{"--export", "Txt", heim.path()},
+                  1,
+                  "„" + heim.path() + "“ ist ein Ordner, keine Datei.\n"},
                  {{"--export", "txt", "a", "b"}, 2, ""},
                  {{"--ausgabe", "-", ini}, 2, ""},
                  {{"--export", "txt", "--ausgabe"}, 2, ""},
                  {{"--export", "txt", "-v"}, 2, "Unbekannte Option „-v“."},
-                 {{"--export", "txt", fehlt}, 1, datei(fehlt) + "kann nicht gelesen"},
                  {{"--export", "txt", bild}, 1, datei(bild) + "ist weder"},
                  {{"--export", "txt", "--ausgabe", ziel, ini},
                   1,
-                  "Das Zeugnis konnte nicht als „" + ziel}}) {
+                  "Das Zeugnis konnte nicht als „" + ziel +
+                      "“ gespeichert werden: Den Ordner dafür gibt es nicht.\n"}}) {
             const Programmlauf lauf = starten(argumente);
             QCOMPARE(lauf.status, status);
             QVERIFY2(lauf.fehler.startsWith("velmora: " + meldung.toUtf8()), lauf.fehler);
@@ -98,15 +106,17 @@ private slots:
         for (int durchlauf = 0; durchlauf < 12; ++durchlauf) {
             const Zeugnisdaten daten = test::zufallszeugnis(zufall);
             const QString datei = ablegen("zufall.zeugnis", zeugnisdateiSchreiben(daten));
-            const Programmlauf txt = starten({"--export", "txt", "--ausgabe", "-", datei});
-            const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "rtf"});
+            const Programmlauf txt = starten({"--export", "TXT", "--ausgabe", "-", datei});
+            const Programmlauf rtf = starten({"--ausgabe", "-", datei, "--export", "Rtf"});
             QCOMPARE(txt.ausgabe, text(daten));
             QCOMPARE(rtf.ausgabe.toStdString(),
                      test::zeugnisdokument(daten, komponierteVorschautexte(daten), basis));
             QCOMPARE(txt.status + rtf.status, 0);
             QCOMPARE(txt.fehler + rtf.fehler, "");
         }
-        QVERIFY(starten({"--help"}).ausgabe.contains("velmora --export FORMAT [--ausgabe PFAD]"));
+        for (const char* hilfe : {"--help", "-h"}) {
+            QVERIFY(starten({hilfe}).ausgabe.contains("velmora --export FORMAT [--ausgabe PFAD]"));
+        }
     }
 
     // Never over a file the user has: the next free name, its path on standard output. Every

@@ -60,11 +60,12 @@ private slots:
         }
     }
 
-    // A broken file is refused with its name and why; the window, its file and its title stay.
+    // A broken file is refused with its name and why; the window keeps its file and its title,
+    // the change discarded.
     void KaputteDatei() {
         geoeffnet("offen.zeugnis");
-        s->eintippen(0, "Erika");
         const Zeugnisdaten vorher = s->fenster->daten();
+        s->eintippen(0, "Erika");
         const QString titel = s->fenster->windowTitle();
         const QString kaputt = s->dokument("kaputt.zeugnis");
         s->ablegen(kaputt, "{\"format\": \"velmora-zeugnis\", \"ang", Dateiart::Dokument);
@@ -74,7 +75,28 @@ private slots:
                 s->plattform->meldungen[0].contains("„" + kaputt + "“"));
         QVERIFY(test::felder(s->fenster->daten()) == test::felder(vorher));
         QCOMPARE(s->fenster->windowTitle(), titel);
-        QVERIFY(s->fenster->isWindowModified());
+        QVERIFY(!s->fenster->isWindowModified());
+    }
+
+    // "Verwerfen" discards: whether the window closes, or a file to open is not chosen and the
+    // program then crashes, the next start shows the open file as it was saved.
+    void VerwerfenUndNeustart() {
+        for (const bool schliessen : {true, false}) {
+            init();
+            const QString offen = geoeffnet("offen.zeugnis");
+            s->eintippen(0, "Erika");
+            s->plattform->antworten = {1};
+            if (schliessen) {
+                QVERIFY(s->fenster->close());
+            } else {
+                s->menue("mnuOeffnen");
+                s->absturz();
+            }
+            s->starten();
+            QCOMPARE(s->fenster->offeneDatei(), offen);
+            QCOMPARE(s->fenster->text(0), "Hans");
+            QVERIFY(!s->fenster->isWindowModified());
+        }
     }
 
     // Unsaved changes to the open file are asked about once before "Neu", "Öffnen" and the

@@ -1,3 +1,4 @@
+#include "platform/dateigrund.h"
 #include "platform/dateischicht.h"
 #include "platform/qtplattform.h"
 
@@ -138,10 +139,12 @@ private slots:
     }
 
     // A write cut short, here by the file size limit that binds root too, or a failed rename
-    // leaves the old file and no temporary file.
+    // (a full disk) leaves the old file and no temporary file, and says why in German.
     void ErsetzenGanzOderGarNicht() {
-        for (const auto& [groesse, umbenennenScheitert] :
-             {std::pair{64, false}, {100000, false}, {4, true}}) {
+        for (const auto& [groesse, umbenennenScheitert, grund] :
+             {std::tuple{64, false, "Die Datei ist zu groß."},
+              {100000, false, "Die Datei ist zu groß."},
+              {4, true, "Auf dem Datenträger ist kein Platz mehr."}}) {
             QTemporaryDir daten;
             const QString datei = daten.filePath("z.ini");
             QVERIFY(dateischicht::ersetzen(datei, Dateiart::Eigen, "alt", {}));
@@ -149,15 +152,33 @@ private slots:
             getrlimit(RLIMIT_FSIZE, &vorher);
             const rlimit eng{8, vorher.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &eng), 0);
-            const auto scheitert = [](const char*, const char*) { return errno = EIO, -1; };
+            const auto scheitert = [](const char*, const char*) { return errno = ENOSPC, -1; };
             QString fehler;
             const bool ersetzt =
                 dateischicht::ersetzen(datei, Dateiart::Eigen, QByteArray(groesse, 'x'), &fehler,
                                        umbenennenScheitert ? +scheitert : ::rename);
             setrlimit(RLIMIT_FSIZE, &vorher);
-            QVERIFY(!ersetzt && !fehler.isEmpty());
+            QVERIFY(!ersetzt);
+            QCOMPARE(fehler, QString(grund));
             QCOMPARE(inhalt(datei), "alt");
             QCOMPARE(eintraege(daten.path()), QStringList{"z.ini"});
+        }
+    }
+
+    // The common causes in a sentence of their own that names the file, German whatever the
+    // locale; the others after the caller's frame.
+    void Dateimeldungen() {
+        const QString rahmen = "„%1“ geht nicht: %2";
+        for (const auto& [nummer, schreibend, meldung] :
+             {std::tuple{ENOENT, false, "Die Datei „/z“ gibt es nicht."},
+              {EISDIR, true, "„/z“ ist ein Ordner, keine Datei."},
+              {EACCES, false, "Keine Berechtigung für „/z“."},
+              {EPERM, true, "Keine Berechtigung für „/z“."},
+              {EDQUOT, true, "„/z“ geht nicht: Auf dem Datenträger ist kein Platz mehr."},
+              {ENOENT, true, "„/z“ geht nicht: Den Ordner dafür gibt es nicht."},
+              {EPROTO, false, "„/z“ geht nicht: Das System meldet den Fehler Nummer 71."}}) {
+            QCOMPARE(velmora::dateimeldung(rahmen, "/z", velmora::systemgrund(nummer, schreibend)),
+                     QString(meldung));
         }
     }
 

@@ -20,8 +20,9 @@ private slots:
         t->zeigen();
     }
 
-    // A show flag composes nothing (the name set meanwhile stays out), grey counts as not
-    // shown; "Frau" rewrites every graded preview.
+    // A show flag composes (the name set meanwhile goes in): Beendigungsgrund shown takes the
+    // leaving sentence out of the Schlussformel. Grey counts as not shown; "Frau" rewrites every
+    // graded preview.
     void NoteAnzeigeUndGeschlecht() {
         auto* anrede = t->element<QComboBox>("cmbang");
         anrede->setFocus();
@@ -29,17 +30,53 @@ private slots:
         t->klicken("opt1(1)");
         t->fenster->textSetzen(1, "Schmidt");
         t->klicken("chkAnz(0)");
-        QVERIFY(t->fenster->vorschautext(1).startsWith("Herr Mustermann verfügt über umfassende"));
+        QVERIFY(t->fenster->vorschautext(1).startsWith("Herr Schmidt verfügt über umfassende"));
         QVERIFY(t->fenster->daten().bereich(1).angezeigt());
         t->fenster->anzeigeSetzen(1, Qt::PartiallyChecked);
         QVERIFY(!t->fenster->daten().bereich(1).angezeigt());
         for (int bereich = 2; bereich <= anzahlBereiche; ++bereich) {
             t->fenster->knopfSetzen(bereich, 0, true);
         }
+        QVERIFY(t->fenster->vorschautext(13).startsWith("Auf seinen eigenen Wunsch"));
+        t->fenster->reiterSetzen(untereLeiste, beendigungsgrund - 1);
+        t->klicken("chkAnz(11)");
+        QVERIFY(t->fenster->vorschautext(13).startsWith("Wir bedauern seine Entscheidung"));
         QTest::keyClick(anrede, Qt::Key_Down);
         QVERIFY(t->fenster->angezeigteVorschautexte()[0].starts_with("Frau Schmidt verfügt"));
         QCOMPARE(t->fenster->angezeigteVorschautexte(),
                  komponierteVorschautexte(t->fenster->daten()));
+    }
+
+    // A label beside its box on the employee's page stands on the box's baseline; the tasks
+    // box shows five lines of 60 characters without wrapping.
+    void BeschriftungenUndAufgabenfeld() {
+        // The top of the same text in black, in the window's rows.
+        const auto oberkante = [this](QWidget* feld) {
+            const QImage bild = feld->grab().toImage();
+            for (int y = 0; y < bild.height(); ++y) {
+                for (int x = 0; x < bild.width(); ++x) {
+                    if (qGray(bild.pixel(x, y)) < 80) {
+                        return feld->mapTo(t->fenster.get(), QPoint(0, y)).y();
+                    }
+                }
+            }
+            return -1;
+        };
+        for (const Angabenfeld& feld : angabenfelder) {
+            if (feld.seite == 0 && feld.beschriftungLinks < feld.feldLinks) {
+                auto* label = t->element<QLabel>(QString("lblallg(%1)").arg(feld.beschriftungNr));
+                t->box(feld.eingabe)->setText(label->text());
+                QCOMPARE(oberkante(label), oberkante(t->box(feld.eingabe)));
+            }
+        }
+        // 60 characters as a task reads.
+        const QString aufgabe = "Prüfung der Eingangsrechnungen und Abstimmung der Kreditoren";
+        t->fenster->reiterSetzen(obereLeiste, aufgabenReiter);
+        auto* aufgaben = t->element<QPlainTextEdit>("txtAufgaben");
+        aufgaben->setPlainText(QStringList(5, aufgabe).join('\n'));
+        QCoreApplication::processEvents();
+        QCOMPARE(aufgaben->document()->size().height(), 5.0);
+        QCOMPARE(aufgaben->verticalScrollBar()->maximum(), 0);
     }
 
     // Enter leaves a box as Tab does: a date box writes its date out, the previews are

@@ -12,12 +12,14 @@ using namespace velmora;
 
 namespace {
 
-// A reference with nothing to find (tasks entered, dates in order, grades that fit together),
-// changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12 and shows
-// it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by its slot's
-// name, "Aufgaben= ," the tasks, "Zwischenzeugnis" the kind.
+// A reference with nothing to find (a man, tasks entered, dates in order, grades that fit
+// together), changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12
+// and shows it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by
+// its slot's name, "Aufgaben= ," the tasks, "Geschlecht=-1" the gender, "Zwischenzeugnis" the
+// kind, "ohneGeburt" leaves the birth data out.
 Zeugnisdaten zeugnis(const QString& aenderungen) {
     Zeugnisdaten d = anfangsdaten();
+    d.geschlecht = herr;
     d.aufgaben.liste = {"Leitung der Abteilung"};
     for (const int bereich : {1, 2, 10, 12, 13}) {
         d.bereich(bereich) = {bereich == 12 ? 1 : 2, anzeigeAn}; // 12: Arbeitnehmer
@@ -29,6 +31,10 @@ Zeugnisdaten zeugnis(const QString& aenderungen) {
         const QStringList flaggen = {"aus", "an", "grau"};
         if (aenderung == "Zwischenzeugnis") {
             d.art = Zeugnisart::Zwischenzeugnis;
+        } else if (aenderung == "ohneGeburt") {
+            d.geburtsangaben = false;
+        } else if (name == "Geschlecht") {
+            d.geschlecht = wert.toInt();
         } else if (name == "Aufgaben") {
             d.aufgaben.liste.clear();
             for (const QString& aufgabe : wert.split(',')) {
@@ -66,14 +72,19 @@ private slots:
         }
     }
 
-    // A finding leads to the tab that holds what it is about.
+    // A finding leads to the tab that holds what it is about, and into the box it names.
     void Ziele() {
-        const std::vector<Befund> befunde =
-            zeugnisPruefen(zeugnis("4=an;Aufgaben=;Firma=;"), QDate(2026, 12, 7));
-        QCOMPARE(befunde.size(), 3u);
+        const std::vector<Befund> befunde = zeugnisPruefen(
+            zeugnis("4=an;Aufgaben=;Geschlecht=-1;Tätigkeit=;Firma=;"), QDate(2026, 12, 7));
+        QCOMPARE(befunde.size(), 5u);
         QCOMPARE(befunde[0].ziel, (Reiterziel{untereLeiste, 3}));
         QCOMPARE(befunde[1].ziel, (Reiterziel{obereLeiste, aufgabenReiter}));
-        QCOMPARE(befunde[2].ziel, (Reiterziel{obereLeiste, reiterDerEingabe(Eingabe::Firma)}));
+        QCOMPARE(befunde[2].ziel, (Reiterziel{obereLeiste, 0}));
+        QCOMPARE(befunde[2].box, geschlechtsbox);
+        QCOMPARE(befunde[3].box, int(Eingabe::Taetigkeit));
+        QCOMPARE(befunde[4].ziel, (Reiterziel{obereLeiste, reiterDerEingabe(Eingabe::Firma)}));
+        QCOMPARE(befunde[4].box, int(Eingabe::Firma));
+        QCOMPARE(befunde[0].box, keineBox);
     }
 };
 

@@ -33,10 +33,29 @@ private slots:
         t->zeigen();
     }
 
+    // Each of Beendigungsgrund's buttons whole in its place, its caption clear of the next
+    // button; the leaving date's box and label as the kind has it.
+    void grundUndAustrittPruefen(Zeugnisart art) const {
+        for (int knopf = 0; knopf < 3; ++knopf) {
+            auto* schalter = t->element<QRadioButton>(QString("opt12(%1)").arg(knopf));
+            const int rechts =
+                knopf < 2 ? t->element(QString("opt12(%1)").arg(knopf + 1))->x() - schalter->x() - 8
+                          : schalter->width();
+            QVERIFY2(schalter->sizeHint().width() <= rechts, qPrintable(schalter->text()));
+        }
+        const bool endzeugnis = art == Zeugnisart::Endzeugnis;
+        QCOMPARE(t->box(int(Eingabe::Austrittsdatum))->isEnabled(), endzeugnis);
+        QCOMPARE(t->box(int(Eingabe::Austrittsdatum))->text(), "30.06.2003");
+        auto* beschriftung = t->element<QLabel>("lblallg(23)");
+        QCOMPARE(beschriftung->text(), endzeugnis ? "Austrittsdatum" : "Austrittsdatum (entfällt)");
+        QVERIFY(beschriftung->sizeHint().width() <= beschriftung->width());
+    }
+
     // Everything put in comes back out; a section without a grade keeps no old preview. The
-    // kind relabels Beendigungsgrund, each of its buttons whole in its place, and composes every
-    // preview anew; back to the final reference, every preview is as before.
+    // kind relabels Beendigungsgrund and the leaving date and composes every preview anew; back
+    // to the final reference, every preview is as before.
     void GanzesZeugnisUndArt() {
+        grundUndAustrittPruefen(Zeugnisart::Endzeugnis);
         t->fenster->knopfSetzen(4, 2, true);
         Zeugnisdaten d = vollstaendig();
         t->fenster->datenSetzen(d);
@@ -50,11 +69,9 @@ private slots:
         d.art = Zeugnisart::Zwischenzeugnis;
         QVERIFY(t->fenster->daten() == d && unten->beschriftung(beendigungsgrund - 1) != reiter);
         QVERIFY(t->fenster->vorschautext(12).startsWith("Dieses Zwischenzeugnis wird"));
-        for (int knopf = 0; knopf < 3; ++knopf) {
-            auto* schalter = t->element<QRadioButton>(QString("opt12(%1)").arg(knopf));
-            QVERIFY(schalter->sizeHint().width() <= schalter->width());
-        }
+        grundUndAustrittPruefen(Zeugnisart::Zwischenzeugnis);
         t->fenster->artSetzen(Zeugnisart::Endzeugnis);
+        grundUndAustrittPruefen(Zeugnisart::Endzeugnis);
         QCOMPARE(unten->beschriftung(beendigungsgrund - 1), reiter);
         QCOMPARE(t->fenster->angezeigteVorschautexte(), endzeugnis);
     }
@@ -139,6 +156,7 @@ private slots:
         QVERIFY(t->fenster->ausgabeFreigeben());
         QVERIFY(!t->fenster->ausgabeFreigeben());
         QCOMPARE(t->fenster->reiter(obereLeiste), 1);
+        QCOMPARE(QApplication::focusWidget(), t->box(int(Eingabe::Firma)));
         QVERIFY(!t->fenster->ausgabeFreigeben());
         QVERIFY(t->plattform->gefragt[0].contains("Denkfähigkeit: "));
 
