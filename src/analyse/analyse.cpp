@@ -144,7 +144,9 @@ void schlussformelLesen(Analyse& a) {
         letzter->erklaerungen.push_back("Ohne Dank und gute Wünsche ist die Schlussformel eine 6.");
         return;
     }
-    const int note = schlussnote(teile, lob, a.art == Zeugnistyp::Zwischenzeugnis, leistungen);
+    const bool zwischen = a.art == Zeugnistyp::Zwischenzeugnis ||
+                          (a.art == Zeugnistyp::Unbekannt && zwischenSchluss(teile));
+    const int note = schlussnote(teile, lob, zwischen, leistungen);
     for (Satzanalyse& s : a.saetze) {
         if (s.bereich == 13 && !s.bekannt && s.note && note != 0) {
             s.note = note;

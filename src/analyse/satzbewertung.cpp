@@ -21,6 +21,9 @@ struct Musterwort {
 
 constexpr std::size_t luecke = 6;
 
+// How many words may stand between a time adverb and the praise it raises.
+constexpr std::size_t hebeweite = 4;
+
 struct Muster {
     std::vector<Musterwort> woerter;
     bool mitLuecke = false;
@@ -191,6 +194,11 @@ bool gilt(const Regel& r, int bereich) {
 
 } // namespace
 
+bool zwischenSchluss(unsigned teile) {
+    return (teile & (1U << static_cast<int>(Schlussteil::Freude) |
+                     1U << static_cast<int>(Schlussteil::Bisher))) != 0;
+}
+
 int schlussnote(unsigned teile, int lob, bool zwischenzeugnis, bool leistungen) {
     const auto hat = [&](Schlussteil t) { return (teile >> static_cast<int>(t) & 1U) != 0; };
     const bool stark = lob > 0 && lob <= 2;
@@ -276,28 +284,43 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
         return b;
     }
 
-    // The strength of the praise: the strongest word, unless faint words speak against it.
+    // The strength of the praise: the strongest word, unless faint words speak against it. A
+    // time adverb raises the words it stands just before: "stets sehr sorgfältig".
+    std::vector<std::size_t> hebend;
+    for (const Treffer& t : treffer) {
+        if (alleRegeln[t.regel].art == Regelart::Heben) {
+            hebend.push_back(t.bis);
+        }
+    }
+    const auto gehoben = [&](const Treffer& t) {
+        return std::any_of(hebend.begin(), hebend.end(), [&](std::size_t bis) {
+            return bis <= t.von && t.von - bis <= hebeweite;
+        });
+    };
     int stark = 0;
+    int hoechstes = 6;
     int schwach = 0;
-    bool schlicht = false;
-    int heben = 0;
+    int schlicht = 0;
     int senken = 0;
     int boden = 0;
+    bool heben = false;
     bool zufriedenheit = false;
     for (const Treffer& t : treffer) {
         const Regel& r = alleRegeln[t.regel];
+        const int wert = r.wert - (gehoben(t) ? 1 : 0);
         switch (r.art) {
         case Regelart::Stufe:
             if (r.wert <= 2) {
                 stark = stark == 0 ? r.wert : std::min(stark, r.wert);
+                hoechstes = std::min(hoechstes, std::max(wert, 1));
             } else if (r.wert == 3) {
-                schlicht = true;
+                schlicht = schlicht == 0 ? wert : std::min(schlicht, wert);
             } else {
-                schwach = std::max(schwach, r.wert);
+                schwach = std::max(schwach, wert);
             }
             break;
         case Regelart::Heben:
-            heben = 1;
+            heben = true;
             break;
         case Regelart::Senken:
             senken = std::min(senken + r.wert, 2);
@@ -317,48 +340,43 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
         case Regelart::Aufhebung:
             continue;
         }
-        if (b.bereich != 0 && (r.art != Regelart::Schluss || b.bereich == 13)) {
+        // A neutral sentence keeps only its codes: "im Rahmen seiner Fähigkeiten" says the
+        // same in any sentence.
+        if ((b.bereich != 0 || !r.code.empty()) &&
+            (r.art != Regelart::Schluss || b.bereich == 13)) {
             nimm(t);
         }
     }
     if (b.bereich == 0) {
-        b.signale.clear();
-        b.erklaerungen.clear();
-        b.codes.clear();
         return b;
     }
 
-    int lob = stark && schwach ? std::max((stark + schwach + 1) / 2, schwach >= 5 ? schwach : 0)
-              : stark          ? stark
-              : schwach        ? schwach
-              : schlicht       ? 3
-                               : 0;
+    const int bestes = stark ? std::min(hoechstes, schlicht ? schlicht : 6) : schlicht;
+    int lob = bestes && schwach ? std::max((bestes + schwach + 1) / 2, schwach >= 5 ? schwach : 0)
+              : bestes          ? bestes
+                                : schwach;
     if (b.bereich == 10 && zufriedenheit) {
-        // The satisfaction formula: "zufrieden" alone is a 4, "voll" a 3, "vollste" a 2.
-        lob = stark ? std::min(stark + 1, 3) : 4;
+        // The satisfaction formula: "zufrieden" alone is a 4, "voll" a 3, "vollste" a 2; a
+        // time adverb anywhere in it raises it.
+        lob = (stark ? std::min(stark + 1, 3) : 4) - (heben ? 1 : 0);
     }
     if (b.bereich == 13) {
         const bool zwischen = typ == Zeugnistyp::Zwischenzeugnis ||
-                              (typ == Zeugnistyp::Unbekannt &&
-                               (b.schlussteile & (1U << static_cast<int>(Schlussteil::Freude) |
-                                                  1U << static_cast<int>(Schlussteil::Bisher))));
-        const int gehoben = lob > 0 ? std::max(lob - heben, 1) : 0;
-        b.lob = gehoben;
-        b.note = schlussnote(b.schlussteile, gehoben, zwischen, enthaeltAnfang(satz, {"leistung"}));
+                              (typ == Zeugnistyp::Unbekannt && zwischenSchluss(b.schlussteile));
+        b.lob = lob;
+        b.note = schlussnote(b.schlussteile, lob, zwischen, enthaeltAnfang(satz, {"leistung"}));
         b.note = b.note == 0 ? 0 : std::max(b.note, boden);
     } else if (lob == 0 && boden == 0) {
         // Nothing that praises: a plain statement, unless its words clearly name a section.
         if (vorgabe < 0 && staerke < 3) {
             b.bereich = 0;
-            b.signale.clear();
-            b.erklaerungen.clear();
-            b.codes.clear();
             return b;
         }
-        b.note = senken > 0 ? 4 + senken : 4;
+        b.note = 4 + std::min(senken, 1);
         b.erklaerungen.push_back("Ohne jedes Lob ist ein Satz höchstens eine 4.");
     } else {
-        int note = lob > 0 ? lob - heben + senken : boden;
+        // Faint praise is not made fainter by "meist".
+        const int note = lob == 0 ? boden : lob >= 5 ? lob : lob + senken;
         b.note = std::clamp(std::max(note, boden), 1, 6);
     }
 

@@ -30,4 +30,8 @@ Satzbewertung satzBewerten(std::string_view satz, Zeugnistyp typ, int bereich = 
 // (0 none, else the grade the praise words alone give).
 int schlussnote(unsigned teile, int lob, bool zwischenzeugnis, bool leistungen);
 
+// Whether a closing's parts are those of an interim reference: thanks for the work so far,
+// looking forward to more.
+bool zwischenSchluss(unsigned teile);
+
 } // namespace velmora
