@@ -246,6 +246,8 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
     });
     std::erase_if(treffer,
                   [&](const Treffer& t) { return alleRegeln[t.regel].art == Regelart::Aufhebung; });
+    std::stable_sort(treffer.begin(), treffer.end(),
+                     [](const Treffer& x, const Treffer& y) { return x.von < y.von; });
 
     const auto nimm = [&](const Treffer& t) {
         const Regel& r = alleRegeln[t.regel];

@@ -307,8 +307,10 @@ std::vector<Textstueck> textTeilen(std::string_view text) {
         }
     };
     for (const std::string& zeile : zeilenMitTrennungen(text)) {
-        if (zeile.empty() || seitenrest(zeile)) {
+        if (zeile.empty()) {
             absatzEnde();
+        } else if (seitenrest(zeile)) {
+            continue; // a page break may fall within a sentence
         } else if (const auto punkt = aufzaehlungspunkt(zeile)) {
             absatzEnde();
             stuecke.push_back({std::string(*punkt), Textstueck::Art::Aufzaehlung});
