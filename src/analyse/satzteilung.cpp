@@ -189,7 +189,9 @@ bool punktEndet(std::string_view text, std::size_t pos) {
     if (kleinDavor == "usw" || kleinDavor == "etc") {
         return danach.empty() || enthalten(satzanfaenge, danach);
     }
-    if (enthalten(abkuerzungen, kleinDavor)) {
+    // "Hauptstr." as well as "Str."
+    if (enthalten(abkuerzungen, kleinDavor) ||
+        (kleinDavor.size() > 3 && kleinDavor.ends_with("str"))) {
         return false;
     }
     std::size_t zeichen = 0;
@@ -286,8 +288,7 @@ std::vector<std::string> zeilenMitTrennungen(std::string_view text) {
         } else {
             zeilen.push_back(std::move(zeile));
         }
-        fortsetzung = endetMitTrennstrich(zeilen.back()) &&
-                      !aufzaehlungspunkt(zeilen.back() + " x").has_value();
+        fortsetzung = endetMitTrennstrich(zeilen.back());
         if (ende == text.size()) {
             break;
         }
