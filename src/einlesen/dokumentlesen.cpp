@@ -14,9 +14,11 @@ namespace {
 using namespace std::string_view_literals;
 
 // The first bytes of each format; checked in this order, so "{\rtf" before "{".
-constexpr std::array<std::pair<std::string_view, Dokumentformat>, 5> kennungen{{
+// A ZIP archive begins with a member or, empty, with its directory's end.
+constexpr std::array<std::pair<std::string_view, Dokumentformat>, 6> kennungen{{
     {"%PDF-"sv, Dokumentformat::Pdf},
     {"PK\x03\x04"sv, Dokumentformat::Docx},
+    {"PK\x05\x06"sv, Dokumentformat::Docx},
     {"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"sv, Dokumentformat::AltesWord},
     {"{\\rtf"sv, Dokumentformat::Rtf},
     {"{"sv, Dokumentformat::Zeugnisdatei},

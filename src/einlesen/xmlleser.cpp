@@ -57,6 +57,9 @@ bool aufloesen(std::string_view roh, std::string& ziel) {
     return true;
 }
 
+// Deeper nesting than any word processor writes is taken for a broken document.
+constexpr std::size_t tiefstesElement = 1000;
+
 bool istLeerraum(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -124,9 +127,8 @@ private:
             return true;
         }
         if (rest.starts_with("<!")) { // the document type, its internal subset left unread
-            const std::size_t klammer = rest.find('[');
-            const std::size_t schluss = rest.find('>');
-            return klammer < schluss ? bis("]>") : bis(">");
+            const std::string_view bisSchluss = rest.substr(0, rest.find('>'));
+            return bisSchluss.find('[') != std::string_view::npos ? bis("]>") : bis(">");
         }
         return element();
     }
@@ -193,6 +195,8 @@ private:
         empfaenger_.anfang(elementname, attribute_);
         if (leer) {
             empfaenger_.ende(elementname);
+        } else if (offen_.size() == tiefstesElement) {
+            return false;
         } else {
             offen_.push_back(elementname);
         }
