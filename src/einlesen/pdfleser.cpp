@@ -2,13 +2,14 @@
 
 #include "einlesen/textzeichen.h"
 
+#include <poppler-document.h>
+#include <poppler-global.h>
+#include <poppler-page.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
-#include <poppler-document.h>
-#include <poppler-global.h>
-#include <poppler-page.h>
 #include <regex>
 #include <vector>
 
@@ -33,7 +34,8 @@ constexpr double gleicheStelle = 2.0;
 // A gap between two lines wider than this many line spacings separates two paragraphs.
 constexpr double absatzabstand = 1.4;
 
-// Ligatures some writers set as one glyph, read as their letters.
+// Ligatures some writers set as one glyph, read as their letters; a soft hyphen shows only where
+// it breaks a word at a line end, as a hyphen.
 struct Ligatur {
     std::string_view zeichen;
     std::string_view buchstaben;
@@ -41,7 +43,7 @@ struct Ligatur {
 constexpr std::array ligaturen{Ligatur{"ﬀ"sv, "ff"sv},  Ligatur{"ﬁ"sv, "fi"sv},
                                Ligatur{"ﬂ"sv, "fl"sv},  Ligatur{"ﬃ"sv, "ffi"sv},
                                Ligatur{"ﬄ"sv, "ffl"sv}, Ligatur{"ﬅ"sv, "st"sv},
-                               Ligatur{"ﬆ"sv, "st"sv},  Ligatur{"\u00AD"sv, ""sv}};
+                               Ligatur{"ﬆ"sv, "st"sv},  Ligatur{"\u00AD"sv, "-"sv}};
 
 struct Zeile {
     double oben = 0;
