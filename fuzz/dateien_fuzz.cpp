@@ -1,9 +1,12 @@
 // Feeds arbitrary bytes to the readers of arbeitszeugnis.ini and übergabe.ini. Every value
 // handed to the window must be in range, and what was read must save and load unchanged.
 // The same bytes as a reference to analyse: sentences without line breaks or blanks at their
-// ends, every section and grade in range.
+// ends, every section and grade in range. And as an RTF or Word document: text or a message,
+// never both.
 
 #include "analyse/analyse.h"
+#include "einlesen/docxleser.h"
+#include "einlesen/rtfleser.h"
 #include "encoding/zeichensatz.h"
 #include "files/einstellungen.h"
 #include "files/textzeilen.h"
@@ -40,6 +43,20 @@ bool fensterText(const std::string& text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t cp = naechsterCodepunkt(text, pos);
         if ((cp < 0x20 && cp != U'\t') || (cp >= 0x7F && cp <= 0x9F)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A document's text as the readers hand it on: UTF-8 whose only control character is the line end.
+bool dokumentText(const std::string& text) {
+    if (!istUtf8(text)) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t cp = naechsterCodepunkt(text, pos);
+        if ((cp < 0x20 && cp != U'\n') || (cp >= 0x7F && cp <= 0x9F)) {
             return false;
         }
     }
@@ -112,6 +129,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (const auto& text : uebergabe) {
         pruefen(!text || fensterText(*text),
                 "Uebergabetext in UTF-8 ohne Steuerzeichen ausser Tab");
+    }
+
+    for (const Eingelesen& gelesen : {rtfLesen(datei), docxLesen(datei)}) {
+        pruefen(gelesen.gelesen() ? dokumentText(gelesen.text)
+                                  : gelesen.text.empty() && istUtf8(gelesen.fehler),
+                "Dokument: Text in UTF-8 ohne Steuerzeichen ausser Zeilenende, oder eine Meldung");
     }
     return 0;
 }

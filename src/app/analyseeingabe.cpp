@@ -1,5 +1,6 @@
 #include "app/analyseeingabe.h"
 
+#include "einlesen/dokumentlesen.h"
 #include "output/klartext.h"
 #include "output/zeugnisaufbau.h"
 #include "platform/dateigrund.h"
@@ -29,12 +30,6 @@ bool leer(const QByteArray& inhalt) {
     return QString::fromUtf8(inhalt).trimmed().remove(QChar(0xFEFF)).isEmpty();
 }
 
-// Formats that hold their text in binary form; they need a reader of their own.
-bool binaer(const QByteArray& inhalt) {
-    return inhalt.startsWith("%PDF") || inhalt.startsWith("PK\3\4") ||
-           inhalt.startsWith("\xD0\xCF\x11\xE0") || inhalt.contains('\0');
-}
-
 } // namespace
 
 Analyseeingabe analyseeingabe(Plattform& plattform, const std::optional<QString>& datei) {
@@ -61,17 +56,23 @@ Analyseeingabe analyseeingabe(Plattform& plattform, const std::optional<QString>
             QStringLiteral("%1 ist größer als 10 MB; so lange Zeugnisse analysiert Velmora nicht.")
                 .arg(quelle)};
     }
+    const Analyseeingabe ohneText{
+        std::nullopt,
+        QStringLiteral("%1 enthält keinen Text; es gibt nichts zu analysieren.").arg(quelle)};
     if (leer(inhalt)) {
-        return {
-            std::nullopt,
-            QStringLiteral("%1 enthält keinen Text; es gibt nichts zu analysieren.").arg(quelle)};
+        return ohneText;
     }
-    if (binaer(inhalt)) {
-        return {std::nullopt, QStringLiteral("%1 enthält keinen Text, sondern ein Format, das "
-                                             "Velmora nicht analysieren kann.")
-                                  .arg(quelle)};
-    }
-    if (inhalt.trimmed().startsWith('{') && inhalt.contains("\"velmora-zeugnis\"")) {
+    // The format by what the bytes hold, whatever the file is called.
+    const std::string_view bytes(inhalt.constData(), static_cast<std::size_t>(inhalt.size()));
+    switch (const Dokumentformat format = dokumentformat(bytes)) {
+    case Dokumentformat::Text:
+        if (inhalt.contains('\0')) { // UTF-16, or a binary format no reader knows
+            return {std::nullopt, QStringLiteral("%1 enthält keinen Text, sondern ein Format, "
+                                                 "das Velmora nicht analysieren kann.")
+                                      .arg(quelle)};
+        }
+        return {inhalt.toStdString(), {}};
+    case Dokumentformat::Zeugnisdatei: {
         const Zeugnislesung lesung = zeugnisdateiLesen(inhalt, eingabe ? quelle : *datei);
         if (!lesung.datei) {
             return {std::nullopt, lesung.fehler};
@@ -79,7 +80,16 @@ Analyseeingabe analyseeingabe(Plattform& plattform, const std::optional<QString>
         const Zeugnisdaten& daten = lesung.datei->daten;
         return {klartext(daten, komponierteVorschautexte(daten)), {}};
     }
-    return {inhalt.toStdString(), {}};
+    default:
+        Eingelesen gelesen = dokumentLesen(format, bytes);
+        if (!gelesen.gelesen()) {
+            return {std::nullopt, QString::fromStdString(gelesen.fehler)};
+        }
+        if (leer(QByteArray::fromStdString(gelesen.text))) {
+            return ohneText;
+        }
+        return {std::move(gelesen.text), {}};
+    }
 }
 
 } // namespace velmora

@@ -18,8 +18,8 @@ struct Analyseeingabe {
 // Larger input is refused: no reference is that long.
 inline constexpr qint64 groessteAnalyseeingabe = 10 * 1024 * 1024;
 
-// The reference in the file given (plain text, or a reference file `.zeugnis` as its clipboard
-// text), or on standard input when there is none or it is "-".
+// The reference in the file given (plain text, a PDF, Word or RTF document, or a reference file
+// `.zeugnis` as its clipboard text), or on standard input when there is none or it is "-".
 Analyseeingabe analyseeingabe(Plattform& plattform, const std::optional<QString>& datei);
 
 } // namespace velmora

@@ -55,8 +55,9 @@ QString aufrufhilfe() {
                "                   auf der Standardausgabe. Ohne --ausgabe wird es im\n"
                "                   Dokumente-Ordner als „Zeugnis.FORMAT“ gespeichert, ohne\n"
                "                   eine vorhandene Datei zu überschreiben.\n"
-               "  --analyse        ein Zeugnis (Text oder *.zeugnis; ohne DATEI oder mit „-“\n"
-               "                   von der Standardeingabe) Satz für Satz auswerten\n"
+               "  --analyse        ein Zeugnis (Text, PDF, Word, RTF oder *.zeugnis; ohne\n"
+               "                   DATEI oder mit „-“ von der Standardeingabe) Satz für Satz\n"
+               "                   auswerten\n"
                "  --format         die Auswertung als Tabelle (text) oder als JSON (json)\n"
                "  --help, -h       diese Hilfe anzeigen\n"
                "  --version        die Versionsnummer anzeigen\n")

@@ -4,6 +4,7 @@
 #include "storage/eingabedatei.h"
 #include "storage/zustand.h"
 #include "support/beispieldatei.h"
+#include "support/datentabelle.h"
 #include "support/testzeugnis.h"
 #include "support/zufallszeugnis.h"
 
@@ -187,7 +188,7 @@ private slots:
                  {{"--analyse"}, text(daten), 0, tabelle, ""},
                  {{"--analyse", leer}, "", 1, "", "Die Datei „" + leer + "“ enthält keinen"},
                  {{"--analyse"}, "\n\n", 1, "", "Die Standardeingabe enthält keinen"},
-                 {{"--analyse", pdf}, "", 1, "", "Die Datei „" + pdf + "“ enthält keinen"},
+                 {{"--analyse", pdf}, "", 1, "", "Das PDF ist beschädigt"},
                  {{"--analyse", gross}, "", 1, "", "Die Datei „" + gross + "“ ist größer"},
                  {{"--analyse", heim.filePath("fehlt.txt")}, "", 1, "", "Die Datei „"},
                  {{"--analyse", "--export", "txt"}, "", 2, "", "„--analyse“ kann nicht"},
@@ -234,6 +235,68 @@ private slots:
                                             hinweis["art"] == "code" && hinweis["satz"] == 2);
         }
         QVERIFY(geselligkeit);
+    }
+
+    // The same reference as text, RTF, Word document and PDF, written by the program and by
+    // LibreOffice from the text, under a name that tells nothing: the same sentences, sections,
+    // grades and overall grade.
+    void AnalyseLiestJedesFormatGleich() {
+        Zeugnisdaten daten = test::alleBewertet(herr);
+        daten.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten bewerten"}, ""};
+        const QString zeugnis = ablegen("gleich.zeugnis", zeugnisdateiSchreiben(daten));
+        QStringList dateien;
+        for (const QString format : {"txt", "rtf", "docx", "pdf"}) {
+            dateien << heim.filePath("gleich." + format);
+            QCOMPARE(starten({"--export", format, "--ausgabe", dateien.back(), zeugnis}).status, 0);
+        }
+#ifdef VELMORA_SOFFICE
+        for (const QString format : {"rtf", "docx", "pdf"}) {
+            QProcess libreoffice;
+            libreoffice.setStandardOutputFile(QProcess::nullDevice());
+            libreoffice.setStandardErrorFile(QProcess::nullDevice());
+            libreoffice.start(
+                VELMORA_SOFFICE,
+                {"--headless", "--norestore", "-env:UserInstallation=file://" + heim.filePath("lo"),
+                 "--convert-to", format, "--outdir", heim.filePath("lo"), dateien.front()});
+            QVERIFY(libreoffice.waitForFinished(120000) && libreoffice.exitCode() == 0);
+            dateien << heim.filePath("lo/gleich." + format);
+        }
+#endif
+        // What must agree, one line a sentence, the reference's kind and grade first.
+        const auto gelesen = [&](const QString& datei) {
+            const QString ohneEndung = heim.filePath("dokument");
+            QFile::remove(ohneEndung);
+            QFile::copy(datei, ohneEndung);
+            const QJsonObject analyse =
+                QJsonDocument::fromJson(
+                    starten({"--analyse", "--format", "json", ohneEndung}).ausgabe)
+                    .object();
+            QStringList zeilen{analyse["art"].toString() + " " +
+                               QString::number(analyse["gesamtnote"].toInt())};
+            for (const QJsonValue satz : analyse["saetze"].toArray()) {
+                zeilen << QString::number(satz["bereich"].toInt()) + " " +
+                              QString::number(satz["note"].toInt()) + " " + satz["text"].toString();
+            }
+            return zeilen;
+        };
+        const QStringList soll = gelesen(dateien.front());
+        QVERIFY2(soll.size() > 15 && soll.front().startsWith("endzeugnis "),
+                 qPrintable(soll.join('\n')));
+        for (const QString& datei : dateien) {
+            QCOMPARE((datei + '\n' + gelesen(datei).join('\n')).toStdString(),
+                     (datei + '\n' + soll.join('\n')).toStdString());
+        }
+    }
+
+    // What no reader can read is refused with its message and exit status 1.
+    void AnalyseMeldetUnlesbareDokumente() {
+        for (const auto& zeile : test::datentabelle(VELMORA_DATEN "/unlesbar.txt")) {
+            const Programmlauf lauf = starten(
+                {"--analyse", VELMORA_DATEN "/unlesbar/" + QString::fromStdString(zeile[0])});
+            QCOMPARE(lauf.status, 1);
+            QCOMPARE(lauf.ausgabe, "");
+            QCOMPARE(lauf.fehler.toStdString(), "velmora: " + zeile[1] + "\n");
+        }
     }
 };
 
