@@ -3,9 +3,11 @@
 #include "app/ausfuhr.h"
 #include "app/exportformate.h"
 #include "generated/version.h"
+#include "platform/dateischicht.h"
 #include "platform/plattform.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace velmora {
@@ -61,9 +63,13 @@ Aufruf fehlgebrauch(const QString& fehler) {
     return aufruf;
 }
 
-void schreiben(std::FILE* ziel, const QByteArray& inhalt) {
-    std::fwrite(inhalt.constData(), 1, std::size_t(inhalt.size()), ziel);
-    std::fflush(ziel);
+// errno of the first write that failed, 0 when all went out.
+int schreiben(std::FILE* ziel, const QByteArray& inhalt) {
+    errno = 0;
+    const bool geschrieben = std::fwrite(inhalt.constData(), 1, std::size_t(inhalt.size()), ziel) ==
+                                 std::size_t(inhalt.size()) &&
+                             std::fflush(ziel) == 0;
+    return geschrieben ? 0 : (errno != 0 ? errno : EIO);
 }
 
 } // namespace
@@ -132,8 +138,26 @@ int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
         return 0;
     case Aufruf::Art::Export: {
         const Ausfuhrergebnis ergebnis = exportieren(aufruf, plattform);
-        schreiben(stdout, ergebnis.standardausgabe);
-        return ergebnis.status;
+        if (ergebnis.status != 0) {
+            return ergebnis.status;
+        }
+        // A script takes what it finds on standard output: a document or a path it could not
+        // be given there is a failure. close(2) reports what a full disk did late.
+        int fehler = schreiben(stdout, ergebnis.standardausgabe);
+        if (std::fclose(stdout) != 0 && fehler == 0) {
+            fehler = errno;
+        }
+        if (fehler != 0) {
+            plattform.protokoll(
+                (aufruf.ausgabe == QStringLiteral("-")
+                     ? QStringLiteral("Das Zeugnis konnte nicht auf die Standardausgabe "
+                                      "geschrieben werden. %1")
+                     : QStringLiteral("Das Zeugnis ist gespeichert, aber sein Pfad konnte nicht "
+                                      "auf die Standardausgabe geschrieben werden. %1"))
+                    .arg(dateischicht::systemfehlertext(fehler)));
+            return 1;
+        }
+        return 0;
     }
     case Aufruf::Art::Fehlgebrauch:
     case Aufruf::Art::Fenster:
