@@ -38,10 +38,13 @@ class AbsturzE2eTest : public QObject {
     }
 
     // Starts the program and answers its window once it is shown.
-    QByteArray starten(QProcess& programm, const QStringList& argumente = {}) {
+    // `vorlauf` runs the program (prlimit and its options).
+    QByteArray starten(QProcess& programm, const QStringList& argumente = {},
+                       const QStringList& vorlauf = {}) {
         programm.setProcessEnvironment(umgebung);
         programm.setProcessChannelMode(QProcess::ForwardedChannels);
-        programm.start(pfad("programm/velmora"), argumente);
+        const QStringList aufruf = vorlauf + QStringList{pfad("programm/velmora")} + argumente;
+        programm.start(aufruf.first(), aufruf.mid(1));
         if (!programm.waitForStarted()) {
             return {};
         }
@@ -212,6 +215,29 @@ private slots:
         erster.terminate();
         QVERIFY(erster.waitForFinished(20000));
         QCOMPARE(erster.exitCode(), 0);
+    }
+
+    // Under a file size limit the recovery write fails, which the band says, and the program
+    // lives on; no temporary file is left.
+    void DateigroessenlimitKostetNurDieSicherung() {
+        for (const char* name : {"zustand.json", "wiederherstellung.json"}) {
+            QFile::remove(pfad("programm/") + name);
+        }
+        QProcess programm;
+        const QByteArray haupt = starten(programm, {}, {"prlimit", "--fsize=64"});
+        QVERIFY(!haupt.isEmpty());
+        xdotool({"windowfocus", "--sync", haupt});
+        xdotool({"key", "--delay", "50", "Tab", "Tab"});
+        xdotool({"type", "--delay", "30", "Erika"});
+        xdotool({"key", "Tab"});
+        QTest::qWait(1000);
+        QCOMPARE(programm.state(), QProcess::Running);
+        QCOMPARE(QDir(pfad("programm"))
+                     .entryList({"*wiederherstellung*"}, QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList());
+        programm.terminate();
+        QVERIFY(programm.waitForFinished(20000));
+        QCOMPARE(programm.exitCode(), 0);
     }
 
     // A folder in the lock's place: a message names it and what to do, and the start ends
