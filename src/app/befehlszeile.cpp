@@ -4,9 +4,11 @@
 #include "app/ausfuhr.h"
 #include "app/exportformate.h"
 #include "generated/version.h"
+#include "platform/dateigrund.h"
 #include "platform/plattform.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace velmora {
@@ -71,9 +73,13 @@ Aufruf fehlgebrauch(const QString& fehler) {
     return aufruf;
 }
 
-void schreiben(std::FILE* ziel, const QByteArray& inhalt) {
-    std::fwrite(inhalt.constData(), 1, std::size_t(inhalt.size()), ziel);
-    std::fflush(ziel);
+// errno of the first write that failed, 0 when all went out.
+int schreiben(std::FILE* ziel, const QByteArray& inhalt) {
+    errno = 0;
+    const bool geschrieben = std::fwrite(inhalt.constData(), 1, std::size_t(inhalt.size()), ziel) ==
+                                 std::size_t(inhalt.size()) &&
+                             std::fflush(ziel) == 0;
+    return geschrieben ? 0 : (errno != 0 ? errno : EIO);
 }
 
 } // namespace
@@ -164,11 +170,31 @@ int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
         return 0;
     case Aufruf::Art::Export:
     case Aufruf::Art::Analyse: {
-        const Ausfuhrergebnis ergebnis = aufruf.art == Aufruf::Art::Export
-                                             ? exportieren(aufruf, plattform)
-                                             : analyseAusgeben(aufruf, plattform);
-        schreiben(stdout, ergebnis.standardausgabe);
-        return ergebnis.status;
+        const bool analyse = aufruf.art == Aufruf::Art::Analyse;
+        const Ausfuhrergebnis ergebnis =
+            analyse ? analyseAusgeben(aufruf, plattform) : exportieren(aufruf, plattform);
+        if (ergebnis.status != 0) {
+            return ergebnis.status;
+        }
+        // A script takes what it finds on standard output: a document or a path it could not
+        // be given there is a failure. close(2) reports what a full disk did late.
+        int fehler = schreiben(stdout, ergebnis.standardausgabe);
+        if (std::fclose(stdout) != 0 && fehler == 0) {
+            fehler = errno;
+        }
+        if (fehler != 0) {
+            plattform.protokoll(
+                (analyse ? QStringLiteral("Die Analyse konnte nicht auf die Standardausgabe "
+                                          "geschrieben werden. %1")
+                 : aufruf.ausgabe == QStringLiteral("-")
+                     ? QStringLiteral("Das Zeugnis konnte nicht auf die Standardausgabe "
+                                      "geschrieben werden. %1")
+                     : QStringLiteral("Das Zeugnis ist gespeichert, aber sein Pfad konnte nicht "
+                                      "auf die Standardausgabe geschrieben werden. %1"))
+                    .arg(systemgrund(fehler, true)));
+            return 1;
+        }
+        return 0;
     }
     case Aufruf::Art::Fehlgebrauch:
     case Aufruf::Art::Fenster:

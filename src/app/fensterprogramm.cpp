@@ -11,8 +11,46 @@
 #include "window/frmzg.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace velmora {
+
+namespace {
+
+// Work the first sight of the window does not need runs once the window has painted itself;
+// a window that is never painted (started minimised) gets it a moment later all the same.
+class NachDemErstenBild : public QObject {
+public:
+    NachDemErstenBild(QWidget& fenster, std::function<void()> arbeit)
+        : QObject(&fenster), arbeit(std::move(arbeit)) {
+        fenster.installEventFilter(this);
+        QTimer::singleShot(spaetestensMs, this, &NachDemErstenBild::ausfuehren);
+    }
+
+private:
+    static constexpr int spaetestensMs = 1000;
+
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint) {
+            objekt->removeEventFilter(this);
+            QTimer::singleShot(0, this, &NachDemErstenBild::ausfuehren);
+        }
+        return false;
+    }
+    void ausfuehren() {
+        if (arbeit) {
+            std::exchange(arbeit, {})();
+        }
+    }
+
+    std::function<void()> arbeit;
+};
+
+} // namespace
 
 int fensterprogramm(QApplication& anwendung, Plattform& plattform,
                     const std::optional<QString>& datei) {
@@ -28,6 +66,8 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform,
     case Einzelinstanz::Anmeldung::Art::Weitergereicht:
         return 0;
     case Einzelinstanz::Anmeldung::Art::KeineAntwort:
+    case Einzelinstanz::Anmeldung::Art::Verstellt:
+        plattform.protokoll(anmeldung.grund);
         plattform.meldung(nullptr, QStringLiteral("Velmora"), anmeldung.grund,
                           Meldungssymbol::Ausruf);
         return 1;
@@ -49,6 +89,7 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform,
                          weitererStart(fenster, argumente, arbeitsordner);
                      });
     programmstart(fenster, plattform, datei);
+    new NachDemErstenBild(fenster, [&instanz] { instanz.dienstStarten(); });
     // Only now: an end asked for while the start still restores the window would save the
     // window's empty design state over the user's entries.
     Signalwaechter waechter;

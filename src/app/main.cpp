@@ -2,6 +2,7 @@
 #include "app/exportformate.h"
 #include "app/fensterprogramm.h"
 #include "app/uebersetzung.h"
+#include "platform/prozessgrundlage.h"
 #include "platform/qtplattform.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ void nurQtFehler(QtMsgType art, const QMessageLogContext& ort, const QString& te
 } // namespace
 
 int main(int argc, char* argv[]) {
+    velmora::prozessgrundlageLegen();
     QCoreApplication::setApplicationName(QStringLiteral("velmora"));
     // The export, the help and the version need no display: they are decided before any
     // window toolkit is started.

@@ -158,11 +158,6 @@ void frmFirmenprofil::logoWaehlen() {
     }
     QString fehler;
     std::optional<Logo> gewaehlt = logoLesen(plattform, *pfad, Dateiart::Dokument, fehler);
-    // The letterhead needs only the picture's size; the dialog shows the whole picture.
-    if (gewaehlt && QImage::fromData(gewaehlt->daten).isNull()) {
-        gewaehlt.reset();
-        fehler = QStringLiteral("Das Bild in der Datei ist beschädigt.");
-    }
     if (!gewaehlt) {
         plattform.meldung(
             this, titel,
@@ -177,11 +172,11 @@ void frmFirmenprofil::logoWaehlen() {
 
 void frmFirmenprofil::logoZeigen() {
     cmdEntfernen->setEnabled(logo.has_value());
-    QPixmap bild;
-    if (!logo || !bild.loadFromData(logo->daten)) {
+    if (!logo) {
         lblLogo->setText(QStringLiteral("Kein Logo"));
         return;
     }
+    const QPixmap bild = QPixmap::fromImage(logo->bild);
     const QSize platz = lblLogo->contentsRect().size() - QSize(8, 8);
     lblLogo->setPixmap(bild.size().boundedTo(platz) == bild.size()
                            ? bild

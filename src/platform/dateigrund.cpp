@@ -25,7 +25,7 @@ struct Systemfehler {
 };
 
 // The rarer ones; what is not here is named by its number.
-constexpr std::array<Systemfehler, 10> seltene = {{
+constexpr std::array<Systemfehler, 11> seltene = {{
     {ENOTDIR, "Ein Teil des Pfades ist kein Ordner."},
     {ENAMETOOLONG, "Der Name ist zu lang."},
     {EROFS, "Der Datenträger ist schreibgeschützt."},
@@ -35,7 +35,8 @@ constexpr std::array<Systemfehler, 10> seltene = {{
     {EBUSY, "Die Datei wird gerade verwendet."},
     {ETXTBSY, "Die Datei wird gerade verwendet."},
     {EEXIST, "Die Datei gibt es schon."},
-    {EFBIG, "Die Datei ist zu groß."},
+    {EFBIG, "Die Datei ist zu groß für das erlaubte Dateigrößenlimit."},
+    {EBADF, "Der Ausgabekanal ist geschlossen."},
 }};
 
 } // namespace

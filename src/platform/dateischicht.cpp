@@ -34,20 +34,26 @@ constexpr std::array<Eintragsart, 5> eintragsarten = {{
 
 // A folder is a common mistake with a short answer; a write or a delete also says that it
 // left any other entry alone.
-QString keineDatei(mode_t modus, bool schreibend) {
+QString keineDatei(mode_t modus, const QByteArray& name, Dateiart art, bool schreibend) {
     if ((modus & S_IFMT) == S_IFDIR) {
         return dateigrund(Dateigrund::Ordner);
     }
     QString was = QStringLiteral("ein Eintrag unbekannter Art");
-    for (const auto& art : eintragsarten) {
-        if ((modus & S_IFMT) == art.art) {
-            was = QString::fromUtf8(art.beschreibung);
+    for (const auto& eintragsart : eintragsarten) {
+        if ((modus & S_IFMT) == eintragsart.art) {
+            was = QString::fromUtf8(eintragsart.beschreibung);
         }
     }
-    return schreibend ? QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das "
-                                       "Programm lässt den Eintrag unverändert.")
-                            .arg(was)
-                      : QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei.").arg(was);
+    QString grund = schreibend
+                        ? QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das "
+                                         "Programm lässt den Eintrag unverändert.")
+                              .arg(was)
+                        : QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei.").arg(was);
+    // The program's own files have no other place: what stands there has to go.
+    if (art == Dateiart::Eigen) {
+        grund += QStringLiteral(" Bitte den Eintrag „%1“ entfernen.").arg(QFile::decodeName(name));
+    }
+    return grund;
 }
 
 bool melden(QString* fehler, const QString& grund) {
@@ -71,6 +77,18 @@ bool allesSchreiben(int fd, const QByteArray& inhalt) {
         geschrieben += n > 0 ? n : 0;
     }
     return true;
+}
+
+// A device or a pipe the user names as a document takes the bytes as they come: it has no
+// folder entry to be replaced.
+bool stromziel(mode_t modus) {
+    return S_ISCHR(modus) || S_ISFIFO(modus);
+}
+
+bool hineinschreiben(const QByteArray& name, const QByteArray& inhalt, QString* fehler) {
+    Deskriptor ziel(::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    return (ziel.fd >= 0 && allesSchreiben(ziel.fd, inhalt) && ziel.schliessen()) ||
+           systemfehlerMelden(fehler);
 }
 
 // Looks at the entry under the name: the link itself for the program's own files, the file it
@@ -124,7 +142,7 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
             return Deskriptor();
         }
     } else if (!S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode, schreibend));
+        melden(fehler, keineDatei(eintrag.st_mode, name, art, schreibend));
         return Deskriptor();
     }
     // No link is followed to one of the program's files: else any file the link names could
@@ -134,7 +152,7 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
                             art == Dateiart::Eigen ? 0600 : 0666));
     if (datei.fd < 0) {
         if (errno == ELOOP) {
-            melden(fehler, keineDatei(S_IFLNK, schreibend));
+            melden(fehler, keineDatei(S_IFLNK, name, art, schreibend));
         } else {
             systemfehlerMelden(fehler, schreibend);
         }
@@ -142,7 +160,7 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
     }
     // The entry may have been swapped since it was looked at.
     if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
-        melden(fehler, keineDatei(eintrag.st_mode, schreibend));
+        melden(fehler, keineDatei(eintrag.st_mode, name, art, schreibend));
         return Deskriptor();
     }
     return datei;
@@ -198,8 +216,11 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
     // A new file of the program's own holds the user's entries: for the user's eyes alone.
     mode_t modus = art == Dateiart::Eigen ? 0600 : 0666;
     const bool vorhanden = ::lstat(name.constData(), &eintrag) == 0;
+    if (vorhanden && art == Dateiart::Dokument && stromziel(eintrag.st_mode)) {
+        return hineinschreiben(name, inhalt, fehler);
+    }
     if (vorhanden && !S_ISREG(eintrag.st_mode)) {
-        return melden(fehler, keineDatei(eintrag.st_mode, true));
+        return melden(fehler, keineDatei(eintrag.st_mode, name, art, true));
     }
     if (!vorhanden && errno != ENOENT) {
         return systemfehlerMelden(fehler);
@@ -265,17 +286,19 @@ bool loeschen(const QString& pfad, QString* fehler) {
         return errno == ENOENT || systemfehlerMelden(fehler);
     }
     if (!S_ISREG(eintrag.st_mode)) {
-        return melden(fehler, keineDatei(eintrag.st_mode, true));
+        return melden(fehler, keineDatei(eintrag.st_mode, name, Dateiart::Eigen, true));
     }
     return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
 }
 
 Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler) {
     struct stat eintrag {};
-    Deskriptor datei = gewoehnlichOeffnen(QFile::encodeName(pfad), Dateiart::Eigen,
-                                          O_RDWR | O_CREAT, eintrag, fehler);
+    const QByteArray name = QFile::encodeName(pfad);
+    Deskriptor datei = gewoehnlichOeffnen(name, Dateiart::Eigen, O_RDWR | O_CREAT, eintrag, fehler);
     if (datei.fd < 0) {
-        return Sperre::Fehler;
+        return ::lstat(name.constData(), &eintrag) == 0 && !S_ISREG(eintrag.st_mode)
+                   ? Sperre::Verstellt
+                   : Sperre::Fehler;
     }
     if (::flock(datei.fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {

@@ -40,8 +40,9 @@ Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt
 bool vorhanden(const QString& pfad, Dateiart art);
 bool loeschen(const QString& pfad, QString* fehler);
 
-// What taking a lock came to: taken, held by a process that lives, or an error.
-enum class Sperre { Genommen, Besetzt, Fehler };
+// What taking a lock came to: taken, held by a process that lives, kept out by an entry that
+// is no ordinary file (a folder, a link, a FIFO), or another error.
+enum class Sperre { Genommen, Besetzt, Verstellt, Fehler };
 // Locks one of the program's own files, created empty when missing, for as long as `sperre`
 // stays open: the kernel lets go at any end of the process, a crash included, so no lock
 // outlives its owner.

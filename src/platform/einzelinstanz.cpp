@@ -16,8 +16,9 @@ namespace {
 
 constexpr char bestaetigung = '\1';
 
-// How long a later start tries to reach the first: long enough for one that is still starting.
-constexpr int wartezeitMs = 3000;
+// How long a later start tries to reach the first: long enough for one that is still starting
+// and listens only once its window is painted.
+constexpr int wartezeitMs = 2000;
 constexpr int versuchsabstandMs = 100;
 
 // In the user's own runtime folder, named after the data folder's canonical path, so that
@@ -47,8 +48,17 @@ Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
         QString fehler;
         switch (dateischicht::sperren(sperrdatei, sperre, &fehler)) {
         case dateischicht::Sperre::Genommen:
-            dienstStarten();
             return {Art::Erste, {}};
+        case dateischicht::Sperre::Verstellt:
+            // A program started before the entry came would still answer.
+            if (weiterreichen(argumente)) {
+                return {Art::Weitergereicht, {}};
+            }
+            return {Art::Verstellt,
+                    QStringLiteral("Velmora startet nicht, weil sich die Sperre „%1“ nicht "
+                                   "einrichten lässt; sie verhindert, dass zwei Fenster "
+                                   "dieselben Angaben überschreiben. %2")
+                        .arg(sperrdatei, fehler)};
         case dateischicht::Sperre::Fehler:
             // A lock that cannot be had must not cost the user the start.
             return {Art::Ungeschuetzt,
@@ -70,6 +80,9 @@ Einzelinstanz::Anmeldung Einzelinstanz::anmelden(const QStringList& argumente) {
 }
 
 void Einzelinstanz::dienstStarten() {
+    if (dienst || sperre.fd < 0) {
+        return;
+    }
     dienst = new QLocalServer(this);
     dienst->setSocketOptions(QLocalServer::UserAccessOption);
     // We hold the lock, so a socket of that name was left by a run that crashed.
@@ -89,7 +102,14 @@ void Einzelinstanz::dienstStarten() {
                 }
                 anfrage->write(&bestaetigung, 1);
                 anfrage->disconnectFromServer();
-                emit weitererStart(argumente, arbeitsordner);
+                // Handled once this signal has returned: a dialog the request opens runs an
+                // event loop of its own, which would delete the socket under this handler.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, argumente, arbeitsordner] {
+                        emit weitererStart(argumente, arbeitsordner);
+                    },
+                    Qt::QueuedConnection);
             });
         }
     });

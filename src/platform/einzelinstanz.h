@@ -18,7 +18,9 @@ public:
     struct Anmeldung {
         // Ungeschuetzt: the first, but the lock could not be taken, so nothing keeps a later
         // start out. KeineAntwort: another program holds the folder but does not answer.
-        enum class Art { Erste, Ungeschuetzt, Weitergereicht, KeineAntwort } art;
+        // Verstellt: an entry that is no file stands in the lock's place; the start is
+        // refused, for nothing would tell a second window from the first.
+        enum class Art { Erste, Ungeschuetzt, Weitergereicht, KeineAntwort, Verstellt } art;
         QString grund; // why not Erste, in German
     };
 
@@ -27,13 +29,16 @@ public:
     // Takes the data folder for this process, or hands the arguments (and the folder they were
     // given in) to the process that has it. Without a data folder there is nothing to guard.
     Anmeldung anmelden(const QStringList& argumente);
+    // Listens for later starts once the folder is taken; left for after the window's first
+    // paint, since a later start waits for it anyway.
+    void dienstStarten();
 
 signals:
-    // A later start on the same data folder asked for this.
+    // A later start on the same data folder asked for this; delivered from the event loop,
+    // never inside the handler of the connection it came through.
     void weitererStart(const QStringList& argumente, const QString& arbeitsordner);
 
 private:
-    void dienstStarten();
     bool weiterreichen(const QStringList& argumente);
 
     QString datenordner;

@@ -1,7 +1,6 @@
 #include "render/briefkopf.h"
 
 #include "platform/plattform.h"
-#include "render/seitensatz.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -25,8 +24,9 @@ std::pair<int, int> logogroesse(QSize pixel, const Seite& seite) {
     return {std::max(1, int(breite * faktor + 0.5)), std::max(1, int(hoehe * faktor + 0.5))};
 }
 
-// What the bytes show, by their content.
-std::optional<std::pair<Bildformat, QSize>> bildart(const QByteArray& daten) {
+// What the bytes show, by their content, decoded: a picture that cannot be decoded (broken,
+// cut short, or beyond Qt's limit for one image) is no logo, for no document could show it.
+std::optional<Logo> bildLesen(QByteArray daten, QString& fehler) {
     QBuffer puffer;
     puffer.setData(daten);
     puffer.open(QIODevice::ReadOnly);
@@ -34,9 +34,19 @@ std::optional<std::pair<Bildformat, QSize>> bildart(const QByteArray& daten) {
     const QByteArray format = leser.format();
     const QSize pixel = leser.size();
     if (pixel.isEmpty() || (format != "png" && format != "jpeg")) {
+        fehler = QStringLiteral("Die Datei ist kein Bild im Format PNG oder JPEG.");
         return std::nullopt;
     }
-    return std::pair(format == "png" ? Bildformat::Png : Bildformat::Jpeg, pixel);
+    QImage bild = leser.read();
+    if (bild.isNull()) {
+        fehler = QStringLiteral("Das Bild (%1 × %2 Pixel) lässt sich nicht entpacken: Es ist "
+                                "beschädigt oder zu groß.")
+                     .arg(pixel.width())
+                     .arg(pixel.height());
+        return std::nullopt;
+    }
+    return Logo{std::move(daten), format == "png" ? Bildformat::Png : Bildformat::Jpeg, pixel,
+                std::move(bild)};
 }
 
 } // namespace
@@ -53,12 +63,7 @@ std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiar
         fehler = QStringLiteral("Die Datei ist größer als %1 MB.").arg(hoechsteLogogroesse >> 20);
         return std::nullopt;
     }
-    const auto art = bildart(*daten);
-    if (!art) {
-        fehler = QStringLiteral("Die Datei ist kein Bild im Format PNG oder JPEG.");
-        return std::nullopt;
-    }
-    return Logo{std::move(*daten), art->first, art->second};
+    return bildLesen(std::move(*daten), fehler);
 }
 
 Firmenprofil firmenprofilLaden(Plattform& plattform) {
@@ -81,7 +86,7 @@ Briefkopf briefkopf(Plattform& plattform, const Firmenprofil& profil, const Seit
     if (const std::optional<Logo> logo = logoLesen(plattform, pfad, Dateiart::Eigen, fehler)) {
         const auto [breite, hoehe] = logogroesse(logo->pixel, seite);
         kopf.logo = Bild{logo->format, logo->daten.toStdString(), breite, hoehe};
-        kopf.logo->entpackt = bildEntpacken(*kopf.logo);
+        kopf.logo->entpackt = logo->bild;
     } else {
         plattform.protokoll(
             QStringLiteral("Das Logo „%1“ bleibt aus dem Briefkopf weg: %2").arg(pfad, fehler));

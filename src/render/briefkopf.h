@@ -5,6 +5,7 @@
 #include "storage/firmenprofil.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QSize>
 
 #include <optional>
@@ -12,12 +13,13 @@
 namespace velmora {
 
 // A logo file read through the platform layer: its bytes, and what they show (a PNG or a
-// JPEG, whatever the file is named) in how many pixels. Nothing when it cannot be read, is
-// too large or is no PNG or JPEG whose size can be read; `fehler` then says why, in German.
+// JPEG, whatever the file is named) in how many pixels, decoded. Nothing when it cannot be
+// read, is too large or is no PNG or JPEG that decodes; `fehler` then says why, in German.
 struct Logo {
     QByteArray daten;
     Bildformat format;
     QSize pixel;
+    QImage bild;
 };
 std::optional<Logo> logoLesen(Plattform& plattform, const QString& pfad, Dateiart dateiart,
                               QString& fehler);

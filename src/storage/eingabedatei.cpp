@@ -58,13 +58,7 @@ Zeugnisdaten zeugnisAusEinstellungen(const GeleseneEinstellungen& gelesen) {
 Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name) {
     Zeugnislesung lesung;
     if (istZeugnisdatei(inhalt, name)) {
-        lesung = zeugnisdateiLesen(inhalt, name);
-        if (lesung.datei) {
-            for (std::string& text : lesung.datei->daten.texte) {
-                text = imFeld(text);
-            }
-        }
-        return lesung;
+        return zeugnisdateiLesen(inhalt, name);
     }
     const GeleseneEinstellungen gelesen =
         einstellungenLesen(std::string_view(inhalt.constData(), inhalt.size()));

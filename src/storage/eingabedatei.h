@@ -14,11 +14,12 @@ namespace velmora {
 // box's length.
 Zeugnisdaten zeugnisAusEinstellungen(const GeleseneEinstellungen& gelesen);
 
-// A file handed to the program, as the window would hold it (texts cut at the box's length).
-// It is a reference file when its name ends in ".zeugnis" or its first character (after a
-// byte-order mark and blanks) is "{", which begins no settings file; it is read strictly, so
-// a broken one is refused and never taken for settings. Anything else is a settings file,
-// refused unless its first line is a gender selection, as every settings file's is.
+// A file handed to the program: a reference file with its texts whole, however long (the
+// window cuts what its boxes cannot hold), or a settings file as the window reads it. It is a
+// reference file when its name ends in ".zeugnis" or its first character (after a byte-order mark
+// and blanks) is "{", which begins no settings file; it is read strictly, so a broken one is
+// refused and never taken for settings. Anything else is a settings file, refused unless its first
+// line is a gender selection, as every settings file's is.
 Zeugnislesung eingabedateiLesen(const QByteArray& inhalt, const QString& name);
 
 } // namespace velmora

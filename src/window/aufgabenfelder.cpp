@@ -1,6 +1,7 @@
 #include "window/aufgabenfelder.h"
 
 #include "ui/absatzfeld.h"
+#include "ui/listenfeld.h"
 #include "ui/markierfeld.h"
 #include "ui/zeilenliste.h"
 #include "window/fensterlayout.h"
@@ -9,9 +10,18 @@
 
 namespace velmora {
 
+namespace {
+
+// Far beyond what any reference lists, and still edited without waiting.
+constexpr int hoechsteAufgaben = 2000;
+constexpr int hoechsteAufgabenlaenge = 100000;
+
+} // namespace
+
 Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     : Angabenseite(leiste, seite, eltern), txtBereich(new Markierfeld({}, nullptr)),
-      txtAufgaben(new QPlainTextEdit), txtErfolge(new Absatzfeld) {
+      txtAufgaben(new Listenfeld(hoechsteAufgaben, hoechsteAufgabenlaenge)),
+      txtErfolge(new Absatzfeld) {
     txtBereich->setObjectName(QStringLiteral("txtBereich"));
     txtAufgaben->setObjectName(QStringLiteral("txtAufgaben"));
     txtAufgaben->setTabChangesFocus(true);

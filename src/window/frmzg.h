@@ -70,8 +70,10 @@ public:
     // Recomposes the previews of all sections from the controls.
     void vorschau();
     // Checks the reference before it becomes a document or a print; with findings the user
-    // chooses between going on and going back to what was found. True: go on.
-    bool ausgabeFreigeben();
+    // chooses between going on and going back to what was found. True: go on. `gesetzt`: the
+    // program lays the pages out itself (PDF, print), so characters its font cannot show are
+    // found too.
+    bool ausgabeFreigeben(bool gesetzt = false);
     // Shows what the check finds, each finding leading to its tab.
     void pruefungZeigen();
     // What every document of the reference is made from, as the controls hold it now, with the
@@ -161,7 +163,8 @@ private:
     // Finishes the input and checks the reference. Findings are listed under `text` with
     // `knoepfe`; the first button with a finding selected goes to its tab. The button chosen,
     // nothing when the check found nothing.
-    std::optional<int> pruefen(const QString& text, const QStringList& knoepfe);
+    std::optional<int> pruefen(const QString& text, const QStringList& knoepfe,
+                               bool gesetzt = false);
 
     // The previews of the sections that have a grade, composed from `daten`.
     void komponieren(const Zeugnisdaten& daten);

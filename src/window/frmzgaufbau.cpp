@@ -4,6 +4,7 @@
 #include "ui/dialogschrift.h"
 #include "ui/einpassbeschriftung.h"
 #include "ui/hinweisband.h"
+#include "ui/listenfeld.h"
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
 #include "ui/programmsymbol.h"
@@ -93,6 +94,9 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
             .arg(QLocale(QLocale::German).toString(feldlaenge));
     for (Markierfeld* feld : findChildren<Markierfeld*>()) {
         connect(feld, &Markierfeld::gekuerzt, this, [this, gekuerzt] { hinweisZeigen(gekuerzt); });
+    }
+    for (Listenfeld* feld : findChildren<Listenfeld*>()) {
+        connect(feld, &Listenfeld::verweigert, this, &frmzg::hinweisZeigen);
     }
     // A tab changes neither the reference nor its previews; the recovery file keeps it.
     for (Reiterfeld* leiste : tabang) {

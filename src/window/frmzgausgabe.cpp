@@ -19,13 +19,15 @@ struct Dokumentart {
     const char* endung;
     const char* filter;
     QByteArray (*erzeugen)(const Zeugnisausgabe&);
+    bool gesetzt; // laid out by the program in its own font, not by a word processor
 };
 
 namespace {
 
-constexpr Dokumentart pdfDokument{"Als PDF speichern", "pdf", "PDF-Dokumente (*.pdf)", pdfAusgabe};
+constexpr Dokumentart pdfDokument{"Als PDF speichern", "pdf", "PDF-Dokumente (*.pdf)", pdfAusgabe,
+                                  true};
 constexpr Dokumentart wordDokument{"Als Word-Dokument speichern", "docx", "Word-Dokumente (*.docx)",
-                                   docxAusgabe};
+                                   docxAusgabe, false};
 
 } // namespace
 
@@ -74,7 +76,7 @@ void frmzg::zeugnisvorschauZeigen() {
 }
 
 void frmzg::dokumentSpeichern(const Dokumentart& art) {
-    if (!ausgabeFreigeben()) {
+    if (!ausgabeFreigeben(art.gesetzt)) {
         return;
     }
     const QString vorschlag = plattform.dokumentenordner() + QLatin1Char('/') +
@@ -93,7 +95,7 @@ void frmzg::dokumentSpeichern(const Dokumentart& art) {
 }
 
 void frmzg::drucken() {
-    if (!ausgabeFreigeben()) {
+    if (!ausgabeFreigeben(true)) {
         return;
     }
     if (plattform.drucken(this, druckauftrag(ausgabe().modell)) == Druck::Fehler) {

@@ -1,14 +1,17 @@
 // The reference as a file the user owns: new, open, save, the files opened last and a settings
 // file taken over as a reference; the title that names the file and marks unsaved changes.
+#include "files/textzeilen.h"
 #include "platform/plattform.h"
 #include "storage/firmenprofil.h"
 #include "window/frmzg.h"
+#include "window/textfelder.h"
 #include "window/zeugnisdateinamen.h"
 #include "window/zeugnisladen.h"
 
 #include <QAction>
 #include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 
 namespace velmora {
@@ -26,6 +29,12 @@ void wennGesetzt(const std::string& wert, std::string& ziel) {
     if (!wert.empty()) {
         ziel = wert;
     }
+}
+
+// Whether the reference file holds texts longer than the window's boxes.
+bool haeltMehrAlsDasFenster(Plattform& plattform, const QString& pfad) {
+    const Zeugnislesung lesung = zeugnisLaden(plattform, pfad);
+    return lesung.datei && !zuLangeFelder(lesung.datei->daten).isEmpty();
 }
 
 } // namespace
@@ -177,6 +186,12 @@ bool frmzg::zeugnisLesen(const QString& pfad) {
     if (!lesung.hinweis.isEmpty()) {
         hinweisZeigen(lesung.hinweis);
     }
+    if (const QStringList zuLang = zuLangeFelder(lesung.datei->daten); !zuLang.isEmpty()) {
+        hinweisZeigen(QStringLiteral("„%1“ enthält längere Texte, als das Fenster fassen kann "
+                                     "(%2 Zeichen je Feld); gekürzt angezeigt: „%3“.")
+                          .arg(dateititel(pfad), QLocale(QLocale::German).toString(feldlaenge),
+                               zuLang.join(QStringLiteral("“, „"))));
+    }
     return true;
 }
 
@@ -198,6 +213,17 @@ QString frmzg::zeugnisordner() {
 bool frmzg::speichern() {
     if (sitzung.offeneDatei.isEmpty()) {
         return speichernUnter();
+    }
+    // The window holds less than the file: saved over it, the rest of its texts would go. The
+    // file is asked, however the window came to hold it (opened, restored, kept from the last
+    // run).
+    if (haeltMehrAlsDasFenster(plattform, sitzung.offeneDatei)) {
+        return plattform.frage(this, QStringLiteral("Velmora"),
+                               QStringLiteral("Die Datei enthält längere Texte, als das Fenster "
+                                              "fassen kann; beim Speichern würden sie gekürzt."),
+                               {QStringLiteral("Speichern unter…"), QStringLiteral("Abbrechen")}) ==
+                   0 &&
+               speichernUnter();
     }
     eingabeAbschliessen();
     return zeugnisSchreiben(sitzung.offeneDatei);

@@ -1,6 +1,7 @@
 // The reference as a document: written beside the user's other documents, then opened in the
 // word processor the desktop has for it.
 #include "platform/plattform.h"
+#include "render/briefkopf.h"
 #include "render/dokumentablage.h"
 #include "render/zeugnisausgabe.h"
 #include "window/frmzg.h"
@@ -37,6 +38,12 @@ Zeugnisausgabe frmzg::ausgabe() {
 Zeugnisausgabe frmzg::vorschauausgabe() {
     if (!grundlage) {
         grundlage = ausgabegrundlageLaden(plattform);
+        // A logo no document can show is left out of all of them alike, and said so.
+        if (!grundlage->briefkopf->logo && !firmenprofilLaden(plattform).logo.empty()) {
+            hinweisZeigen(QStringLiteral("Das Logo des Firmenprofils lässt sich nicht verwenden "
+                                         "und fehlt in allen Dokumenten. Bitte wählen Sie es im "
+                                         "Firmenprofil neu."));
+        }
     }
     return zeugnisausgabe(*grundlage, daten(), angezeigteVorschautexte());
 }

@@ -148,6 +148,59 @@ private slots:
         QCOMPARE(lesen(ziel), text(anfangsdaten()));
     }
 
+    // A standard output that is full or closed, a file size limit: status 1 with the reason
+    // and nothing left behind, not even a temporary file; a device the user names takes the
+    // document.
+    void Schreibfehler() {
+        const QString datei = ablegen("s.zeugnis", zeugnisdateiSchreiben(anfangsdaten()));
+        const QString ordner = heim.filePath("begrenzt");
+        QVERIFY(QDir().mkpath(ordner));
+        const QString ziel = ordner + "/z.rtf";
+        const auto umgeleitet = [](const QString& umleitung) {
+            return std::pair<QString, QStringList>(
+                "/bin/sh", {"-c", "exec \"$0\" \"$@\" " + umleitung, VELMORA_PROGRAMM});
+        };
+        const QString gespeichert = "Das Zeugnis ist gespeichert, aber sein Pfad konnte nicht auf "
+                                    "die Standardausgabe geschrieben werden. ";
+        const QString nichtGeschrieben =
+            "Das Zeugnis konnte nicht auf die Standardausgabe geschrieben werden. ";
+        for (const auto& [aufruf, ausgabe, status, meldung, bleibt] : std::initializer_list<
+                 std::tuple<std::pair<QString, QStringList>, QString, int, QString, QStringList>>{
+                 {umgeleitet(">/dev/full"),
+                  "-",
+                  1,
+                  nichtGeschrieben + "Auf dem Datenträger ist kein Platz mehr.",
+                  {}},
+                 {umgeleitet(">&-"),
+                  "-",
+                  1,
+                  nichtGeschrieben + "Der Ausgabekanal ist geschlossen.",
+                  {}},
+                 {umgeleitet(">/dev/full"),
+                  ziel,
+                  1,
+                  gespeichert + "Auf dem Datenträger ist kein Platz mehr.",
+                  {"z.rtf"}},
+                 {{"prlimit", {"--fsize=2000", VELMORA_PROGRAMM}},
+                  ziel,
+                  1,
+                  "Das Zeugnis konnte nicht als „" + ziel +
+                      "“ gespeichert werden: Die Datei ist zu groß für das erlaubte "
+                      "Dateigrößenlimit.",
+                  {}},
+                 {umgeleitet(""), "/dev/null", 0, "", {}}}) {
+            QFile::remove(ziel);
+            const Programmlauf lauf =
+                starten(aufruf.second + QStringList{"--export", "rtf", "--ausgabe", ausgabe, datei},
+                        aufruf.first);
+            QCOMPARE(lauf.status, status);
+            QCOMPARE(QString::fromUtf8(lauf.fehler),
+                     meldung.isEmpty() ? QString() : "velmora: " + meldung + "\n");
+            QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     bleibt);
+        }
+    }
+
     // Without a file: the window's last state from the data folder beside a copy of the
     // program; no recovery file read, no handover taken.
     void OhneDatei() {

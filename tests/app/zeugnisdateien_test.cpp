@@ -3,6 +3,7 @@
 // start's file; the file menu speaks German.
 #include "app/startdatei.h"
 #include "app/uebersetzung.h"
+#include "files/textzeilen.h"
 #include "output/zeugnisaufbau.h"
 #include "storage/firmenprofil.h"
 #include "support/beispieldatei.h"
@@ -10,6 +11,7 @@
 #include "support/testzeugnis.h"
 #include "support/zufallszeugnis.h"
 #include "ui/reiterfeld.h"
+#include "window/zeugnisladen.h"
 
 #include <QtWidgets>
 
@@ -197,6 +199,34 @@ private slots:
         QCOMPARE(s->fenster->windowTitle(), "Velmora");
         weitererStart(*s->fenster, {"alt.zeugnis"}, s->plattform->dokumentenordnerPfad);
         QCOMPARE(s->fenster->offeneDatei(), s->dokument("alt.zeugnis"));
+    }
+
+    // Texts longer than the window's boxes: the band names the boxes cut, a save over the file
+    // asks first ("Abbrechen" leaves it whole, "Speichern unter…" writes elsewhere, and that
+    // file is saved without asking), and the reader of the command line keeps them whole.
+    void LaengerAlsDasFenster() {
+        Zeugnisdaten daten = anfangsdaten();
+        daten.text(Eingabe::Name) = std::string(40000, 'x');
+        daten.unterzeichner.funktion = std::string(feldlaenge + 1, 'y');
+        const QString datei = geoeffnet("lang.zeugnis", daten);
+        const QByteArray vorher = s->lesen(datei).value();
+        QVERIFY(s->hinweise().join('\n').contains("gekürzt angezeigt: „Name“, „Funktion“."));
+        QCOMPARE(s->fenster->text(1).size(), feldlaenge);
+        const QString frage = "Velmora: Die Datei enthält längere Texte, als das Fenster fassen "
+                              "kann; beim Speichern würden sie gekürzt.";
+        const QString kurz = s->dokument("kurz.zeugnis");
+        s->plattform->antworten = {1, 0};
+        s->plattform->dateiantworten = {kurz};
+        for (const auto& [gefragt, danach] : std::initializer_list<std::pair<bool, QString>>{
+                 {true, datei}, {true, kurz}, {false, kurz}}) {
+            s->plattform->gefragt.clear();
+            s->menue("mnuSpeichern");
+            QCOMPARE(s->plattform->gefragt.value(0) == frage, gefragt);
+            QCOMPARE(s->fenster->offeneDatei(), danach);
+        }
+        QCOMPARE(s->lesen(datei).value(), vorher);
+        QCOMPARE(s->lesen(kurz).value().count('x'), feldlaenge);
+        QCOMPARE(zeugnisLaden(*s->plattform, datei).datei->daten, daten);
     }
 
     void DeutscheTastennamen() {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,15 +72,32 @@ private slots:
         QCOMPARE(naechste.anmelden({}).art, Art::Erste);
     }
 
-    // A FIFO in the lock file's place is not opened, and costs the user no start.
-    void FifoStattSperre() {
+    // An entry in the lock file's place is not opened and refuses the start, naming itself and
+    // what to do; nothing answers, so no second window could be told from the first.
+    void EintragStattSperre_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("FIFO") << "benannte Pipe";
+        QTest::newRow("Ordner") << "Ordner";
+        QTest::newRow("Verknüpfung") << "symbolische Verknüpfung";
+    }
+    void EintragStattSperre() {
+        QFETCH(QString, art);
         QTemporaryDir ordner;
         const QString sperre = ordner.filePath(".velmora.lock");
-        QCOMPARE(::mkfifo(QFile::encodeName(sperre).constData(), 0600), 0);
+        const QByteArray name = QFile::encodeName(sperre);
+        if (art.contains("Pipe")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (art == "Ordner") {
+            QVERIFY(QDir().mkdir(sperre));
+        } else {
+            QVERIFY(QFile::link(ordner.filePath("ziel"), sperre));
+        }
         Einzelinstanz instanz(ordner.path());
         const auto anmeldung = instanz.anmelden({});
-        QCOMPARE(anmeldung.art, Art::Ungeschuetzt);
-        QVERIFY(anmeldung.grund.contains("benannte Pipe"));
+        QCOMPARE(anmeldung.art, Art::Verstellt);
+        QVERIFY2(anmeldung.grund.contains(art), qPrintable(anmeldung.grund));
+        QVERIFY(anmeldung.grund.endsWith("Bitte den Eintrag „" + sperre + "“ entfernen."));
+        QVERIFY(!QFileInfo::exists(ordner.filePath("ziel")));
     }
 };
 

@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     if (instanz.anmelden({}).art != velmora::Einzelinstanz::Anmeldung::Art::Erste) {
         return 1;
     }
+    instanz.dienstStarten();
     QObject::connect(&instanz, &velmora::Einzelinstanz::weitererStart,
                      [](const QStringList& argumente, const QString& arbeitsordner) {
                          std::printf("%s\n%s\n", qPrintable(argumente.join(QLatin1Char('|'))),

@@ -16,6 +16,30 @@
 using namespace velmora;
 using test::testbild;
 
+namespace {
+
+// A PNG whose header claims another size than its pixels hold, its checksum made right.
+QByteArray mitKopf(QByteArray png, quint32 breite, quint32 hoehe) {
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = char(breite >> (24 - 8 * i));
+        png[20 + i] = char(hoehe >> (24 - 8 * i));
+    }
+    quint32 pruefsumme = 0xFFFFFFFF;
+    for (int i = 12; i < 29; ++i) {
+        pruefsumme ^= quint8(png[i]);
+        for (int bit = 0; bit < 8; ++bit) {
+            pruefsumme = (pruefsumme >> 1) ^ (0xEDB88320 & (0 - (pruefsumme & 1)));
+        }
+    }
+    pruefsumme = ~pruefsumme;
+    for (int i = 0; i < 4; ++i) {
+        png[29 + i] = char(pruefsumme >> (24 - 8 * i));
+    }
+    return png;
+}
+
+} // namespace
+
 class BriefkopfTest : public QObject {
     Q_OBJECT
 
@@ -43,6 +67,10 @@ private slots:
               {testbild(40, 20, "BMP"), "firmenlogo.png", keins, QSize()},
               {QByteArray("\x89PNG\r\n\x1a\n kaputt"), "firmenlogo.png", keins, QSize()},
               {QByteArray(hoechsteLogogroesse + 1, 'x'), "firmenlogo.png", keins, QSize()},
+              // Beyond the limit of one image, more than the data holds, cut short.
+              {mitKopf(testbild(40, 20, "PNG"), 30000, 30000), "firmenlogo.png", keins, QSize()},
+              {mitKopf(testbild(40, 20, "PNG"), 400, 200), "firmenlogo.png", keins, QSize()},
+              {testbild(40, 20, "PNG").chopped(20), "firmenlogo.png", keins, QSize()},
               {QByteArray(), "firmenlogo.jpg", keins, QSize()}}) {
             init();
             if (!datei.isEmpty()) {
