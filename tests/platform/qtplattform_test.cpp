@@ -142,8 +142,8 @@ private slots:
     // (a full disk) leaves the old file and no temporary file, and says why in German.
     void ErsetzenGanzOderGarNicht() {
         for (const auto& [groesse, umbenennenScheitert, grund] :
-             {std::tuple{64, false, "Die Datei ist zu groß."},
-              {100000, false, "Die Datei ist zu groß."},
+             {std::tuple{64, false, "Die Datei ist zu groß für das erlaubte Dateigrößenlimit."},
+              {100000, false, "Die Datei ist zu groß für das erlaubte Dateigrößenlimit."},
               {4, true, "Auf dem Datenträger ist kein Platz mehr."}}) {
             QTemporaryDir daten;
             const QString datei = daten.filePath("z.ini");
