@@ -37,7 +37,9 @@ void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeu
 
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel) {
-    const Phrase* gewaehlt = phrase(bereich, note, daten.art);
+    const bool bekannt = bereich >= 1 && bereich <= anzahlBereiche;
+    const Phrase* gewaehlt =
+        phrase(bereich, note, daten.art, bekannt ? daten.bereich(bereich).formulierung : 1);
     if (gewaehlt == nullptr) {
         return false;
     }
