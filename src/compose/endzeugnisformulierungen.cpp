@@ -42,7 +42,7 @@ const Formulierungen endzeugnisformulierungen = {{
         {Phrase("{Er} bildete sich stets zielstrebig weiter und besuchte interne und externe "
                 "Seminare mit sehr gutem Erfolg."),
          Phrase("{Herr} {Name} nahm regelmäßig an Weiterbildungen teil und setzte das Gelernte "
-                "stets sehr erfolgreich in {seiner} Arbeit um.")},
+                "sehr erfolgreich in {seiner} Arbeit um.")},
         {Phrase("{Er} nahm regelmäßig an internen und externen Seminaren teil und schloss sie mit "
                 "gutem Erfolg ab."),
          Phrase("{Herr} {Name} bildete sich in Seminaren gezielt weiter und wandte das Gelernte "
@@ -54,7 +54,7 @@ const Formulierungen endzeugnisformulierungen = {{
         {Phrase("{Er} nahm an den angebotenen Weiterbildungen teil und setzte das Gelernte im "
                 "Großen und Ganzen in der Praxis um."),
          Phrase("{Herr} {Name} besuchte die für {seine} Tätigkeit vorgesehenen Seminare und "
-                "schloss sie überwiegend erfolgreich ab.")},
+                "eignete sich deren Inhalte im Großen und Ganzen an.")},
         {Phrase("{Er} war bemüht, an den angebotenen Weiterbildungen teilzunehmen."),
          Phrase(
              "{Herr} {Name} versuchte, das in Seminaren Gelernte in {seiner} Arbeit anzuwenden.")},
@@ -79,7 +79,7 @@ const Formulierungen endzeugnisformulierungen = {{
                 "angemessener Zeit in neue Aufgaben ein. ")},
         {Phrase("Mit {seiner} Auffassungsgabe erfasste {Herr} {Name} neue Sachverhalte im Großen "
                 "und Ganzen richtig. "),
-         Phrase("{Seine} Auffassungsgabe reichte aus, um sich weitgehend selbstständig in neue "
+         Phrase("{Seine} Auffassungsgabe reichte im Großen und Ganzen aus, um sich in neue "
                 "Aufgaben einzuarbeiten. ")},
         {Phrase("Im Umgang mit neuen Aufgaben war {Herr} {Name} bemüht, {seine} Auffassungsgabe "
                 "einzusetzen. "),
@@ -91,8 +91,8 @@ const Formulierungen endzeugnisformulierungen = {{
                 "Fragen zu hervorragend begründeten Urteilen."),
          Phrase("Dank {seines} hervorragenden Denkvermögens gelangte {er} auch in komplexesten "
                 "Fragen stets zu einem äußerst treffsicheren Urteil.")},
-        {Phrase("{Herr} {Name} dachte stets sehr logisch und analytisch und kam zu sehr sicheren "
-                "Urteilen."),
+        {Phrase("{Herr} {Name} dachte sehr logisch und analytisch und kam zu sicheren, gut "
+                "begründeten Urteilen."),
          Phrase("Dank {seines} sehr guten Denkvermögens kam {er} auch in schwierigen Fragen "
                 "jederzeit zu einem sicheren Urteil.")},
         {Phrase("{Herr} {Name} dachte logisch und kam zu guten, sachlich begründeten Urteilen."),
@@ -104,8 +104,8 @@ const Formulierungen endzeugnisformulierungen = {{
                 "{seiner} Aufgaben in zufriedenstellender Weise.")},
         {Phrase("{Herr} {Name} kam in vertrauten Fragen im Großen und Ganzen zu zutreffenden "
                 "Urteilen."),
-         Phrase("Mit {seinem} Denkvermögen fällte {er} bei bekannten Sachverhalten weitgehend "
-                "zutreffende Urteile.")},
+         Phrase("Mit {seinem} Denkvermögen fällte {er} bei bekannten Sachverhalten im Großen und "
+                "Ganzen zutreffende Urteile.")},
         {Phrase(
              "{Herr} {Name} war bemüht, in vertrauten Fragen zu einem eigenen Urteil zu kommen."),
          Phrase("{Er} versuchte, Sachverhalte logisch zu durchdenken und sich ein eigenes Urteil "
@@ -115,17 +115,16 @@ const Formulierungen endzeugnisformulierungen = {{
     {{
         {Phrase("{Herr} {Name} zeigte stets ein außerordentlich hohes Engagement und übernahm aus "
                 "eigener Initiative auch zusätzliche Aufgaben mit hervorragendem Erfolg. "),
-         Phrase("{Seine} Leistungsbereitschaft war stets außergewöhnlich hoch, und {er} setzte "
-                "sich mit größter Initiative weit über das übliche Maß hinaus für unser "
-                "Unternehmen ein. ")},
-        {Phrase("{Herr} {Name} zeigte stets ein sehr hohes Engagement und brachte sich mit viel "
+         Phrase("{Seine} Leistungsbereitschaft war stets hervorragend, und {er} setzte sich mit "
+                "größter Initiative für unser Unternehmen ein. ")},
+        {Phrase("{Herr} {Name} zeigte ein sehr hohes Engagement und brachte sich mit viel "
                 "Eigeninitiative in {seine} Aufgaben ein. "),
-         Phrase("{Seine} Leistungsbereitschaft war stets sehr hoch, und {er} übernahm bereitwillig "
-                "auch zusätzliche Aufgaben. ")},
+         Phrase("{Seine} Leistungsbereitschaft war sehr hoch, und {er} übernahm bereitwillig auch "
+                "zusätzliche Aufgaben. ")},
         {Phrase("{Herr} {Name} zeigte eine gute Leistungsbereitschaft und übernahm bei Bedarf auch "
                 "zusätzliche Aufgaben. "),
-         Phrase("{Er} setzte sich mit Engagement und Eigeninitiative für {seine} Aufgaben ein und "
-                "erfüllte unsere Erwartungen voll. ")},
+         Phrase("{Er} setzte sich mit gutem Engagement und viel Eigeninitiative für {seine} "
+                "Aufgaben ein. ")},
         {Phrase("{Herr} {Name} zeigte eine Leistungsbereitschaft, die unseren Anforderungen "
                 "entsprach. "),
          Phrase("{Er} erfüllte {seine} Aufgaben mit zufriedenstellendem Engagement und entsprach "
@@ -146,7 +145,7 @@ const Formulierungen endzeugnisformulierungen = {{
                 "Belastbarkeit.")},
         {Phrase("{Er} war sehr belastbar und behielt auch bei hohem Arbeitsanfall stets die "
                 "Übersicht."),
-         Phrase("{Herr} {Name} bewies stets eine sehr gute Belastbarkeit und arbeitete auch unter "
+         Phrase("{Herr} {Name} bewies eine sehr gute Belastbarkeit und arbeitete auch unter "
                 "Termindruck ruhig und sicher.")},
         {Phrase("{Er} war gut belastbar und behielt auch unter Zeitdruck die Übersicht."),
          Phrase("{Herr} {Name} zeigte eine gute Belastbarkeit und bewältigte auch Zeiten mit hohem "
@@ -155,7 +154,8 @@ const Formulierungen endzeugnisformulierungen = {{
                 "Arbeitsanfall zufriedenstellend."),
          Phrase("{Seine} Belastbarkeit entsprach den Anforderungen {seiner} Tätigkeit.")},
         {Phrase("Bei normalem Arbeitsanfall war {er} im Großen und Ganzen belastbar."),
-         Phrase("{Seine} Belastbarkeit genügte weitgehend den Anforderungen {seiner} Tätigkeit.")},
+         Phrase("{Seine} Belastbarkeit genügte im Großen und Ganzen den Anforderungen {seiner} "
+                "Tätigkeit.")},
         {Phrase("{Er} war bemüht, dem Arbeitsanfall gewachsen zu sein."),
          Phrase("Unter Belastung versuchte {er}, die Übersicht zu behalten.")},
     }},
@@ -164,34 +164,35 @@ const Formulierungen endzeugnisformulierungen = {{
         {Phrase("{Herr} {Name} arbeitete stets äußerst sorgfältig, gewissenhaft und zuverlässig. "),
          Phrase("{Seine} Arbeitsweise war stets in höchstem Maße sorgfältig, planvoll und "
                 "zuverlässig. ")},
-        {Phrase("{Herr} {Name} arbeitete stets sehr sorgfältig, selbstständig und zuverlässig. "),
-         Phrase("{Seine} Arbeitsweise war jederzeit sehr planvoll, genau und zuverlässig. ")},
+        {Phrase("{Herr} {Name} arbeitete sehr sorgfältig, selbstständig und zuverlässig. "),
+         Phrase("{Seine} Arbeitsweise war sehr planvoll, genau und zuverlässig. ")},
         {Phrase("{Herr} {Name} arbeitete gewissenhaft und sorgfältig und erledigte {seine} "
                 "Aufgaben gut organisiert. "),
          Phrase(
              "{Er} zeichnete sich durch eine gute, planvolle und zuverlässige Arbeitsweise aus. ")},
-        {Phrase("{Herr} {Name} arbeitete den Anforderungen entsprechend sorgfältig und "
-                "gewissenhaft. "),
+        {Phrase(
+             "{Herr} {Name} arbeitete in zufriedenstellender Weise sorgfältig und gewissenhaft. "),
          Phrase(
              "{Er} erledigte {seine} Aufgaben mit zufriedenstellender Sorgfalt und Genauigkeit. ")},
         {Phrase("{Herr} {Name} arbeitete im Großen und Ganzen sorgfältig und gewissenhaft. "),
-         Phrase("{Seine} Arbeitsweise war überwiegend planvoll und genau. ")},
+         Phrase("{Seine} Arbeitsweise war im Großen und Ganzen planvoll und genau. ")},
         {Phrase("{Herr} {Name} war bemüht, sorgfältig und gewissenhaft zu arbeiten. "),
          Phrase("{Er} versuchte, {seine} Arbeitsweise planvoll und genau zu gestalten. ")},
     }},
     // 8 Arbeitsergebnis
     {{
         {Phrase("{Seine} Arbeitsergebnisse waren stets von hervorragender Qualität und übertrafen "
-                "unsere Erwartungen oft deutlich."),
+                "unsere Erwartungen deutlich."),
          Phrase("{Herr} {Name} erzielte stets ausgezeichnete Arbeitsergebnisse und fand auch für "
                 "schwierigste Probleme äußerst wirksame Lösungen.")},
-        {Phrase("{Seine} Arbeitsergebnisse waren stets von sehr guter Qualität."),
-         Phrase("{Herr} {Name} erzielte jederzeit sehr gute Arbeitsergebnisse, auch wenn "
-                "unvorhergesehene Probleme zu lösen waren.")},
-        {Phrase("{Seine} Arbeitsergebnisse waren von guter Qualität und erfüllten unsere "
-                "Erwartungen voll."),
+        {Phrase("{Seine} Arbeitsergebnisse waren auch bei schwierigen Aufgaben von sehr guter "
+                "Qualität."),
+         Phrase("{Herr} {Name} erzielte sehr gute Arbeitsergebnisse, auch wenn unvorhergesehene "
+                "Probleme zu lösen waren.")},
+        {Phrase("{Seine} Arbeitsergebnisse waren von guter Qualität und in der Praxis gut "
+                "verwertbar."),
          Phrase("{Herr} {Name} erzielte gute Arbeitsergebnisse und fand für auftretende Probleme "
-                "sachgerechte Lösungen.")},
+                "tragfähige Lösungen.")},
         {Phrase("{Seine} Arbeitsergebnisse entsprachen in Qualität und Umfang den Anforderungen."),
          Phrase("{Herr} {Name} lieferte Arbeitsergebnisse von zufriedenstellender Qualität.")},
         {Phrase("{Seine} Arbeitsergebnisse entsprachen im Großen und Ganzen den Anforderungen."),
@@ -205,9 +206,9 @@ const Formulierungen endzeugnisformulierungen = {{
                 "{seinen} Mitarbeiterinnen und Mitarbeitern in höchstem Maße anerkannt."),
          Phrase("Als Führungskraft war {Herr} {Name} jederzeit in höchstem Maße anerkannt und "
                 "motivierte {sein} Team stets zu ausgezeichneter Arbeit.")},
-        {Phrase("{Er} führte {sein} Team stets sehr sicher und zielorientiert und war bei {seinen} "
+        {Phrase("{Er} führte {sein} Team sehr sicher und zielorientiert und war bei {seinen} "
                 "Mitarbeiterinnen und Mitarbeitern sehr geschätzt."),
-         Phrase("Als Vorgesetzte{r} war {Herr} {Name} jederzeit voll anerkannt und setzte {seine} "
+         Phrase("Als Vorgesetzte{r} war {Herr} {Name} voll anerkannt und setzte {seine} "
                 "Mitarbeiterinnen und Mitarbeiter sehr zielgerichtet ein.")},
         {Phrase("{Er} führte {sein} Team sicher und zielorientiert und erzielte mit ihm gute "
                 "Ergebnisse."),
@@ -261,7 +262,7 @@ const Formulierungen endzeugnisformulierungen = {{
         {Phrase("Gegenüber Vorgesetzten, Kollegen und Kunden verhielt sich {Herr} {Name} korrekt."),
          Phrase("{Herr} {Name} verhielt sich gegenüber Vorgesetzten, Kollegen und Kunden ohne "
                 "Tadel.")},
-        {Phrase("Gegenüber Vorgesetzten und Kollegen verhielt sich {er} im Großen und Ganzen "
+        {Phrase("Gegenüber Vorgesetzten und Kollegen verhielt {er} sich im Großen und Ganzen "
                 "einwandfrei."),
          Phrase("{Herr} {Name} verhielt sich gegenüber Vorgesetzten und Kollegen weitgehend "
                 "korrekt.")},
@@ -285,10 +286,9 @@ const Formulierungen endzeugnisformulierungen = {{
                 "Unternehmen aus. Wir danken {ihm} für {seine} stets sehr guten Leistungen und "
                 "wünschen {ihm} für {seine} berufliche und private Zukunft alles Gute und "
                 "weiterhin viel Erfolg."),
-         Phrase(
-             "Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch. "
-             "Wir bedauern {sein} Ausscheiden, danken {ihm} für die stets sehr gute Zusammenarbeit "
-             "und wünschen {ihm} für die Zukunft alles Gute und weiterhin Erfolg.")},
+         Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch. "
+                "Wir bedauern {sein} Ausscheiden, danken {ihm} für die gute Zusammenarbeit und "
+                "wünschen {ihm} für die Zukunft alles Gute und weiterhin Erfolg.")},
         {Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
                 "Unternehmen aus. Wir danken {ihm} für die gute Zusammenarbeit und wünschen {ihm} "
                 "für die Zukunft alles Gute und Erfolg."),
@@ -296,19 +296,18 @@ const Formulierungen endzeugnisformulierungen = {{
                 "Wunsch. Für {seine} gute Mitarbeit danken wir {ihm} und wünschen {ihm} für "
                 "{seinen} weiteren Berufsweg alles Gute.")},
         {Phrase("{Herr} {Name} scheidet mit dem heutigen Tage auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Wir danken {ihm} für {seine} Tätigkeit in unserem Hause und "
-                "wünschen {ihm} für die Zukunft alles Gute."),
+                "Unternehmen aus. Wir danken {ihm} für {seine} Mitarbeit in unserem Hause."),
          Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch. "
-                "Für {seine} Mitarbeit danken wir {ihm} und wünschen {ihm} für die Zukunft alles "
-                "Gute.")},
+                "Für {seine} Mitarbeit danken wir {ihm}.")},
         {Phrase("Zum {Austrittsdatum} scheidet {Herr} {Name} auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Für {seinen} weiteren Berufsweg wünschen wir {ihm} alles Gute."),
+                "Unternehmen aus. Für {seinen} weiteren Lebensweg wünschen wir {ihm} alles Gute."),
          Phrase("{Herr} {Name} verlässt uns zum {Austrittsdatum} auf eigenen Wunsch. Wir wünschen "
-                "{ihm} für {seinen} weiteren Lebensweg alles Gute.")},
-        {Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
-                "Unternehmen aus."),
-         Phrase(
-             "Mit dem heutigen Tage verlässt {Herr} {Name} auf eigenen Wunsch unser Unternehmen.")},
+                "{ihm} für {seinen} weiteren Berufsweg alles Gute.")},
+        {Phrase(
+             "{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
+             "Unternehmen aus. {Er} setzt {seinen} Berufsweg außerhalb unseres Unternehmens fort."),
+         Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} auf eigenen Wunsch unser "
+                "Unternehmen. {Er} wird {seinen} weiteren Berufsweg anderweitig fortsetzen.")},
     }},
 }};
 

@@ -41,7 +41,7 @@ const Formulierungen zwischenzeugnisformulierungen = {{
         {Phrase("{Er} bildet sich stets zielstrebig weiter und besucht interne und externe "
                 "Seminare mit sehr gutem Erfolg."),
          Phrase("{Herr} {Name} nimmt regelmäßig an Weiterbildungen teil und setzt das Gelernte "
-                "stets sehr erfolgreich in {seiner} Arbeit um.")},
+                "sehr erfolgreich in {seiner} Arbeit um.")},
         {Phrase("{Er} nimmt regelmäßig an internen und externen Seminaren teil und schließt sie "
                 "mit gutem Erfolg ab."),
          Phrase("{Herr} {Name} bildet sich in Seminaren gezielt weiter und wendet das Gelernte mit "
@@ -52,8 +52,8 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "sich den Anforderungen entsprechend weiter.")},
         {Phrase("{Er} nimmt an den angebotenen Weiterbildungen teil und setzt das Gelernte im "
                 "Großen und Ganzen in der Praxis um."),
-         Phrase("{Herr} {Name} besucht die für {seine} Tätigkeit vorgesehenen Seminare und "
-                "schließt sie überwiegend erfolgreich ab.")},
+         Phrase("{Herr} {Name} besucht die für {seine} Tätigkeit vorgesehenen Seminare und eignet "
+                "sich deren Inhalte im Großen und Ganzen an.")},
         {Phrase("{Er} ist bemüht, an den angebotenen Weiterbildungen teilzunehmen."),
          Phrase(
              "{Herr} {Name} versucht, das in Seminaren Gelernte in {seiner} Arbeit anzuwenden.")},
@@ -78,8 +78,8 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "angemessener Zeit in neue Aufgaben ein. ")},
         {Phrase("Mit {seiner} Auffassungsgabe erfasst {Herr} {Name} neue Sachverhalte im Großen "
                 "und Ganzen richtig. "),
-         Phrase("{Seine} Auffassungsgabe reicht aus, um sich weitgehend selbstständig in neue "
-                "Aufgaben einzuarbeiten. ")},
+         Phrase("{Seine} Auffassungsgabe reicht im Großen und Ganzen aus, um sich in neue Aufgaben "
+                "einzuarbeiten. ")},
         {Phrase("Im Umgang mit neuen Aufgaben ist {Herr} {Name} bemüht, {seine} Auffassungsgabe "
                 "einzusetzen. "),
          Phrase("{Er} versucht, neue Sachverhalte mit {seiner} Auffassungsgabe zu erfassen. ")},
@@ -90,8 +90,8 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "Fragen zu hervorragend begründeten Urteilen."),
          Phrase("Dank {seines} hervorragenden Denkvermögens gelangt {er} auch in komplexesten "
                 "Fragen stets zu einem äußerst treffsicheren Urteil.")},
-        {Phrase("{Herr} {Name} denkt stets sehr logisch und analytisch und kommt zu sehr sicheren "
-                "Urteilen."),
+        {Phrase("{Herr} {Name} denkt sehr logisch und analytisch und kommt zu sicheren, gut "
+                "begründeten Urteilen."),
          Phrase("Dank {seines} sehr guten Denkvermögens kommt {er} auch in schwierigen Fragen "
                 "jederzeit zu einem sicheren Urteil.")},
         {Phrase("{Herr} {Name} denkt logisch und kommt zu guten, sachlich begründeten Urteilen."),
@@ -103,8 +103,8 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "{seiner} Aufgaben in zufriedenstellender Weise.")},
         {Phrase("{Herr} {Name} kommt in vertrauten Fragen im Großen und Ganzen zu zutreffenden "
                 "Urteilen."),
-         Phrase("Mit {seinem} Denkvermögen fällt {er} bei bekannten Sachverhalten weitgehend "
-                "zutreffende Urteile.")},
+         Phrase("Mit {seinem} Denkvermögen fällt {er} bei bekannten Sachverhalten im Großen und "
+                "Ganzen zutreffende Urteile.")},
         {Phrase(
              "{Herr} {Name} ist bemüht, in vertrauten Fragen zu einem eigenen Urteil zu kommen."),
          Phrase("{Er} versucht, Sachverhalte logisch zu durchdenken und sich ein eigenes Urteil zu "
@@ -114,17 +114,16 @@ const Formulierungen zwischenzeugnisformulierungen = {{
     {{
         {Phrase("{Herr} {Name} zeigt stets ein außerordentlich hohes Engagement und übernimmt aus "
                 "eigener Initiative auch zusätzliche Aufgaben mit hervorragendem Erfolg. "),
-         Phrase("{Seine} Leistungsbereitschaft ist stets außergewöhnlich hoch, und {er} setzt sich "
-                "mit größter Initiative weit über das übliche Maß hinaus für unser Unternehmen "
-                "ein. ")},
-        {Phrase("{Herr} {Name} zeigt stets ein sehr hohes Engagement und bringt sich mit viel "
+         Phrase("{Seine} Leistungsbereitschaft ist stets hervorragend, und {er} setzt sich mit "
+                "größter Initiative für unser Unternehmen ein. ")},
+        {Phrase("{Herr} {Name} zeigt ein sehr hohes Engagement und bringt sich mit viel "
                 "Eigeninitiative in {seine} Aufgaben ein. "),
-         Phrase("{Seine} Leistungsbereitschaft ist stets sehr hoch, und {er} übernimmt "
-                "bereitwillig auch zusätzliche Aufgaben. ")},
+         Phrase("{Seine} Leistungsbereitschaft ist sehr hoch, und {er} übernimmt bereitwillig auch "
+                "zusätzliche Aufgaben. ")},
         {Phrase("{Herr} {Name} zeigt eine gute Leistungsbereitschaft und übernimmt bei Bedarf auch "
                 "zusätzliche Aufgaben. "),
-         Phrase("{Er} setzt sich mit Engagement und Eigeninitiative für {seine} Aufgaben ein und "
-                "erfüllt unsere Erwartungen voll. ")},
+         Phrase("{Er} setzt sich mit gutem Engagement und viel Eigeninitiative für {seine} "
+                "Aufgaben ein. ")},
         {Phrase("{Herr} {Name} zeigt eine Leistungsbereitschaft, die unseren Anforderungen "
                 "entspricht. "),
          Phrase("{Er} erfüllt {seine} Aufgaben mit zufriedenstellendem Engagement und entspricht "
@@ -145,7 +144,7 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "Belastbarkeit.")},
         {Phrase("{Er} ist sehr belastbar und behält auch bei hohem Arbeitsanfall stets die "
                 "Übersicht."),
-         Phrase("{Herr} {Name} beweist stets eine sehr gute Belastbarkeit und arbeitet auch unter "
+         Phrase("{Herr} {Name} beweist eine sehr gute Belastbarkeit und arbeitet auch unter "
                 "Termindruck ruhig und sicher.")},
         {Phrase("{Er} ist gut belastbar und behält auch unter Zeitdruck die Übersicht."),
          Phrase("{Herr} {Name} zeigt eine gute Belastbarkeit und bewältigt auch Zeiten mit hohem "
@@ -154,7 +153,8 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "Arbeitsanfall zufriedenstellend."),
          Phrase("{Seine} Belastbarkeit entspricht den Anforderungen {seiner} Tätigkeit.")},
         {Phrase("Bei normalem Arbeitsanfall ist {er} im Großen und Ganzen belastbar."),
-         Phrase("{Seine} Belastbarkeit genügt weitgehend den Anforderungen {seiner} Tätigkeit.")},
+         Phrase("{Seine} Belastbarkeit genügt im Großen und Ganzen den Anforderungen {seiner} "
+                "Tätigkeit.")},
         {Phrase("{Er} ist bemüht, dem Arbeitsanfall gewachsen zu sein."),
          Phrase("Unter Belastung versucht {er}, die Übersicht zu behalten.")},
     }},
@@ -163,34 +163,35 @@ const Formulierungen zwischenzeugnisformulierungen = {{
         {Phrase("{Herr} {Name} arbeitet stets äußerst sorgfältig, gewissenhaft und zuverlässig. "),
          Phrase("{Seine} Arbeitsweise ist stets in höchstem Maße sorgfältig, planvoll und "
                 "zuverlässig. ")},
-        {Phrase("{Herr} {Name} arbeitet stets sehr sorgfältig, selbstständig und zuverlässig. "),
-         Phrase("{Seine} Arbeitsweise ist jederzeit sehr planvoll, genau und zuverlässig. ")},
+        {Phrase("{Herr} {Name} arbeitet sehr sorgfältig, selbstständig und zuverlässig. "),
+         Phrase("{Seine} Arbeitsweise ist sehr planvoll, genau und zuverlässig. ")},
         {Phrase("{Herr} {Name} arbeitet gewissenhaft und sorgfältig und erledigt {seine} Aufgaben "
                 "gut organisiert. "),
          Phrase(
              "{Er} zeichnet sich durch eine gute, planvolle und zuverlässige Arbeitsweise aus. ")},
         {Phrase(
-             "{Herr} {Name} arbeitet den Anforderungen entsprechend sorgfältig und gewissenhaft. "),
+             "{Herr} {Name} arbeitet in zufriedenstellender Weise sorgfältig und gewissenhaft. "),
          Phrase(
              "{Er} erledigt {seine} Aufgaben mit zufriedenstellender Sorgfalt und Genauigkeit. ")},
         {Phrase("{Herr} {Name} arbeitet im Großen und Ganzen sorgfältig und gewissenhaft. "),
-         Phrase("{Seine} Arbeitsweise ist überwiegend planvoll und genau. ")},
+         Phrase("{Seine} Arbeitsweise ist im Großen und Ganzen planvoll und genau. ")},
         {Phrase("{Herr} {Name} ist bemüht, sorgfältig und gewissenhaft zu arbeiten. "),
          Phrase("{Er} versucht, {seine} Arbeitsweise planvoll und genau zu gestalten. ")},
     }},
     // 8 Arbeitsergebnis
     {{
         {Phrase("{Seine} Arbeitsergebnisse sind stets von hervorragender Qualität und übertreffen "
-                "unsere Erwartungen oft deutlich."),
+                "unsere Erwartungen deutlich."),
          Phrase("{Herr} {Name} erzielt stets ausgezeichnete Arbeitsergebnisse und findet auch für "
                 "schwierigste Probleme äußerst wirksame Lösungen.")},
-        {Phrase("{Seine} Arbeitsergebnisse sind stets von sehr guter Qualität."),
-         Phrase("{Herr} {Name} erzielt jederzeit sehr gute Arbeitsergebnisse, auch wenn "
-                "unvorhergesehene Probleme zu lösen sind.")},
-        {Phrase("{Seine} Arbeitsergebnisse sind von guter Qualität und erfüllen unsere Erwartungen "
-                "voll."),
+        {Phrase("{Seine} Arbeitsergebnisse sind auch bei schwierigen Aufgaben von sehr guter "
+                "Qualität."),
+         Phrase("{Herr} {Name} erzielt sehr gute Arbeitsergebnisse, auch wenn unvorhergesehene "
+                "Probleme zu lösen sind.")},
+        {Phrase(
+             "{Seine} Arbeitsergebnisse sind von guter Qualität und in der Praxis gut verwertbar."),
          Phrase("{Herr} {Name} erzielt gute Arbeitsergebnisse und findet für auftretende Probleme "
-                "sachgerechte Lösungen.")},
+                "tragfähige Lösungen.")},
         {Phrase("{Seine} Arbeitsergebnisse entsprechen in Qualität und Umfang den Anforderungen."),
          Phrase("{Herr} {Name} liefert Arbeitsergebnisse von zufriedenstellender Qualität.")},
         {Phrase("{Seine} Arbeitsergebnisse entsprechen im Großen und Ganzen den Anforderungen."),
@@ -204,9 +205,9 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "{seinen} Mitarbeiterinnen und Mitarbeitern in höchstem Maße anerkannt."),
          Phrase("Als Führungskraft ist {Herr} {Name} jederzeit in höchstem Maße anerkannt und "
                 "motiviert {sein} Team stets zu ausgezeichneter Arbeit.")},
-        {Phrase("{Er} führt {sein} Team stets sehr sicher und zielorientiert und ist bei {seinen} "
+        {Phrase("{Er} führt {sein} Team sehr sicher und zielorientiert und ist bei {seinen} "
                 "Mitarbeiterinnen und Mitarbeitern sehr geschätzt."),
-         Phrase("Als Vorgesetzte{r} ist {Herr} {Name} jederzeit voll anerkannt und setzt {seine} "
+         Phrase("Als Vorgesetzte{r} ist {Herr} {Name} voll anerkannt und setzt {seine} "
                 "Mitarbeiterinnen und Mitarbeiter sehr zielgerichtet ein.")},
         {Phrase("{Er} führt {sein} Team sicher und zielorientiert und erzielt mit ihm gute "
                 "Ergebnisse."),
@@ -259,7 +260,7 @@ const Formulierungen zwischenzeugnisformulierungen = {{
         {Phrase("Gegenüber Vorgesetzten, Kollegen und Kunden verhält sich {Herr} {Name} korrekt."),
          Phrase(
              "{Herr} {Name} verhält sich gegenüber Vorgesetzten, Kollegen und Kunden ohne Tadel.")},
-        {Phrase("Gegenüber Vorgesetzten und Kollegen verhält sich {er} im Großen und Ganzen "
+        {Phrase("Gegenüber Vorgesetzten und Kollegen verhält {er} sich im Großen und Ganzen "
                 "einwandfrei."),
          Phrase(
              "{Herr} {Name} verhält sich gegenüber Vorgesetzten und Kollegen weitgehend korrekt.")},
@@ -275,18 +276,18 @@ const Formulierungen zwischenzeugnisformulierungen = {{
                 "sehr auf die weitere erfolgreiche Zusammenarbeit."),
          Phrase("Wir bedanken uns bei {ihm} für {seine} stets außerordentlichen Leistungen und "
                 "freuen uns sehr auf die weitere erfolgreiche Zusammenarbeit.")},
-        {Phrase("Für {seine} bisher stets sehr guten Leistungen danken wir {ihm} und freuen uns "
-                "auf die weitere erfolgreiche Zusammenarbeit."),
-         Phrase("Wir bedanken uns bei {ihm} für die bisher stets sehr gute Zusammenarbeit und "
-                "freuen uns auf die weitere gemeinsame Arbeit.")},
+        {Phrase("Für {seine} bisher sehr guten Leistungen danken wir {ihm} und freuen uns auf die "
+                "weitere erfolgreiche Zusammenarbeit."),
+         Phrase("Wir bedanken uns bei {ihm} für die bisher sehr gute Zusammenarbeit und freuen uns "
+                "auf die weitere gemeinsame Arbeit.")},
         {Phrase("Für {seine} guten Leistungen danken wir {ihm} und freuen uns auf die weitere "
                 "Zusammenarbeit."),
          Phrase("Wir bedanken uns bei {ihm} für die bisherige gute Zusammenarbeit und freuen uns "
                 "auf die weitere gemeinsame Arbeit.")},
         {Phrase("Für {seine} bisherige Mitarbeit danken wir {ihm} und freuen uns auf die weitere "
                 "Zusammenarbeit."),
-         Phrase("Wir bedanken uns bei {ihm} für {seine} bisherige Tätigkeit und setzen die "
-                "Zusammenarbeit gern fort.")},
+         Phrase("Wir bedanken uns bei {ihm} für {seine} bisherige Tätigkeit und freuen uns auf die "
+                "weitere Zusammenarbeit.")},
         {Phrase("Für {seine} bisherige Tätigkeit danken wir {ihm}."),
          Phrase("Wir bedanken uns bei {ihm} für {seine} bisherige Mitarbeit.")},
         {Phrase("Für {seine} weitere Tätigkeit wünschen wir {ihm} alles Gute."),
