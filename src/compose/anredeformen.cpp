@@ -18,9 +18,11 @@ const Anredeformen mann{{
     "Seine",
     "sein",
     "ihm",
+    "Herrn",
     "r",
     "",
     "",
+    "n",
 }};
 
 const Anredeformen frauFormen{{
@@ -35,9 +37,11 @@ const Anredeformen frauFormen{{
     "Ihre",
     "ihr",
     "ihr",
+    "Frau",
     "",
     "e",
     "in",
+    "",
 }};
 
 } // namespace

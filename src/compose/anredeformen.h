@@ -18,12 +18,14 @@ enum class Anrede {
     Seine,
     sein,
     ihm,
+    Herrn,
     r,
     e,
     in,
+    n,
 };
 
-inline constexpr int anzahlAnreden = 14;
+inline constexpr int anzahlAnreden = 16;
 
 struct Anredeformen {
     std::array<std::string_view, anzahlAnreden> woerter;
@@ -36,8 +38,8 @@ struct Anredeformen {
 
 // Slot names as the phrase texts write them, in the order of Anrede.
 inline constexpr std::array<std::string_view, anzahlAnreden> anredeSlots = {
-    "Herr",  "Er",    "er",   "seinem", "seinen", "seines", "seiner",
-    "seine", "Seine", "sein", "ihm",    "r",      "e",      "in",
+    "Herr",  "Er",   "er",  "seinem", "seinen", "seines", "seiner", "seine",
+    "Seine", "sein", "ihm", "Herrn",  "r",      "e",      "in",     "n",
 };
 
 } // namespace velmora

@@ -15,6 +15,7 @@ inline constexpr std::string_view schulnotenUeberschrift = "Schulnoten von sehr 
 // The one section whose group gives a reason instead of a grade: in a final reference who
 // ended the employment, in an interim one why it is issued.
 inline constexpr int beendigungsgrund = 12;
+inline constexpr int schlussformel = 13;
 
 // That section's tab, heading and buttons by kind; both kinds have three buttons, so the
 // settings file keeps the same lines for them.
@@ -25,7 +26,7 @@ struct Grundgruppe {
 };
 
 inline constexpr std::array<Grundgruppe, anzahlZeugnisarten> grundgruppen = {{
-    {"B&endigungsgrund", "Kündigung durch", {"Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"}},
+    {"B&eendigungsgrund", "Kündigung durch", {"Arbeitnehmer", "Arbeitgeber", "Aufhebungsvertrag"}},
     {"Ausst&ellungsgrund", "Anlass", {"Wunsch", "Vorgesetztenwechsel", "Umstrukturierung"}},
 }};
 
@@ -72,7 +73,7 @@ inline constexpr std::array<Bewertungsbereich, anzahlBereiche> bewertungsbereich
     {10, "Leistungsbeurteilung", "&Leistungsbeurteilung", 9, 12},
     {11, "Persönliche Führung", "&Persönliche Führung", 10, 9},
     {beendigungsgrund, "Beendigungsgrund", grundgruppe(Zeugnisart::Endzeugnis).reiter, 11, 10},
-    {13, "Schlussformel", "&Schlussformel", 12, 11},
+    {schlussformel, "Schlussformel", "&Schlussformel", 12, 11},
 }};
 
 constexpr const Bewertungsbereich& bewertungsbereich(int nummer) {

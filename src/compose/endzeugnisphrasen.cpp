@@ -2,20 +2,11 @@
 
 namespace velmora {
 
-namespace {
-
-// The Schlussformel says the same for grades 4 and 5.
-constexpr std::string_view schlussformelGuteWuensche =
-    "{Herr} {Name} verlässt unser Unternehmen mit dem heutigen Tage auf eigenen Wunsch. Wir "
-    "wünschen {ihm} für die Zukunft alles Gute.";
-
-} // namespace
-
 const Phrasenbibliothek endzeugnisphrasen = {{
     // 1 Fachwissen
     {{
         Phrase("{Herr} {Name} verfügt über umfassende und vielseitige Fachkenntnisse, auch in "
-               "Randbereichen und setzt sie stets sicher und zielgerichtet in der Praxis ein. "),
+               "Randbereichen, und setzte sie stets sicher und zielgerichtet in der Praxis ein. "),
         Phrase("{Herr} {Name} verfügt über umfassende und vielseitige Fachkenntnisse, die {er} "
                "jederzeit sicher und zielgerichtet in der Praxis einsetzte. "),
         Phrase("{Herr} {Name} verfügt über solide Fachkenntnisse, die {er} sicher in der Praxis "
@@ -38,7 +29,7 @@ const Phrasenbibliothek endzeugnisphrasen = {{
                "intensiv und mit Erfolg."),
         Phrase("{Er} nutzte regelmäßig unsere internen Weiterbildungsveranstaltungen und externen "
                "Seminare zu {seiner} beruflichen Weiterentwicklung."),
-        Phrase("{Er} bildete sich stets eigenitiativ durch den Besuch interner und externer "
+        Phrase("{Er} bildete sich stets eigeninitiativ durch den Besuch interner und externer "
                "Seminare beruflich weiter und war dabei im Großen und Ganzen erfolgreich."),
         Phrase("{Er} bemühte sich regelmäßig, unsere internen Weiterbildungsveranstaltungen und "
                "externe Seminare zu {seiner} beruflichen Weiterentwicklung zu nutzen."),
@@ -62,7 +53,7 @@ const Phrasenbibliothek endzeugnisphrasen = {{
     }},
     // 4 Denkfähigkeit
     {{
-        Phrase("Durch {sein} ausgeprägt logisches und analytisches Denkvermögens kam {Herr} {Name} "
+        Phrase("Durch {sein} ausgeprägt logisches und analytisches Denkvermögen kam {Herr} {Name} "
                "auch in schwierigen Lagen zu einem eigenständigen, abgewogenen und stets "
                "zutreffenden Urteil."),
         Phrase("Besonders hervorzuheben ist {sein} ausgeprägtes analytisches Denken, das {Herr} "
@@ -72,29 +63,30 @@ const Phrasenbibliothek endzeugnisphrasen = {{
                "bekannten Zusammenhängen."),
         Phrase("In allen {ihm} vertrauten Zusammenhängen konnte {er} sich auf {seine} "
                "Urteilsfähigkeit stützen."),
-        Phrase("{Herr} {Name}s fachliche Urteile in den wichtigsten Fragen waren in der Regel "
-               "zutreffend."),
-        Phrase("In allen {ihm} vertrauten Zusammenhängen bemühte {er} sich, {seine}  "
+        Phrase(
+            "{Seine} fachlichen Urteile in den wichtigsten Fragen waren in der Regel zutreffend."),
+        Phrase("In allen {ihm} vertrauten Zusammenhängen bemühte {er} sich, {seine} "
                "Urteilsfähigkeit einzusetzen."),
     }},
     // 5 Leistungsbereitschaft
     {{
-        Phrase("{Herr} {Name} identifizierte sich stets voll mit {seinen} Aufgaben, setzte sich "
-               "ohne zu zögern auch deutlich über die geregelte Arbeitszeit hinaus erfolgreich für "
-               "unser Unternehmen ein und übernahm bereitwillig zusätzliche Verantwortung. "),
+        Phrase(
+            "{Herr} {Name} identifizierte sich stets voll mit {seinen} Aufgaben, setzte sich, "
+            "ohne zu zögern, auch deutlich über die geregelte Arbeitszeit hinaus erfolgreich für "
+            "unser Unternehmen ein und übernahm bereitwillig zusätzliche Verantwortung. "),
         Phrase("{Herr} {Name} überzeugte durch {seinen} hohen Leistungswillen und {seine} stetige "
                "Bereitschaft, auch zusätzliche Verantwortung zu übernehmen. "),
         Phrase("{Herr} {Name} identifizierte sich mit {seinen} Aufgaben, setzte sich auch über die "
                "geregelte Arbeitszeit hinaus erfolgreich für unser Unternehmen ein und übernahm "
                "bei Bedarf auch zusätzliche Verantwortung. "),
-        Phrase("{Herr} {Name} traf bezüglich {seines} Leistungswillen und {seiner} Bereitschaft, "
+        Phrase("{Herr} {Name} traf bezüglich {seines} Leistungswillens und {seiner} Bereitschaft, "
                "auch zusätzliche Verantwortung zu übernehmen, unsere Erwartungen. "),
         Phrase(
             "{Herr} {Name} zeigte im Großen und Ganzen genügend Eigeninitiative und identifizierte "
             "sich mit {seinen} Aufgaben sowie dem Unternehmen, wobei {er} auch bezüglich {seiner} "
             "Einsatzfreude unsere Erwartungen im Wesentlichen erfüllen konnte. "),
-        Phrase("{Herr} {Name} versuchte immer, bezüglich {seines} Leistungswillen und {seiner} "
-               "Bereitschaft, auch zusätzliche Verantwortung zu übernehmen und unsere Erwartungen "
+        Phrase("{Herr} {Name} versuchte immer, bezüglich {seines} Leistungswillens und {seiner} "
+               "Bereitschaft, auch zusätzliche Verantwortung zu übernehmen, unsere Erwartungen "
                "zu erfüllen. "),
     }},
     // 6 Belastbarkeit
@@ -137,12 +129,13 @@ const Phrasenbibliothek endzeugnisphrasen = {{
     }},
     // 9 Führungsfähigkeit
     {{
+        Phrase("{Er} motivierte und überzeugte {seine} Mitarbeiter/innen durch einen kooperativen "
+               "Führungsstil. {Herr} {Name} war als Vorgesetzte{r} jederzeit voll anerkannt, wobei "
+               "{sein} "
+               "Team unsere hohen Erwartungen nicht nur erfüllte, sondern oftmals sogar übertraf."),
         Phrase(
-            "{Er} motivierte und überzeugte {seine} Mitarbeiter/innen durch einen kooperativen "
-            "Führungsstil. {Herr} {Name} war als Vorgesetzter jederzeit voll anerkannt, wobei sein "
-            "Team unsere hohen Erwartungen nicht nur erfüllte, sondern oftmals sogar übertraf."),
-        Phrase("{Er} wurde von seinen Mitarbeitern/innen anerkannt und geschätzt, wobei {er} sie "
-               "entsprechend ihren Fähigkeiten einsetzte und mit ihnen gute Ergebnisse erzielte."),
+            "{Er} wurde von {seinen} Mitarbeitern/innen anerkannt und geschätzt, wobei {er} diese "
+            "entsprechend ihren Fähigkeiten einsetzte und mit ihnen gute Ergebnisse erzielte."),
         Phrase("{Er} führte {seine} Mitarbeiter/innen zielbewusst zu überdurchschnittlichen "
                "Leistungen."),
         Phrase("{Er} war in der Lage, {seine} Mitarbeiter/innen sachgerecht anzuleiten."),
@@ -154,18 +147,18 @@ const Phrasenbibliothek endzeugnisphrasen = {{
     {{
         Phrase("Wir waren mit {seinen} Leistungen stets und in jeder Hinsicht außerordentlich "
                "zufrieden."),
-        Phrase("Wir waren mit den Leistungen stets voll zufrieden."),
+        Phrase("Wir waren mit {seinen} Leistungen stets voll zufrieden."),
         Phrase(
             "{Er} hat die {ihm} übertragenen Aufgaben stets zu unserer Zufriedenheit bewältigt."),
         Phrase("Mit {seinen} Leistungen waren wir zufrieden."),
-        Phrase("{Er} hat die {ihm} übertragenen Aufgaben im überwiegend zu unserer Zufriedenheit "
+        Phrase("{Er} hat die {ihm} übertragenen Aufgaben überwiegend zu unserer Zufriedenheit "
                "erledigt."),
         Phrase("{Er} hat sich stets bemüht, den hohen Anforderungen gerecht zu werden."),
     }},
     // 11 Persönliche Führung
     {{
         Phrase("{Herr} {Name} war wegen {seines} frischen, verbindlichen und kooperativen "
-               "Auftretens ein allseits sehr geschätzter Ansprechpartner."),
+               "Auftretens ein{e} allseits sehr geschätzte{r} Ansprechpartner{in}."),
         Phrase("{Herr} {Name} kam mit allen Ansprechpartnern gut zurecht und begegnete ihnen stets "
                "mit {seiner} freundlichen, offenen und zuvorkommenden Art."),
         Phrase("{Herr} {Name} war wegen {seines} freundlichen, höflichen und hilfsbereiten "
@@ -182,27 +175,12 @@ const Phrasenbibliothek endzeugnisphrasen = {{
     {{
         Phrase("{Herr} {Name} verlässt unser Unternehmen mit dem heutigen Tage auf eigenen Wunsch, "
                "um eine neue Herausforderung anzunehmen."),
-        Phrase("Das Arbeitsverhältnis mit {Herr} {Name} endet aus betriebsbedingten Gründen."),
-        Phrase("Das Arbeitsverhältnis mit {Herr} {Name} endet im besten beiderseitigen "
+        Phrase("Das Arbeitsverhältnis mit {Herrn} {Name} endet aus betriebsbedingten Gründen."),
+        Phrase("Das Arbeitsverhältnis mit {Herrn} {Name} endet im besten beiderseitigen "
                "Einvernehmen per Aufhebungsvertrag."),
     }},
-    // 13 Schlussformel
-    {{
-        Phrase("Auf {seinen} eigenen Wunsch scheidet {Herr} {Name} zum {Austrittsdatum} aus "
-               "unserem Unternehmen aus. Wir bedauern {seine} Entscheidung außerordentlich, weil "
-               "wir mit {ihm} eine wertvolle Führungskraft verlieren. Wir bedanken uns bei {ihm} "
-               "für {seine} allzeit sehr gute Arbeit und wünschen {ihm} für {seine} berufliche wie "
-               "persönliche Zukunft alles Gute und weiterhin viel Erfolg."),
-        Phrase("{Herr} {Name} verlässt unser Unternehmen mit dem heutigen Tage auf eigenen Wunsch. "
-               "Wir bedauern {seinen} Entschluss, danken {ihm} für {seine} Mitarbeit und wünschen "
-               "{ihm} für {seine} Zukunft alles Gute und weiterhin Erfolg."),
-        Phrase("{Herr} {Name} verlässt unser Unternehmen mit dem heutigen Tage auf eigenen Wunsch. "
-               "Wir danken {ihm} für {seine} Mitarbeit wünschen {ihm} für die Zukunft alles Gute."),
-        Phrase(schlussformelGuteWuensche),
-        Phrase(schlussformelGuteWuensche),
-        Phrase(
-            "{Herr} {Name} verlässt unser Unternehmen mit dem heutigen Tage auf eigenen Wunsch."),
-    }},
+    // 13 Schlussformel: it follows sections 9 and 12 (schlussformel.cpp)
+    {},
 }};
 
 } // namespace velmora

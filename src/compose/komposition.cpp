@@ -1,6 +1,8 @@
 #include "compose/komposition.h"
 
+#include "compose/bewertungsbereich.h"
 #include "compose/phrasen.h"
+#include "compose/schlussformel.h"
 
 namespace velmora {
 
@@ -37,6 +39,9 @@ void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeu
 
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel) {
+    if (bereich == schlussformel && daten.art == Zeugnisart::Endzeugnis) {
+        return schlussformelAnhaengen(note, formen, daten, ziel);
+    }
     const bool bekannt = bereich >= 1 && bereich <= anzahlBereiche;
     const Phrase* gewaehlt =
         phrase(bereich, note, daten.art, bekannt ? daten.bereich(bereich).formulierung : 1);

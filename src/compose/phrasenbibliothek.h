@@ -8,7 +8,8 @@
 
 namespace velmora {
 
-// Per section, the phrases of grades 1 to 6 (section 12: its three choices).
+// Per section, the phrases of grades 1 to 6 (section 12: its three choices). The final
+// reference's Schlussformel follows other sections and is composed in schlussformel.cpp.
 using Phrasenbibliothek = std::array<std::vector<Phrase>, anzahlBereiche>;
 
 // The final reference speaks of the past; the interim one of an employee who stays, in the

@@ -64,6 +64,8 @@ struct Bereichsangaben {
     int formulierung = 1; // 1..anzahlFormulierungen
 
     bool angezeigt() const { return anzeige == anzeigeAn; }
+    // Goes into the reference: shown, with a grade or reason chosen.
+    bool imZeugnis() const { return angezeigt() && note > 0; }
     bool operator==(const Bereichsangaben&) const = default;
 };
 

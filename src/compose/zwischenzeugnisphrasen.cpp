@@ -65,8 +65,8 @@ const Phrasenbibliothek zwischenzeugnisphrasen = {{
                "bekannten Zusammenhängen."),
         Phrase("In allen {ihm} vertrauten Zusammenhängen kann {er} sich auf {seine} "
                "Urteilsfähigkeit stützen."),
-        Phrase("{Herr} {Name}s fachliche Urteile in den wichtigsten Fragen sind in der Regel "
-               "zutreffend."),
+        Phrase(
+            "{Seine} fachlichen Urteile in den wichtigsten Fragen sind in der Regel zutreffend."),
         Phrase("In allen {ihm} vertrauten Zusammenhängen bemüht {er} sich, {seine} "
                "Urteilsfähigkeit einzusetzen."),
     }},

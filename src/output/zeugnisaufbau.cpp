@@ -1,8 +1,10 @@
 #include "output/zeugnisaufbau.h"
 
 #include "compose/anredeformen.h"
+#include "compose/bewertungsbereich.h"
 #include "compose/komposition.h"
 #include "compose/kopfsaetze.h"
+#include "compose/schlussformel.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,7 +38,7 @@ enum class Bedingung : std::uint8_t {
     MitAufgaben,
     AufgabenOhneBereich,
     AufgabenImBereich,
-    Angezeigt, // the section's show flag is set
+    Angezeigt, // the section's show flag is set, and it has something to say
     MitErfolgen,
     MitName,
     MitFunktion,
@@ -169,6 +171,13 @@ std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten) {
            bit(MitFunktion, !daten.unterzeichner.funktion.empty());
 }
 
+// A shown section stands with its breaks even without a grade; a Schlussformel with nothing
+// left to say is left out.
+bool steht(const Zeugnisdaten& daten, int bereich) {
+    return daten.bereich(bereich).angezeigt() &&
+           !(bereich == schlussformel && schlussformelEntfaellt(daten));
+}
+
 // Puts the pieces into paragraphs: a piece opens a paragraph when the one before ended with a
 // mark; the paragraph takes the alignment of its first piece. Empty paragraphs keep the
 // piece's own format.
@@ -279,7 +288,7 @@ Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
     modell.absaetze.reserve(48 + quellen.aufgaben.size());
     Absatzfolge folge(modell.absaetze);
     for (const Baustein& b : bausteine) {
-        if (b.bedingung == Angezeigt ? !daten.bereich(b.bereich).angezeigt()
+        if (b.bedingung == Angezeigt ? !steht(daten, b.bereich)
                                      : !(gelten >> static_cast<int>(b.bedingung) & 1)) {
             continue;
         }
