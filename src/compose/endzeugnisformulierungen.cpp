@@ -272,43 +272,8 @@ const Formulierungen endzeugnisformulierungen = {{
     }},
     // 12 Beendigungsgrund: one text per reason
     {},
-    // 13 Schlussformel
-    {{
-        {Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Wir bedauern {sein} Ausscheiden sehr, danken {ihm} für {seine} "
-                "stets hervorragenden Leistungen und wünschen {ihm} für {seine} berufliche und "
-                "private Zukunft alles Gute und weiterhin viel Erfolg."),
-         Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} unser Unternehmen auf eigenen "
-                "Wunsch. Wir bedauern es außerordentlich, mit {ihm} eine so geschätzte Fachkraft "
-                "zu verlieren, danken {ihm} für {seine} stets ausgezeichnete Arbeit und wünschen "
-                "{ihm} für {seine} Zukunft alles Gute und weiterhin viel Erfolg.")},
-        {Phrase("{Herr} {Name} scheidet mit dem heutigen Tage auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Wir danken {ihm} für {seine} stets sehr guten Leistungen und "
-                "wünschen {ihm} für {seine} berufliche und private Zukunft alles Gute und "
-                "weiterhin viel Erfolg."),
-         Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch. "
-                "Wir bedauern {sein} Ausscheiden, danken {ihm} für die gute Zusammenarbeit und "
-                "wünschen {ihm} für die Zukunft alles Gute und weiterhin Erfolg.")},
-        {Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Wir danken {ihm} für die gute Zusammenarbeit und wünschen {ihm} "
-                "für die Zukunft alles Gute und Erfolg."),
-         Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} unser Unternehmen auf eigenen "
-                "Wunsch. Für {seine} gute Mitarbeit danken wir {ihm} und wünschen {ihm} für "
-                "{seinen} weiteren Berufsweg alles Gute.")},
-        {Phrase("{Herr} {Name} scheidet mit dem heutigen Tage auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Wir danken {ihm} für {seine} Mitarbeit in unserem Hause."),
-         Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch. "
-                "Für {seine} Mitarbeit danken wir {ihm}.")},
-        {Phrase("Zum {Austrittsdatum} scheidet {Herr} {Name} auf eigenen Wunsch aus unserem "
-                "Unternehmen aus. Für {seinen} weiteren Lebensweg wünschen wir {ihm} alles Gute."),
-         Phrase("{Herr} {Name} verlässt uns zum {Austrittsdatum} auf eigenen Wunsch. Wir wünschen "
-                "{ihm} für {seinen} weiteren Berufsweg alles Gute.")},
-        {Phrase(
-             "{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
-             "Unternehmen aus. {Er} setzt {seinen} Berufsweg außerhalb unseres Unternehmens fort."),
-         Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} auf eigenen Wunsch unser "
-                "Unternehmen. {Er} wird {seinen} weiteren Berufsweg anderweitig fortsetzen.")},
-    }},
+    // 13 Schlussformel: it follows sections 9 and 12 (schlussformel.cpp)
+    {},
 }};
 
 } // namespace velmora
