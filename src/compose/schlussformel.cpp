@@ -143,6 +143,25 @@ bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisd
     return true;
 }
 
+std::vector<const Phrase*> schlussformelteile(int note) {
+    std::vector<const Phrase*> teile;
+    if (note < 1 || note > static_cast<int>(danksagungen.size())) {
+        return teile;
+    }
+    teile.push_back(note == 1 ? &abschiedSehrGut : &abschied);
+    for (const Dank* dank : {&danksagungen[note - 1], note == 1 ? &fuehrungskraft : nullptr}) {
+        if (dank) {
+            teile.push_back(&dank->nachWunsch);
+            teile.push_back(&dank->nachAusscheiden);
+        }
+    }
+    for (const Abschluss& weiterer : weitereAbschluesse[note - 1]) {
+        teile.push_back(&weiterer.abschied);
+        teile.push_back(&weiterer.nachsatz);
+    }
+    return teile;
+}
+
 bool schlussformelEntfaellt(const Zeugnisdaten& daten) {
     return daten.art == Zeugnisart::Endzeugnis && daten.bereich(beendigungsgrund).imZeugnis() &&
            daten.bereich(schlussformel).note == 6;
