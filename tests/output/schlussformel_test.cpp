@@ -29,9 +29,11 @@ TEST(Schlussformel, FolgtBeendigungsgrundUndFuehrung) {
                     const AngezeigteVorschautexte texte = komponierteVorschautexte(d);
                     golden += "12 " + std::to_string(grund) + (grundAnzeige ? " an" : " aus") +
                               ", 9" + (fuehrung ? " an" : " aus") + ", Note " +
-                              std::to_string(note) +
-                              (formulierung > 1 ? "/" + std::to_string(formulierung) : "") + " \"" +
-                              texte[12] + "\"\n";
+                              std::to_string(note);
+                    if (formulierung > 1) {
+                        golden.append(1, '/').append(std::to_string(formulierung));
+                    }
+                    golden += " \"" + texte[12] + "\"\n";
                     Zeugnisdaten ohne = d;
                     ohne.bereich(13).anzeige = anzeigeAus;
                     EXPECT_EQ(klartext(d, texte) == klartext(ohne, texte), texte[12].empty())
