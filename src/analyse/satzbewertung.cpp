@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -22,7 +23,7 @@ struct Musterwort {
 constexpr std::size_t luecke = 6;
 
 // How many words may stand between a time adverb and the praise it raises.
-constexpr std::size_t hebeweite = 4;
+constexpr std::size_t hebeweite = 2;
 
 struct Muster {
     std::vector<Musterwort> woerter;
@@ -246,7 +247,8 @@ int schlussnote(unsigned teile, int lob, bool zwischenzeugnis, bool leistungen) 
     return hat(Schlussteil::Dank) || hat(Schlussteil::Wunsch) || hat(Schlussteil::Erfolg) ? 4 : 0;
 }
 
-Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
+Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe,
+                           bool vorgesetzteGenannt) {
     Satzbewertung b;
     const std::vector<Wort> satz = woerter(text);
     b.zeitform = zeitformVon(satz);
@@ -268,8 +270,16 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
                    l.bis - l.von > t.bis - t.von;
         });
     });
-    std::erase_if(treffer,
-                  [&](const Treffer& t) { return alleRegeln[t.regel].art == Regelart::Aufhebung; });
+    // What a cancelling rule's words touch counts for nothing: "kennen und schätzen gelernt".
+    const auto aufgehoben = [&](const Treffer& t) {
+        return std::any_of(treffer.begin(), treffer.end(), [&](const Treffer& a) {
+            return alleRegeln[a.regel].art == Regelart::Aufhebung && a.von < t.bis && t.von < a.bis;
+        });
+    };
+    std::vector<Treffer> gueltig;
+    std::copy_if(treffer.begin(), treffer.end(), std::back_inserter(gueltig),
+                 [&](const Treffer& t) { return !aufgehoben(t); });
+    treffer = std::move(gueltig);
     std::stable_sort(treffer.begin(), treffer.end(),
                      [](const Treffer& x, const Treffer& y) { return x.von < y.von; });
 
@@ -374,6 +384,7 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
         }
     }
     if (b.bereich == 0) {
+        b.lobOhneBereich = vorgabe < 0 && staerke < 3 && (stark || schlicht || schwach);
         return b;
     }
 
@@ -417,10 +428,10 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
             &vorgesetzte);
         const bool verhalten = enthaeltAnfang(satz, {"verhalten", "umgang", "auftret", "beliebt",
                                                      "geschätzt", "verhältnis", "zusammenarbeit"});
-        if (mitKollegen && mitVorgesetzten && kollegen < vorgesetzte) {
+        if (mitKollegen && mitVorgesetzten && verhalten && kollegen < vorgesetzte) {
             b.codes.push_back("kollegen_vor_vorgesetzten");
             b.note = std::min(b.note + 1, 6);
-        } else if (mitKollegen && !mitVorgesetzten && verhalten) {
+        } else if (mitKollegen && !mitVorgesetzten && !vorgesetzteGenannt && verhalten) {
             b.codes.push_back("vorgesetzte_fehlen");
             b.note = std::min(b.note + 1, 6);
         }
