@@ -8,6 +8,8 @@
 #include "ui/einpassbeschriftung.h"
 #include "ui/reiterfeld.h"
 
+#include <QAbstractButton>
+
 using namespace velmora;
 
 class EinpassenTest : public QObject {

@@ -58,7 +58,7 @@ private slots:
             QCOMPARE(d.bereich(bereich).formulierung, formulierung);
             const std::string jetzt = komponierteVorschautexte(d)[bereich - 1];
             QCOMPARE(t->fenster->vorschautext(bereich).toStdString(), jetzt);
-            QCOMPARE(jetzt == vorher, formulierung == 1 && bereich == 13);
+            QVERIFY(jetzt != vorher); // each row chooses another phrasing than before
             t->element<QPushButton>("cmdfertig(1)")->click();
             QVERIFY(t->plattform->zwischenablage.last().contains(QString::fromStdString(jetzt)));
         }
