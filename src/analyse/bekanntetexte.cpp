@@ -3,7 +3,9 @@
 #include "analyse/fruehere_texte.h"
 #include "analyse/satzteilung.h"
 #include "analyse/woerter.h"
+#include "compose/bewertungsbereich.h"
 #include "compose/kopfsaetze.h"
+#include "compose/schlussformel.h"
 
 #include <algorithm>
 #include <bit>
@@ -48,9 +50,16 @@ public:
                 aufnehmen(*p, art, 0, 0);
             }
             for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-                for (int note = 1; const Phrase* p = phrase(bereich, note, art); ++note) {
-                    aufnehmen(*p, art, bereich, note);
+                for (int note = 1; phrase(bereich, note, art); ++note) {
+                    for (int f = 1; f <= anzahlFormulierungen; ++f) {
+                        aufnehmen(*phrase(bereich, note, art, f), art, bereich, note);
+                    }
                 }
+            }
+        }
+        for (int note = 1; note <= 6; ++note) {
+            for (const Phrase* p : schlussformelteile(note)) {
+                aufnehmen(*p, Zeugnisart::Endzeugnis, schlussformel, note);
             }
         }
         for (const FruehererText& text : fruehereTexte()) {

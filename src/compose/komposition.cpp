@@ -42,7 +42,9 @@ bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
     if (bereich == schlussformel && daten.art == Zeugnisart::Endzeugnis) {
         return schlussformelAnhaengen(note, formen, daten, ziel);
     }
-    const Phrase* gewaehlt = phrase(bereich, note, daten.art);
+    const bool bekannt = bereich >= 1 && bereich <= anzahlBereiche;
+    const Phrase* gewaehlt =
+        phrase(bereich, note, daten.art, bekannt ? daten.bereich(bereich).formulierung : 1);
     if (gewaehlt == nullptr) {
         return false;
     }

@@ -16,8 +16,8 @@ void phraseAnhaengen(const Phrase& phrase, const Anredeformen& formen, const Zeu
                      std::string& ziel);
 
 // Appends the preview text of a section for a grade to `ziel`, from the library of the
-// reference's kind. Answers false and appends nothing when the grade has no phrase (0, or
-// outside the section's scale).
+// reference's kind, in the phrasing the section has chosen. Answers false and appends nothing when
+// the grade has no phrase (0, or outside the section's scale).
 bool vorschautextAnhaengen(int bereich, int note, const Anredeformen& formen,
                            const Zeugnisdaten& daten, std::string& ziel);
 

@@ -8,10 +8,12 @@ namespace {
 
 const std::array<const Phrasenbibliothek*, anzahlZeugnisarten> bibliotheken = {
     &endzeugnisphrasen, &zwischenzeugnisphrasen};
+const std::array<const Formulierungen*, anzahlZeugnisarten> formulierungen = {
+    &endzeugnisformulierungen, &zwischenzeugnisformulierungen};
 
 } // namespace
 
-const Phrase* phrase(int bereich, int note, Zeugnisart art) {
+const Phrase* phrase(int bereich, int note, Zeugnisart art, int formulierung) {
     if (bereich < 1 || bereich > anzahlBereiche) {
         return nullptr;
     }
@@ -19,7 +21,12 @@ const Phrase* phrase(int bereich, int note, Zeugnisart art) {
     if (note < 1 || note > static_cast<int>(phrasen.size())) {
         return nullptr;
     }
-    return &phrasen[note - 1];
+    const auto& andere = (*formulierungen[artIndex(art)])[bereich - 1];
+    if (formulierung < 2 || formulierung > anzahlFormulierungen ||
+        note > static_cast<int>(andere.size())) {
+        return &phrasen[note - 1];
+    }
+    return &andere[note - 1][formulierung - 2];
 }
 
 } // namespace velmora

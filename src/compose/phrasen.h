@@ -81,7 +81,7 @@ consteval Phrase::Phrase(std::string_view vorlage) {
 }
 
 // The phrase of a section for a grade in the library of the kind, or nullptr when the grade
-// has none.
-const Phrase* phrase(int bereich, int note, Zeugnisart art);
+// has none. A phrasing the section does not offer gives the library's text.
+const Phrase* phrase(int bereich, int note, Zeugnisart art, int formulierung = 1);
 
 } // namespace velmora

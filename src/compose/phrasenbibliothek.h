@@ -17,4 +17,13 @@ using Phrasenbibliothek = std::array<std::vector<Phrase>, anzahlBereiche>;
 extern const Phrasenbibliothek endzeugnisphrasen;
 extern const Phrasenbibliothek zwischenzeugnisphrasen;
 
+// Per section and grade, the phrasings that may stand in place of the library's text, which is
+// phrasing 1; the reason for leaving has none, and the final Schlussformel keeps its own with the
+// rest of it in schlussformel.cpp.
+using Formulierungen =
+    std::array<std::vector<std::array<Phrase, anzahlFormulierungen - 1>>, anzahlBereiche>;
+
+extern const Formulierungen endzeugnisformulierungen;
+extern const Formulierungen zwischenzeugnisformulierungen;
+
 } // namespace velmora

@@ -59,6 +59,56 @@ constexpr std::array<Dank, 6> danksagungen = {{
     immer(""),
 }};
 
+// Phrasings 2 and 3 by grade, each with a leaving sentence of its own. What follows regrets the
+// leaving itself and names no Führungskraft, so it reads the same after any reason.
+struct Abschluss {
+    Phrase abschied;
+    Phrase nachsatz;
+};
+
+constexpr std::array<std::array<Abschluss, anzahlFormulierungen - 1>, 6> weitereAbschluesse = {{
+    {{{Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("Wir bedauern {sein} Ausscheiden sehr, danken {ihm} für {seine} stets hervorragenden "
+              "Leistungen und wünschen {ihm} für {seine} berufliche und private Zukunft alles Gute "
+              "und weiterhin viel Erfolg.")},
+      {Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch."),
+       Phrase("Wir bedauern es außerordentlich, mit {ihm} eine so geschätzte Fachkraft zu "
+              "verlieren, danken {ihm} für {seine} stets ausgezeichnete Arbeit und wünschen {ihm} "
+              "für {seine} Zukunft alles Gute und weiterhin viel Erfolg.")}}},
+    {{{Phrase("{Herr} {Name} scheidet mit dem heutigen Tage auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("Wir danken {ihm} für {seine} stets sehr guten Leistungen und wünschen {ihm} für "
+              "{seine} berufliche und private Zukunft alles Gute und weiterhin viel Erfolg.")},
+      {Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch."),
+       Phrase("Wir bedauern {sein} Ausscheiden, danken {ihm} für die gute Zusammenarbeit und "
+              "wünschen {ihm} für die Zukunft alles Gute und weiterhin Erfolg.")}}},
+    {{{Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("Wir danken {ihm} für die gute Zusammenarbeit und wünschen {ihm} für die Zukunft "
+              "alles Gute und Erfolg.")},
+      {Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch."),
+       Phrase("Für {seine} gute Mitarbeit danken wir {ihm} und wünschen {ihm} für {seinen} "
+              "weiteren Berufsweg alles Gute.")}}},
+    {{{Phrase("{Herr} {Name} scheidet mit dem heutigen Tage auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("Wir danken {ihm} für {seine} Mitarbeit in unserem Hause.")},
+      {Phrase("Zum {Austrittsdatum} verlässt {Herr} {Name} unser Unternehmen auf eigenen Wunsch."),
+       Phrase("Für {seine} Mitarbeit danken wir {ihm}.")}}},
+    {{{Phrase("Zum {Austrittsdatum} scheidet {Herr} {Name} auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("Für {seinen} weiteren Lebensweg wünschen wir {ihm} alles Gute.")},
+      {Phrase("{Herr} {Name} verlässt uns zum {Austrittsdatum} auf eigenen Wunsch."),
+       Phrase("Wir wünschen {ihm} für {seinen} weiteren Berufsweg alles Gute.")}}},
+    {{{Phrase("{Herr} {Name} scheidet zum {Austrittsdatum} auf eigenen Wunsch aus unserem "
+              "Unternehmen aus."),
+       Phrase("{Er} setzt {seinen} Berufsweg außerhalb unseres Unternehmens fort.")},
+      {Phrase("Mit dem heutigen Tage verlässt {Herr} {Name} auf eigenen Wunsch unser Unternehmen."),
+       Phrase("{Er} wird {seinen} weiteren Berufsweg anderweitig fortsetzen.")}}},
+}};
+
+constexpr Phrase nichts("");
+
 constexpr int fuehrungsfaehigkeit = 9;
 
 } // namespace
@@ -73,16 +123,43 @@ bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisd
                            ? fuehrungskraft
                            : danksagungen[note - 1];
     // Beendigungsgrund 1: the employee leaves on their own wish.
-    const Phrase& nachsatz =
-        grund.imZeugnis() && grund.note != 1 ? dank.nachAusscheiden : dank.nachWunsch;
+    const Phrase* nachsatz =
+        grund.imZeugnis() && grund.note != 1 ? &dank.nachAusscheiden : &dank.nachWunsch;
+    const Phrase* abschiedssatz = note == 1 ? &abschiedSehrGut : &abschied;
+    if (const int formulierung = daten.bereich(schlussformel).formulierung;
+        formulierung >= 2 && formulierung <= anzahlFormulierungen) {
+        const Abschluss& weiterer = weitereAbschluesse[note - 1][formulierung - 2];
+        abschiedssatz = &weiterer.abschied;
+        // Grade 6 has nothing to say beyond the leaving sentence.
+        nachsatz = grund.imZeugnis() && note == 6 ? &nichts : &weiterer.nachsatz;
+    }
     if (!grund.imZeugnis()) {
-        phraseAnhaengen(note == 1 ? abschiedSehrGut : abschied, formen, daten, ziel);
-        if (!nachsatz.teile().empty()) {
+        phraseAnhaengen(*abschiedssatz, formen, daten, ziel);
+        if (!nachsatz->teile().empty()) {
             ziel += ' ';
         }
     }
-    phraseAnhaengen(nachsatz, formen, daten, ziel);
+    phraseAnhaengen(*nachsatz, formen, daten, ziel);
     return true;
+}
+
+std::vector<const Phrase*> schlussformelteile(int note) {
+    std::vector<const Phrase*> teile;
+    if (note < 1 || note > static_cast<int>(danksagungen.size())) {
+        return teile;
+    }
+    teile.push_back(note == 1 ? &abschiedSehrGut : &abschied);
+    for (const Dank* dank : {&danksagungen[note - 1], note == 1 ? &fuehrungskraft : nullptr}) {
+        if (dank) {
+            teile.push_back(&dank->nachWunsch);
+            teile.push_back(&dank->nachAusscheiden);
+        }
+    }
+    for (const Abschluss& weiterer : weitereAbschluesse[note - 1]) {
+        teile.push_back(&weiterer.abschied);
+        teile.push_back(&weiterer.nachsatz);
+    }
+    return teile;
 }
 
 bool schlussformelEntfaellt(const Zeugnisdaten& daten) {

@@ -4,8 +4,11 @@
 #include "compose/zeugnisdaten.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
+
+class Phrase;
 
 // The Schlussformel of a final reference opens with the sentence that the employee leaves on
 // their own wish. When Beendigungsgrund goes into the reference it says why the employment
@@ -17,6 +20,10 @@ namespace velmora {
 // false, and nothing appended, when the grade is outside 1 to 6.
 bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisdaten& daten,
                             std::string& ziel);
+
+// Every piece the Schlussformel of a final reference may be made of for a grade, in all its
+// phrasings and after any reason: for readers that look for the program's own texts.
+std::vector<const Phrase*> schlussformelteile(int note);
 
 // Grade 6 after Beendigungsgrund has nothing left to say: the section is left out of the
 // reference as if it were not shown.

@@ -55,9 +55,13 @@ inline constexpr int anzeigeAus = 0;
 inline constexpr int anzeigeAn = 1;
 inline constexpr int anzeigeGrau = 2;
 
+// A grade can be said in three ways; the first is the library's text.
+inline constexpr int anzahlFormulierungen = 3;
+
 struct Bereichsangaben {
     int note = 0; // 0: no grade; 1..6 (section 12: 1..3)
     int anzeige = anzeigeAus;
+    int formulierung = 1; // 1..anzahlFormulierungen
 
     bool angezeigt() const { return anzeige == anzeigeAn; }
     // Goes into the reference: shown, with a grade or reason chosen.

@@ -1,5 +1,9 @@
 #include "storage/zeugnisteile.h"
 
+#include <QJsonArray>
+
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -15,7 +19,11 @@ constexpr Woerter<std::string_view, 3> zusaetze = {
 } // namespace
 
 Zeugniszusatz zusatzVon(const Zeugnisdaten& daten) {
-    return {daten.art, daten.geburtsangaben, daten.aufgaben, daten.unterzeichner};
+    Zeugniszusatz zusatz{daten.art, daten.geburtsangaben, daten.aufgaben, daten.unterzeichner};
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        zusatz.formulierungen[i] = daten.bereiche[i].formulierung;
+    }
+    return zusatz;
 }
 
 void zusatzEinsetzen(const Zeugniszusatz& zusatz, Zeugnisdaten& daten) {
@@ -23,7 +31,50 @@ void zusatzEinsetzen(const Zeugniszusatz& zusatz, Zeugnisdaten& daten) {
     daten.geburtsangaben = zusatz.geburtsangaben;
     daten.aufgaben = zusatz.aufgaben;
     daten.unterzeichner = zusatz.unterzeichner;
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        daten.bereiche[i].formulierung = zusatz.formulierungen[i];
+    }
 }
+
+namespace {
+
+void formulierungenLesen(Jsonleser& leser, std::array<int, anzahlBereiche>& formulierungen) {
+    const auto liste = leser.liste("bereiche", anzahlBereiche);
+    if (!liste) {
+        return;
+    }
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        if (auto eintrag = leser.eintrag("bereiche", *liste, i)) {
+            eintrag->ganzzahl("formulierung", 1, anzahlFormulierungen, formulierungen[i]);
+        }
+    }
+}
+
+// Only a phrasing other than the library's is written, so that a reference that keeps the
+// library's texts is written byte for byte as before.
+void formulierungenSchreiben(const std::array<int, anzahlBereiche>& formulierungen,
+                             QJsonObject& objekt) {
+    QJsonArray bereiche = objekt.value(QStringLiteral("bereiche")).toArray();
+    if (bereiche.isEmpty() && std::ranges::count(formulierungen, 1) == anzahlBereiche) {
+        return;
+    }
+    for (int i = 0; i < anzahlBereiche; ++i) {
+        QJsonObject bereich = bereiche.at(i).toObject();
+        if (formulierungen[i] == 1) {
+            bereich.remove(QStringLiteral("formulierung"));
+        } else {
+            bereich[QStringLiteral("formulierung")] = formulierungen[i];
+        }
+        if (i < bereiche.size()) {
+            bereiche.replace(i, bereich);
+        } else {
+            bereiche.append(bereich);
+        }
+    }
+    objekt[QStringLiteral("bereiche")] = bereiche;
+}
+
+} // namespace
 
 void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz) {
     leser.auswahl("art", arten, zusatz.art);
@@ -36,6 +87,7 @@ void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz) {
     if (auto unterzeichner = leser.unterobjekt("unterzeichner")) {
         unterzeichnerLesen(*unterzeichner, zusatz.unterzeichner);
     }
+    formulierungenLesen(leser, zusatz.formulierungen);
 }
 
 void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt) {
@@ -48,6 +100,7 @@ void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt) {
     objekt[QStringLiteral("aufgaben")] = aufgaben;
     objekt[QStringLiteral("unterzeichner")] = unterzeichnerObjekt(
         zusatz.unterzeichner, objekt.value(QStringLiteral("unterzeichner")).toObject());
+    formulierungenSchreiben(zusatz.formulierungen, objekt);
 }
 
 void unterzeichnerLesen(Jsonleser& leser, Unterzeichner& unterzeichner) {

@@ -13,6 +13,12 @@ struct Zeugniszusatz {
     bool geburtsangaben = true;
     Aufgaben aufgaben;
     Unterzeichner unterzeichner;
+    // The phrasing of each section; index: section number - 1.
+    std::array<int, anzahlBereiche> formulierungen = [] {
+        std::array<int, anzahlBereiche> erste{};
+        erste.fill(1);
+        return erste;
+    }();
 
     bool operator==(const Zeugniszusatz&) const = default;
 };
@@ -20,8 +26,9 @@ struct Zeugniszusatz {
 Zeugniszusatz zusatzVon(const Zeugnisdaten& daten);
 void zusatzEinsetzen(const Zeugniszusatz& zusatz, Zeugnisdaten& daten);
 
-// The members "art", "geburtsangaben", "aufgaben" and "unterzeichner", as the reference file
-// and the state file both hold them. Writing keeps what `objekt` holds beyond them.
+// The members "art", "geburtsangaben", "aufgaben", "unterzeichner" and each section's
+// "formulierung" in "bereiche", as the reference file and the state file both hold them.
+// Writing keeps what `objekt` holds beyond them.
 void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz);
 void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt);
 

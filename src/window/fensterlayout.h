@@ -68,6 +68,9 @@ inline constexpr Twips anzeige{960, 1800, 255, 255};
 inline constexpr std::array<Twips, 2> linien = {{{120, 1560, 6600, 15}, {120, 2280, 6600, 15}}};
 inline constexpr Twips vorschau{120, 2400, 6615, 1215};
 inline constexpr int vorschauHoeheErsterReiter = 1095;
+// The phrasing of the preview, one button above the other to its right.
+inline constexpr std::array<Twips, 3> formulierungen = {
+    {{6780, 2400, 480, 255}, {6780, 2700, 480, 255}, {6780, 3000, 480, 255}}};
 
 struct Knopflage {
     int links; // inside the grade frame

@@ -116,6 +116,9 @@ Zeugnisdaten frmzg::daten() const {
         // checkedId is -1 without a choice, which gives grade 0.
         daten.bereiche[i].note = noten[i]->checkedId() + 1;
         daten.bereiche[i].anzeige = anzeigezustand(chkAnz[i]->checkState());
+        if (formulierungen[i]) {
+            daten.bereiche[i].formulierung = formulierungen[i]->checkedId() + 1;
+        }
     }
     daten.art = art();
     daten.geburtsangaben = unterschriftfelder->geburtsangaben();
@@ -141,6 +144,11 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
         const Bereichsangaben& angaben = daten.bereich(bereich);
         anzeigeSetzen(bereich, haekchen(angaben.anzeige));
+        if (QButtonGroup* wahl = formulierungen[bereich - 1]) {
+            if (QAbstractButton* knopf = wahl->button(angaben.formulierung - 1)) {
+                knopf->setChecked(true);
+            }
+        }
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
             knopfStellen(bereich, angaben.note - 1, true);
         } else {

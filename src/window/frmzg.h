@@ -238,6 +238,8 @@ private:
     std::array<QButtonGroup*, anzahlBereiche> noten{};
     std::array<QCheckBox*, anzahlBereiche> chkAnz{};
     std::array<Einpassbeschriftung*, anzahlBereiche> lblVorschau{};
+    // The phrasing beside each preview; none for the reason, which has one text each.
+    std::array<QButtonGroup*, anzahlBereiche> formulierungen{};
     QLabel* grundueberschrift = nullptr;
     Aufgabenfelder* aufgabenfelder = nullptr;
     Unterschriftfelder* unterschriftfelder = nullptr;

@@ -243,6 +243,22 @@ void frmzg::untereLeisteAufbauen() {
         }
         setzen(vorschautext, twipsRechteck(vorschaulage));
         lblVorschau[seite] = vorschautext;
+
+        if (!bereich.istBeendigungsgrund()) {
+            auto* wahl = new Optionsgruppe(this);
+            const QString wahlname = QStringLiteral("optFormulierung%1").arg(bereich.nummer);
+            for (int knopf = 0; knopf < anzahlFormulierungen; ++knopf) {
+                auto* formulierung = new QRadioButton(QString::number(knopf + 1));
+                formulierung->setObjectName(indiziert(qPrintable(wahlname), knopf));
+                formulierung->setToolTip(QStringLiteral("Formulierung %1").arg(knopf + 1));
+                setzen(formulierung, twipsRechteck(layout::formulierungen[knopf]));
+                wahl->knopfAufnehmen(formulierung);
+            }
+            wahl->button(0)->setChecked(true);
+            connect(wahl, &QButtonGroup::idClicked, this,
+                    [this] { aenderungVermerken(Vorschau::Neu); });
+            formulierungen[seite] = wahl;
+        }
     }
 }
 
@@ -284,6 +300,11 @@ void frmzg::fokusreihenfolgeSetzen() {
         reihe.append(chkAnz[i]);
         for (QAbstractButton* knopf : noten[i]->buttons()) {
             reihe.append(knopf);
+        }
+        if (formulierungen[i]) {
+            for (QAbstractButton* knopf : formulierungen[i]->buttons()) {
+                reihe.append(knopf);
+            }
         }
     }
     for (const Angabenfeld& angabe : angabenfelder) {

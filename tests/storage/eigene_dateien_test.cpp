@@ -62,6 +62,16 @@ TEST(EigeneDateien, KaputteWerteKostenNurSich) {
          [](Zustand& z) { z.zusatz.aufgaben = {}; }},
         {"zehn zuletzt", mit(zustand, "zuletzt", QJsonArray::fromStringList(zehn)),
          [&](Zustand& z) { z.zuletztGeoeffnet = zehn.mid(0, zuletztGeoeffneteDateien); }},
+        {"Formulierung 9",
+         mit(zustand, "bereiche",
+             [] {
+                 QJsonArray bereiche;
+                 for (int i = 0; i < anzahlBereiche; ++i) {
+                     bereiche.append(QJsonObject{{"formulierung", i == 2 ? 9 : 1}});
+                 }
+                 return bereiche;
+             }()),
+         [](Zustand& z) { z.zusatz.formulierungen.fill(1); }},
         // Tabs 0 to 2 are the settings file's.
         {"Reiter 2", mit(zustand, "reiter", 2), [](Zustand& z) { z.obererReiter.reset(); }},
     };

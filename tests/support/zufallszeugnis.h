@@ -39,6 +39,9 @@ inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         d.bereich(bereich.nummer).note = int(zufall() % (bereich.stufen() + 1));
         d.bereich(bereich.nummer).anzeige = int(zufall() % 3);
+        if (!bereich.istBeendigungsgrund()) {
+            d.bereich(bereich.nummer).formulierung = 1 + int(zufall() % anzahlFormulierungen);
+        }
     }
     d.art = zufall() % 2 ? Zeugnisart::Zwischenzeugnis : Zeugnisart::Endzeugnis;
     d.geburtsangaben = zufall() % 2;

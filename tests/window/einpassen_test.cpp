@@ -8,6 +8,8 @@
 #include "ui/einpassbeschriftung.h"
 #include "ui/reiterfeld.h"
 
+#include <QAbstractButton>
+
 using namespace velmora;
 
 class EinpassenTest : public QObject {
@@ -34,8 +36,8 @@ private slots:
                 qRound(t.fenster->logicalDpiY() * t.fenster->devicePixelRatioF()) == aufloesung);
     }
 
-    // With a long name, each on its section's page in the largest size that fits, at most the
-    // label's own.
+    // With a long name, each in every phrasing on its section's page in the largest size that
+    // fits, at most the label's own.
     void JederVorschautextPasst() {
         t.fenster->textSetzen(static_cast<int>(Eingabe::Name), "von Müller-Lüdenscheidt");
         const auto* seiten = t.element<Reiterfeld>("tabang(0)");
@@ -46,10 +48,20 @@ private slots:
                 const auto* label = t.element<Einpassbeschriftung>(
                     QString("lblVorschau(%1)").arg(bereich.vorschauIndex));
                 QVERIFY(seiten->seite(bereich.nummer - 1)->isAncestorOf(label));
-                for (int note = 1; note <= bereich.stufen(); ++note, ++texte) {
+                const int formulierungen = bereich.istBeendigungsgrund() ? 1 : anzahlFormulierungen;
+                for (int n = 0; n < bereich.stufen() * formulierungen; ++n, ++texte) {
+                    const int note = n / formulierungen + 1, formulierung = n % formulierungen;
                     t.fenster->knopfSetzen(bereich.nummer, note - 1, true);
-                    const QString wo =
-                        QString("%1 %2 %3").arg(bereich.nummer).arg(note).arg(geschlecht);
+                    if (!bereich.istBeendigungsgrund()) {
+                        t.element<QAbstractButton>(
+                             QString("optFormulierung%1(%2)").arg(bereich.nummer).arg(formulierung))
+                            ->click();
+                    }
+                    const QString wo = QString("%1 %2 %3 %4")
+                                           .arg(bereich.nummer)
+                                           .arg(note)
+                                           .arg(formulierung + 1)
+                                           .arg(geschlecht);
                     QCOMPARE(label->text().toStdString(),
                              vorschautext(bereich.nummer, note, Anredeformen::fuer(geschlecht),
                                           t.fenster->daten()));
@@ -62,7 +74,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(texte, 2 * 75);
+        QCOMPARE(texte, 2 * (72 * anzahlFormulierungen + 3));
     }
 
     // All captions of a strip in one font, none wider or higher than its place in the tab.

@@ -1,6 +1,7 @@
 // The main window driven by keyboard and mouse: what a grade, a flag, the gender and a box left
 // compose, and where Enter, Tab and the arrows take the focus.
 #include "compose/komposition.h"
+#include "output/zeugnisaufbau.h"
 #include "support/datentabelle.h"
 #include "support/testfenster.h"
 #include "support/testzeugnis.h"
@@ -77,6 +78,28 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(aufgaben->document()->size().height(), 5.0);
         QCOMPARE(aufgaben->verticalScrollBar()->maximum(), 0);
+    }
+
+    // The phrasing beside the preview: a click composes at once and the clipboard follows;
+    // the buttons have no access key, and the reason for leaving has none.
+    void FormulierungWaehlen() {
+        for (const auto& [bereich, formulierung] : {std::pair{1, 2}, {10, 3}, {13, 2}, {13, 1}}) {
+            t->fenster->knopfSetzen(bereich, 1, true);
+            t->fenster->anzeigeSetzen(bereich, Qt::Checked);
+            const QString knopf =
+                QString("optFormulierung%1(%2)").arg(bereich).arg(formulierung - 1);
+            QVERIFY(!t->element<QRadioButton>(knopf)->text().contains('&'));
+            const std::string vorher = t->fenster->vorschautext(bereich).toStdString();
+            t->klicken(knopf);
+            const Zeugnisdaten d = t->fenster->daten();
+            QCOMPARE(d.bereich(bereich).formulierung, formulierung);
+            const std::string jetzt = komponierteVorschautexte(d)[bereich - 1];
+            QCOMPARE(t->fenster->vorschautext(bereich).toStdString(), jetzt);
+            QVERIFY(jetzt != vorher); // each row chooses another phrasing than before
+            t->element<QPushButton>("cmdfertig(1)")->click();
+            QVERIFY(t->plattform->zwischenablage.last().contains(QString::fromStdString(jetzt)));
+        }
+        QVERIFY(!t->fenster->findChild<QWidget*>("optFormulierung12(0)"));
     }
 
     // Enter leaves a box as Tab does: a date box writes its date out, the previews are
