@@ -1,5 +1,6 @@
 #include "compose/komposition.h"
 
+#include "compose/eigenertext.h"
 #include "compose/phrasen.h"
 
 namespace velmora {
@@ -58,7 +59,10 @@ Vorschautexte alleVorschautexte(const Zeugnisdaten& daten) {
     const Anredeformen& formen = Anredeformen::fuer(daten.geschlecht);
     Vorschautexte texte;
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        texte[bereich - 1] = vorschautext(bereich, daten.bereich(bereich).note, formen, daten);
+        const std::string& eigener = daten.eigenerText(bereich);
+        texte[bereich - 1] = leer(eigener)
+                                 ? vorschautext(bereich, daten.bereich(bereich).note, formen, daten)
+                                 : eigenerText(bereich, daten.art, eigener);
     }
     return texte;
 }

@@ -1,6 +1,7 @@
 #include "window/frmzg.h"
 
 #include "compose/bewertungsbereich.h"
+#include "compose/eigenertext.h"
 #include "compose/komposition.h"
 #include "output/klartext.h"
 #include "platform/plattform.h"
@@ -10,6 +11,7 @@
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
 #include "window/aufgabenfelder.h"
+#include "window/bereichstext.h"
 #include "window/datum.h"
 #include "window/fensterlayout.h"
 #include "window/unterschriftfelder.h"
@@ -116,6 +118,7 @@ Zeugnisdaten frmzg::daten() const {
         // checkedId is -1 without a choice, which gives grade 0.
         daten.bereiche[i].note = noten[i]->checkedId() + 1;
         daten.bereiche[i].anzeige = anzeigezustand(chkAnz[i]->checkState());
+        daten.eigeneTexte[i] = bereichstexte[i]->eigenerText().toStdString();
     }
     daten.art = art();
     daten.geburtsangaben = unterschriftfelder->geburtsangaben();
@@ -141,6 +144,9 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
         const Bereichsangaben& angaben = daten.bereich(bereich);
         anzeigeSetzen(bereich, haekchen(angaben.anzeige));
+        bereichstexte[bereich - 1]->eigenerTextSetzen(
+            QString::fromStdString(daten.eigenerText(bereich)));
+        textnoten[bereich - 1] = angaben.note;
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
             knopfStellen(bereich, angaben.note - 1, true);
         } else {
@@ -151,6 +157,7 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
         }
     }
     vorschau();
+    zuletzt = this->daten();
     emit inhaltGesetzt();
 }
 
@@ -219,7 +226,28 @@ void frmzg::feldVerlassen(int index) {
     aenderungVermerken(Vorschau::Neu);
 }
 
+void frmzg::eigenenTextUebernehmen(int bereich, const QString& text) {
+    Zeugnisdaten jetzt = daten();
+    Bereichsangaben& angaben = jetzt.bereich(bereich);
+    const std::string eigener = eigenerText(bereich, jetzt.art, text.toStdString());
+    jetzt.eigenerText(bereich).clear();
+    const std::optional<std::string> baustein =
+        velmora::vorschautext(bereich, angaben.note, Anredeformen::fuer(jetzt.geschlecht), jetzt);
+    const bool eigen = !eigener.empty() && eigener != baustein;
+    bereichstexte[bereich - 1]->eigenerTextSetzen(eigen ? QString::fromStdString(eigener)
+                                                        : QString());
+    textnoten[bereich - 1] = angaben.note;
+    if (!eigen && !baustein) {
+        // Without a grade the library has no text for the preview to go back to.
+        lblVorschau[bereich - 1]->textSetzen({});
+    }
+    aenderungVermerken(Vorschau::Neu);
+}
+
 void frmzg::eingabeAbschliessen() {
+    for (Bereichstext* bereich : bereichstexte) {
+        bereich->abschliessen();
+    }
     for (int i = 0; i < anzahlEingaben; ++i) {
         if (focusWidget() == txtang[i]) {
             feldVerlassen(i);

@@ -11,6 +11,7 @@
 #include "ui/twips.h"
 #include "window/angabenfelder.h"
 #include "window/aufgabenfelder.h"
+#include "window/bereichstext.h"
 #include "window/fensterlayout.h"
 #include "window/frmzg.h"
 #include "window/unterschriftfelder.h"
@@ -108,6 +109,7 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
         }
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    zuletzt = daten();
 }
 
 void frmzg::obereLeisteAufbauen() {
@@ -235,6 +237,14 @@ void frmzg::untereLeisteAufbauen() {
         }
         setzen(vorschautext, twipsRechteck(vorschaulage));
         lblVorschau[seite] = vorschautext;
+
+        auto* eigener = new Bereichstext(*leiste, seite, *vorschautext, this);
+        const int nummer = bereich.nummer;
+        connect(eigener, &Bereichstext::geschrieben, this,
+                [this, nummer](const QString& text) { eigenenTextUebernehmen(nummer, text); });
+        connect(eigener, &Bereichstext::wiederherstellen, this,
+                [this, nummer] { eigenenTextUebernehmen(nummer, {}); });
+        bereichstexte[seite] = eigener;
     }
 }
 
@@ -277,6 +287,7 @@ void frmzg::fokusreihenfolgeSetzen() {
         for (QAbstractButton* knopf : noten[i]->buttons()) {
             reihe.append(knopf);
         }
+        reihe.append(bereichstexte[i]->fokusreihe());
     }
     for (const Angabenfeld& angabe : angabenfelder) {
         if (angabe.seite == 1) {

@@ -62,6 +62,8 @@ TEST(EigeneDateien, KaputteWerteKostenNurSich) {
          [](Zustand& z) { z.zusatz.aufgaben = {}; }},
         {"zehn zuletzt", mit(zustand, "zuletzt", QJsonArray::fromStringList(zehn)),
          [&](Zustand& z) { z.zuletztGeoeffnet = zehn.mid(0, zuletztGeoeffneteDateien); }},
+        {"Bereiche als Text", mit(zustand, "bereiche", "Fachwissen"),
+         [](Zustand& z) { z.eigeneTexte = {}; }},
         // Tabs 0 to 2 are the settings file's.
         {"Reiter 2", mit(zustand, "reiter", 2), [](Zustand& z) { z.obererReiter.reset(); }},
     };

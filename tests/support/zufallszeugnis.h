@@ -13,12 +13,13 @@ namespace velmora::test {
 // Everything a reference holds, for comparing two of them.
 inline auto felder(const Zeugnisdaten& d) {
     return std::tie(d.texte, d.geschlecht, d.bereiche, d.art, d.geburtsangaben, d.aufgaben,
-                    d.unterzeichner);
+                    d.unterzeichner, d.eigeneTexte);
 }
 
-// A reference with every member chosen at random; its texts mix umlauts, characters beyond
-// U+FFFF, quotes, braces, backslashes and control characters. `zeilenumbrueche` allows line
-// breaks in the texts, which a settings file or a one-line box does not keep.
+// A reference with every member chosen at random, some sections with own words; its texts mix
+// umlauts, characters beyond U+FFFF, quotes, braces, backslashes and control characters.
+// `zeilenumbrueche` allows line breaks in the texts, which a settings file or a one-line box does
+// not keep.
 inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = true) {
     static constexpr std::array<const char*, 14> bausteine = {
         "Hans",  "Müller-Lüdenscheidt", " ",   "\"", "\\", "{}", "\t", "€ 5", "😀", "ß", "\x01",
@@ -39,6 +40,9 @@ inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = 
     for (const Bewertungsbereich& bereich : bewertungsbereiche) {
         d.bereich(bereich.nummer).note = int(zufall() % (bereich.stufen() + 1));
         d.bereich(bereich.nummer).anzeige = int(zufall() % 3);
+        if (zufall() % 4 == 0) {
+            d.eigenerText(bereich.nummer) = "Eigener Text " + text();
+        }
     }
     d.art = zufall() % 2 ? Zeugnisart::Zwischenzeugnis : Zeugnisart::Endzeugnis;
     d.geburtsangaben = zufall() % 2;
