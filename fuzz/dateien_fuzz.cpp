@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes to the readers of arbeitszeugnis.ini and übergabe.ini. Every value
 // handed to the window must be in range, and what was read must save and load unchanged.
+// The same bytes as a reference to analyse: sentences without line breaks or blanks at their
+// ends, every section and grade in range.
 
+#include "analyse/analyse.h"
 #include "encoding/zeichensatz.h"
 #include "files/einstellungen.h"
 #include "files/textzeilen.h"
@@ -89,6 +92,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     einstellungenAnwenden(wiedergelesen, zweiter);
     pruefen(einstellungenSchreiben(zweiter.zustand) == gespeichert,
             "Schreiben, Lesen, Schreiben gibt dieselben Bytes");
+
+    const Analyse analyse = zeugnisAnalysieren(datei);
+    for (const Satzanalyse& satz : analyse.saetze) {
+        pruefen(!satz.text.empty() && istUtf8(satz.text), "Satz nicht leer, in UTF-8");
+        pruefen(satz.text.find('\n') == std::string::npos && satz.text.front() != ' ' &&
+                    satz.text.back() != ' ',
+                "Satz ohne Zeilenumbruch und Leerzeichen am Rand");
+        pruefen(imBereich(satz.bereich, 0, anzahlBereiche), "Bereich 0..13");
+        pruefen(!satz.note || imBereich(*satz.note, 1, 6), "Note 1..6");
+    }
+    for (const Hinweis& hinweis : analyse.hinweise) {
+        pruefen(!hinweis.satz || imBereich(*hinweis.satz, 0, int(analyse.saetze.size()) - 1),
+                "Hinweis auf einen Satz der Analyse");
+    }
 
     const auto uebergabe = uebergabeLesen(datei);
     pruefen(uebergabe.size() <= anzahlEingaben, "hoechstens zehn Uebergabetexte");

@@ -12,11 +12,12 @@ class Plattform;
 
 // What the command line asks for.
 struct Aufruf {
-    enum class Art { Fenster, Export, Hilfe, Version, Fehlgebrauch };
+    enum class Art { Fenster, Export, Analyse, Hilfe, Version, Fehlgebrauch };
     Art art = Art::Fenster;
-    std::optional<QString> datei;         // Fenster, Export: the file given
+    std::optional<QString> datei;         // Fenster, Export, Analyse: the file given
     const Exportformat* format = nullptr; // Export
     std::optional<QString> ausgabe;       // Export: after --ausgabe; "-" is standard output
+    bool json = false;                    // Analyse: JSON instead of the table
     QString fehler;                       // Fehlgebrauch: what is wrong, in German
 };
 

@@ -8,6 +8,9 @@
 #include "support/zufallszeugnis.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,7 +42,8 @@ class BefehlszeileTest : public QObject {
 
     QTemporaryDir heim;
 
-    Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
+    Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM,
+                         const QByteArray& eingabe = {}) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", heim.path());
         umgebung.insert("XDG_CONFIG_HOME", heim.filePath(".config"));
@@ -49,6 +53,8 @@ class BefehlszeileTest : public QObject {
         QProcess prozess;
         prozess.setProcessEnvironment(umgebung);
         prozess.start(programm, argumente);
+        prozess.write(eingabe);
+        prozess.closeWriteChannel();
         if (!prozess.waitForFinished(30000) || prozess.exitStatus() != QProcess::NormalExit) {
             return {};
         }
@@ -150,6 +156,74 @@ private slots:
         zusatzEinsetzen(zustand.zusatz, erwartet);
         QCOMPARE(starten({"--export", "txt", "--ausgabe", "-"}, programm).ausgabe, text(erwartet));
         QVERIFY(QFile::exists(uebergabe));
+    }
+
+    // The analysis of a text file, a reference file or standard input; a refusal for what it
+    // cannot read, and the usage for a wrong call.
+    void Analyse() {
+        const Zeugnisdaten daten = test::alleBewertet(frau);
+        const QString zeugnis = ablegen("z.zeugnis", zeugnisdateiSchreiben(daten));
+        const QString textdatei = ablegen("z.txt", text(daten));
+        const QString leer = ablegen("leer.txt", " \r\n\xEF\xBB\xBF");
+        const QString pdf = ablegen("z.pdf", "%PDF-1.4\n");
+        const QString gross = ablegen("gross.txt", QByteArray(10 * 1024 * 1024 + 1, 'a'));
+        const QByteArray tabelle = starten({"--analyse", textdatei}).ausgabe;
+        QVERIFY2(tabelle.startsWith("Zeugnisart: Endzeugnis") && tabelle.contains("Gesamtnote: "),
+                 tabelle);
+        for (const auto& [argumente, eingabe, status, ausgabe, meldung] :
+             std::initializer_list<std::tuple<QStringList, QByteArray, int, QByteArray, QString>>{
+                 {{"--analyse", zeugnis}, "", 0, tabelle, ""},
+                 {{"--format", "text", "--analyse", "-"}, text(daten), 0, tabelle, ""},
+                 {{"--analyse"}, text(daten), 0, tabelle, ""},
+                 {{"--analyse", leer}, "", 1, "", "Die Datei „" + leer + "“ enthält keinen"},
+                 {{"--analyse"}, "\n\n", 1, "", "Die Standardeingabe enthält keinen"},
+                 {{"--analyse", pdf}, "", 1, "", "Die Datei „" + pdf + "“ enthält keinen"},
+                 {{"--analyse", gross}, "", 1, "", "Die Datei „" + gross + "“ ist größer"},
+                 {{"--analyse", heim.filePath("fehlt.txt")}, "", 1, "", "Die Datei „"},
+                 {{"--analyse", "--export", "txt"}, "", 2, "", "„--analyse“ kann nicht"},
+                 {{"--analyse", "--ausgabe", "-"}, "", 2, "", "„--analyse“ kann nicht"},
+                 {{"--analyse", "--format", "xml"}, "", 2, "", "Unbekanntes Format „xml“"},
+                 {{"--format", "json", zeugnis}, "", 2, "", "„--format“ gilt nur"},
+                 {{"--analyse", zeugnis, textdatei}, "", 2, "", "Es kann nur eine Datei"}}) {
+            const Programmlauf lauf = starten(argumente, VELMORA_PROGRAMM, eingabe);
+            QCOMPARE(lauf.status, status);
+            QCOMPARE(lauf.ausgabe, ausgabe);
+            QVERIFY2(meldung.isEmpty() ? lauf.fehler.isEmpty()
+                                       : lauf.fehler.startsWith(("velmora: " + meldung).toUtf8()),
+                     lauf.fehler);
+        }
+
+        // The JSON's shape is an interface: every member, of its type.
+        const Programmlauf json =
+            starten({"--analyse", "--format", "json", "-"}, VELMORA_PROGRAMM,
+                    "ZEUGNIS\n\nSie sagte \"ja\\nein\". Er war stets gesellig. Wir wünschen ihm "
+                    "alles Gute.\n");
+        QCOMPARE(json.status, 0);
+        const QJsonObject wurzel = QJsonDocument::fromJson(json.ausgabe).object();
+        QCOMPARE(wurzel.keys(),
+                 (QStringList{"art", "format", "gesamtnote", "hinweise", "saetze", "version"}));
+        QCOMPARE(wurzel["format"].toString(), "velmora-analyse");
+        QCOMPARE(wurzel["version"].toInt(), 1);
+        QCOMPARE(wurzel["art"].toString(), "endzeugnis");
+        QVERIFY(wurzel["gesamtnote"].isNull());
+        const QJsonArray saetze = wurzel["saetze"].toArray();
+        QCOMPARE(saetze.size(), 4);
+        QCOMPARE(saetze[1]["text"].toString(), "Sie sagte \"ja\\nein\".");
+        for (const QJsonValue satz : saetze) {
+            QCOMPARE(satz.toObject().keys(), (QStringList{"anlass", "bereich", "codes", "grund",
+                                                          "note", "signale", "text"}));
+            QVERIFY(satz["bereich"].isDouble() && satz["signale"].isArray());
+        }
+        QCOMPARE(saetze[2]["codes"].toArray(), (QJsonArray{"geselligkeit"}));
+        QCOMPARE(saetze[2]["bereich"].toInt(), 11);
+        bool geselligkeit = false;
+        for (const QJsonValue hinweis : wurzel["hinweise"].toArray()) {
+            QCOMPARE(hinweis.toObject().keys(),
+                     (QStringList{"art", "bereich", "code", "satz", "text"}));
+            geselligkeit = geselligkeit || (hinweis["code"] == "geselligkeit" &&
+                                            hinweis["art"] == "code" && hinweis["satz"] == 2);
+        }
+        QVERIFY(geselligkeit);
     }
 };
 
