@@ -71,9 +71,11 @@ inline constexpr int vorschauHoeheErsterReiter = 795;
 // for them, the marker of a section that has them, and the button that brings the library's
 // text back.
 inline constexpr int textzeile = 3330;
-inline constexpr Twips textAnpassen{120, textzeile, 1575, 345};
-inline constexpr Twips eigenerTextMarke{1815, textzeile + 45, 1215, 255};
-inline constexpr Twips bausteinZurueck{3030, textzeile, 2475, 345};
+inline constexpr Twips textAnpassen{120, textzeile, 1695, 345};
+inline constexpr Twips eigenerTextMarke{1935, textzeile + 45, 1095, 255};
+inline constexpr Twips bausteinZurueck{3120, textzeile, 2955, 345};
+// With own words, the lower part of the preview says how the analysis reads them.
+inline constexpr int lesartHoehe = 405;
 
 struct Knopflage {
     int links; // inside the grade frame

@@ -14,6 +14,7 @@
 #include "window/bereichstext.h"
 #include "window/datum.h"
 #include "window/fensterlayout.h"
+#include "window/lesart.h"
 #include "window/unterschriftfelder.h"
 
 #include <QAbstractButton>
@@ -193,6 +194,9 @@ void frmzg::komponieren(const Zeugnisdaten& daten) {
         if (texte[i]) {
             lblVorschau[i]->textSetzen(QString::fromStdString(*texte[i]));
         }
+        if (!leer(daten.eigeneTexte[i])) {
+            lesartZeigen(i + 1, daten.eigeneTexte[i], daten.bereiche[i].note);
+        }
     }
 }
 
@@ -242,6 +246,10 @@ void frmzg::eigenenTextUebernehmen(int bereich, const QString& text) {
         lblVorschau[bereich - 1]->textSetzen({});
     }
     aenderungVermerken(Vorschau::Neu);
+}
+
+void frmzg::lesartZeigen(int bereich, std::string_view text, int note) {
+    bereichstexte[bereich - 1]->lesartZeigen(rueckmeldung(lesart(text, bereich), note));
 }
 
 void frmzg::eingabeAbschliessen() {

@@ -172,6 +172,8 @@ private:
     // The words left in a section's box become its own text, unless they are blank or the
     // library's text itself: then the section has the library's text again.
     void eigenenTextUebernehmen(int bereich, const QString& text);
+    // How the analysis reads words written for a section, below them.
+    void lesartZeigen(int bereich, std::string_view text, int note);
     // An output sees what the user sees: the box that has the focus is left first.
     void eingabeAbschliessen();
 

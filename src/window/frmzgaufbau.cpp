@@ -244,6 +244,9 @@ void frmzg::untereLeisteAufbauen() {
                 [this, nummer](const QString& text) { eigenenTextUebernehmen(nummer, text); });
         connect(eigener, &Bereichstext::wiederherstellen, this,
                 [this, nummer] { eigenenTextUebernehmen(nummer, {}); });
+        connect(eigener, &Bereichstext::lesartGefragt, this, [this, nummer](const QString& text) {
+            lesartZeigen(nummer, text.toStdString(), noten[nummer - 1]->checkedId() + 1);
+        });
         bereichstexte[seite] = eigener;
     }
 }

@@ -124,6 +124,23 @@ private slots:
         QVERIFY(t->element("lblEigen(2)")->isVisibleTo(t->fenster.get()));
     }
 
+    // Below the box the reading follows every key; it stays below the own words and goes
+    // with them.
+    void LesartFolgtDemTippen() {
+        t->fenster->knopfSetzen(10, 1, true);
+        schreiben(10, "Er erledigte seine Aufgaben zu unserer Zufriedenheit.");
+        auto* lesart = t->element<QLabel>("lblLesart(9)");
+        QCOMPARE(lesart->text(), "Ihr Text liest sich wie Note 4 – gewählt ist 2");
+        t->klicken("cmdText(9)");
+        feld(10)->setPlainText(
+            "Er erledigte seine Aufgaben stets zu unserer vollsten Zufriedenheit.");
+        QCOMPARE(lesart->text(), "Ihr Text liest sich wie Note 1 – gewählt ist 2");
+        QTest::keyClick(feld(10), Qt::Key_Escape);
+        QCOMPARE(lesart->text(), "Ihr Text liest sich wie Note 4 – gewählt ist 2");
+        t->klicken("cmdBaustein(9)");
+        QVERIFY(!lesart->isVisible());
+    }
+
     // A grade, the gender or a name changed under own words keeps them and says so; the
     // words just written say nothing.
     void AenderungWirdGemeldet() {

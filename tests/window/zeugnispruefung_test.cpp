@@ -15,7 +15,7 @@ namespace {
 // A reference with nothing to find (tasks entered, dates in order, grades that fit together),
 // changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12 and shows
 // it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by its slot's
-// name, "Aufgaben= ," the tasks, "Zwischenzeugnis" the kind.
+// name, "Aufgaben= ," the tasks, "Zwischenzeugnis" the kind, "2=Text:…" own words for section 2.
 Zeugnisdaten zeugnis(const QString& aenderungen) {
     Zeugnisdaten d = anfangsdaten();
     d.aufgaben.liste = {"Leitung der Abteilung"};
@@ -36,6 +36,8 @@ Zeugnisdaten zeugnis(const QString& aenderungen) {
             }
         } else if (eingabe != eingabeSlots.end()) {
             d.texte[eingabe - eingabeSlots.begin()] = wert.toStdString();
+        } else if (wert.startsWith("Text:")) {
+            d.eigenerText(name.toInt()) = wert.mid(5).toStdString();
         } else if (flaggen.contains(wert)) {
             d.bereich(name.toInt()).anzeige = int(flaggen.indexOf(wert));
         } else {
