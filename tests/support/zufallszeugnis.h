@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace velmora::test {
 
@@ -49,6 +50,10 @@ inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = 
     d.aufgaben.bereich = text();
     for (int n = int(zufall() % 4); n > 0; --n) {
         d.aufgaben.liste.push_back(text());
+    }
+    // The tasks box cannot tell one empty line from none.
+    if (d.aufgaben.liste == std::vector<std::string>{""}) {
+        d.aufgaben.liste.clear();
     }
     d.aufgaben.erfolge = text();
     static constexpr std::array<const char*, 3> zusaetze = {"", "i. V.", "ppa."};
