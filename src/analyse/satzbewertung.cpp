@@ -20,7 +20,7 @@ struct Musterwort {
     std::string text;
 };
 
-constexpr std::size_t luecke = 6;
+constexpr std::size_t luecke = 8;
 
 // How many words may stand between a time adverb and the praise it raises.
 constexpr std::size_t hebeweite = 2;
