@@ -1,6 +1,7 @@
 #include "compose/komposition.h"
 
 #include "compose/bewertungsbereich.h"
+#include "compose/eigenertext.h"
 #include "compose/phrasen.h"
 #include "compose/schlussformel.h"
 
@@ -65,7 +66,10 @@ Vorschautexte alleVorschautexte(const Zeugnisdaten& daten) {
     const Anredeformen& formen = Anredeformen::fuer(daten.geschlecht);
     Vorschautexte texte;
     for (int bereich = 1; bereich <= anzahlBereiche; ++bereich) {
-        texte[bereich - 1] = vorschautext(bereich, daten.bereich(bereich).note, formen, daten);
+        const std::string& eigener = daten.eigenerText(bereich);
+        texte[bereich - 1] = leer(eigener)
+                                 ? vorschautext(bereich, daten.bereich(bereich).note, formen, daten)
+                                 : eigenerText(bereich, daten.art, eigener);
     }
     return texte;
 }

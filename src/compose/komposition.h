@@ -28,7 +28,8 @@ std::optional<std::string> vorschautext(int bereich, int note, const Anredeforme
 // Index: section number - 1. Nothing means: keep what the preview label shows.
 using Vorschautexte = std::array<std::optional<std::string>, anzahlBereiche>;
 
-// Composes all thirteen sections from the inputs, with the gender forms of the selection.
+// Composes all thirteen sections from the inputs, with the gender forms of the selection; a
+// section the user wrote has the user's text.
 Vorschautexte alleVorschautexte(const Zeugnisdaten& daten);
 
 } // namespace velmora

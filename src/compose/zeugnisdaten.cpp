@@ -41,6 +41,38 @@ bool leer(std::string_view text) {
     return true;
 }
 
+std::string_view beschnitten(std::string_view text) {
+    std::size_t anfang = text.size();
+    std::size_t ende = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t zeichen = pos;
+        if (!leerraum(naechsterCodepunkt(text, pos))) {
+            anfang = std::min(anfang, zeichen);
+            ende = pos;
+        }
+    }
+    return anfang < ende ? text.substr(anfang, ende - anfang) : std::string_view();
+}
+
+std::string einzeilig(std::string_view text) {
+    constexpr std::string_view trenner[] = {"\r\n", "\r", "\n", "\u2028", "\u2029"};
+    std::string zeile;
+    zeile.reserve(text.size());
+    while (!text.empty()) {
+        const auto gefunden =
+            std::ranges::find_if(trenner, [&](std::string_view t) { return text.starts_with(t); });
+        if (gefunden != std::end(trenner)) {
+            zeile += ' ';
+            text.remove_prefix(gefunden->size());
+        } else {
+            zeile += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return zeile;
+}
+
 bool Aufgaben::eingetragen() const {
     return !std::ranges::all_of(liste, leer);
 }

@@ -82,6 +82,11 @@ constexpr std::size_t artIndex(Zeugnisart art) {
 
 // Nothing but white space, as Unicode counts it: an entry the user left blank.
 bool leer(std::string_view text);
+// The text without the white space at its start and end.
+std::string_view beschnitten(std::string_view text);
+// The text on one line: each line break typed (CR LF, CR, LF, a line or paragraph separator)
+// becomes one blank.
+std::string einzeilig(std::string_view text);
 
 // What the employee did: the department named in the tasks sentence, the tasks one per
 // entry, and a paragraph of achievements. All empty: the reference keeps its placeholders.
@@ -119,6 +124,9 @@ struct Zeugnisdaten {
     bool geburtsangaben = true;
     Aufgaben aufgaben;
     Unterzeichner unterzeichner;
+    // The sections' texts as the user wrote them (index: section number - 1); blank: the
+    // library's text for the grade.
+    std::array<std::string, anzahlBereiche> eigeneTexte;
 
     bool operator==(const Zeugnisdaten&) const = default;
 
@@ -126,6 +134,8 @@ struct Zeugnisdaten {
     std::string& text(Eingabe e) { return texte[static_cast<int>(e)]; }
     Bereichsangaben& bereich(int nummer) { return bereiche[nummer - 1]; }
     const Bereichsangaben& bereich(int nummer) const { return bereiche[nummer - 1]; }
+    std::string& eigenerText(int nummer) { return eigeneTexte[nummer - 1]; }
+    const std::string& eigenerText(int nummer) const { return eigeneTexte[nummer - 1]; }
 };
 
 // A reference with the texts the window starts with, nothing graded, nothing shown.

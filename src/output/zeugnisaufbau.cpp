@@ -2,11 +2,11 @@
 
 #include "compose/anredeformen.h"
 #include "compose/bewertungsbereich.h"
+#include "compose/eigenertext.h"
 #include "compose/komposition.h"
 #include "compose/kopfsaetze.h"
 #include "compose/schlussformel.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace velmora {
@@ -21,7 +21,7 @@ constexpr Zeichenformat kursiv{.kursiv = true};
 // Where a piece's text comes from.
 enum class Quelle : std::uint8_t {
     Text,          // a fixed text with slots, by the reference's kind
-    Vorschau,      // the preview of a section as it stands
+    Vorschau,      // the preview of a section as it stands, or the user's text for it
     Aufgaben,      // one list item per task entered
     Erfolge,       // the achievements, one paragraph
     Unterzeichner, // the signatory's name after "i. V." or "ppa."
@@ -142,26 +142,6 @@ constexpr std::array<Baustein, 31> bausteine = {{
     zusammen(fest(arbeitgeber, Immer, 0, 0, normal, Ausrichtung::Blocksatz)),
 }};
 
-// The achievements are one paragraph: each line break typed into their box (CR LF, CR, LF,
-// a line or paragraph separator) becomes one blank.
-std::string einzeilig(std::string_view text) {
-    constexpr std::string_view trenner[] = {"\r\n", "\r", "\n", "\u2028", "\u2029"};
-    std::string zeile;
-    zeile.reserve(text.size());
-    while (!text.empty()) {
-        const auto gefunden = std::find_if(std::begin(trenner), std::end(trenner),
-                                           [&](std::string_view t) { return text.starts_with(t); });
-        if (gefunden != std::end(trenner)) {
-            zeile += ' ';
-            text.remove_prefix(gefunden->size());
-        } else {
-            zeile += text.front();
-            text.remove_prefix(1);
-        }
-    }
-    return zeile;
-}
-
 // The conditions that hold for a reference, a bit each; whether a section is shown is asked
 // piece by piece.
 std::uint32_t geltendeBedingungen(const Zeugnisdaten& daten) {
@@ -255,7 +235,12 @@ void textAnhaengen(const Baustein& b, const Quellen& q, std::size_t nummer, std:
         phraseAnhaengen(*b.texte[artIndex(q.daten.art)], q.formen, q.daten, text);
         break;
     case Quelle::Vorschau:
-        text = q.vorschautexte[b.bereich - 1];
+        // The user's own words stand in every document whatever the preview shows.
+        if (const std::string& eigener = q.daten.eigenerText(b.bereich); !leer(eigener)) {
+            text = eigenerText(b.bereich, q.daten.art, eigener);
+        } else {
+            text = q.vorschautexte[b.bereich - 1];
+        }
         break;
     case Quelle::Aufgaben:
         text = *q.aufgaben[nummer];

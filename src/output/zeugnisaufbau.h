@@ -17,7 +17,8 @@ AngezeigteVorschautexte komponierteVorschautexte(const Zeugnisdaten& daten);
 
 // The reference as a document: the head of its kind, the tasks entered (else the draft with
 // its placeholders) and the achievements, the previews of the shown sections as they stand
-// (never recomposed), the closing block with the signatory; on the given page.
+// (never recomposed) or the text the user wrote for them, the closing block with the
+// signatory; on the given page.
 Dokumentmodell zeugnismodell(const Zeugnisdaten& daten,
                              const AngezeigteVorschautexte& vorschautexte, const Seite& seite = {});
 

@@ -37,6 +37,7 @@ void bereicheLesen(Jsonleser& leser, Zeugnisdaten& daten) {
             Bereichsangaben& angaben = daten.bereich(bereich.nummer);
             eintrag->ganzzahl("note", 0, bereich.stufen(), angaben.note);
             eintrag->ganzzahl("anzeige", anzeigeAus, anzeigeGrau, angaben.anzeige);
+            eintrag->text("text", daten.eigenerText(bereich.nummer));
         }
     }
 }
@@ -106,6 +107,7 @@ QJsonObject zeugnisobjekt(const Zeugnisdaten& daten, QJsonObject objekt) {
         QJsonObject bereich = vorher.at(i).toObject();
         bereich[QStringLiteral("note")] = daten.bereiche[i].note;
         bereich[QStringLiteral("anzeige")] = daten.bereiche[i].anzeige;
+        eigenenTextSchreiben(daten.eigeneTexte[i], bereich);
         bereiche.append(bereich);
     }
     objekt[QStringLiteral("bereiche")] = bereiche;

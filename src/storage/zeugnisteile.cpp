@@ -125,4 +125,12 @@ QJsonArray textliste(const std::vector<std::string>& texte) {
     return liste;
 }
 
+void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich) {
+    if (leer(text)) {
+        bereich.remove(QStringLiteral("text"));
+    } else {
+        bereich[QStringLiteral("text")] = QString::fromStdString(text);
+    }
+}
+
 } // namespace velmora

@@ -38,4 +38,8 @@ QJsonObject unterzeichnerObjekt(const Unterzeichner& unterzeichner, QJsonObject 
 
 QJsonArray textliste(const std::vector<std::string>& texte);
 
+// A section's own text as the member "text" of its entry in "bereiche": there only when the
+// user wrote one.
+void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich);
+
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <limits>
 
 namespace velmora {
@@ -13,6 +14,13 @@ Zustand zustandLesen(const QByteArray& inhalt) {
     QString fehler;
     Jsonleser leser(jsonobjekt(inhalt, fehler).value_or(QJsonObject()), {}, fehler);
     zusatzLesen(leser, zustand.zusatz);
+    if (const auto bereiche = leser.liste("bereiche", anzahlBereiche)) {
+        for (int i = 0; i < anzahlBereiche; ++i) {
+            if (auto eintrag = leser.eintrag("bereiche", *bereiche, i)) {
+                eintrag->text("text", zustand.eigeneTexte[i]);
+            }
+        }
+    }
     leser.text("datei", zustand.offeneDatei);
     leser.texte("zuletzt", zustand.zuletztGeoeffnet);
     zustand.zuletztGeoeffnet = zustand.zuletztGeoeffnet.mid(0, zuletztGeoeffneteDateien);
@@ -25,6 +33,17 @@ Zustand zustandLesen(const QByteArray& inhalt) {
 
 QByteArray zustandSchreiben(const Zustand& zustand) {
     QJsonObject objekt;
+    // Only once the user wrote a text of their own; the file stays as it was until then. The
+    // phrasings chosen join the same entries afterwards.
+    if (!std::ranges::all_of(zustand.eigeneTexte, leer)) {
+        QJsonArray bereiche;
+        for (const std::string& text : zustand.eigeneTexte) {
+            QJsonObject bereich;
+            eigenenTextSchreiben(text, bereich);
+            bereiche.append(bereich);
+        }
+        objekt[QStringLiteral("bereiche")] = bereiche;
+    }
     zusatzSchreiben(zustand.zusatz, objekt);
     objekt[QStringLiteral("datei")] = zustand.offeneDatei;
     objekt[QStringLiteral("zuletzt")] = QJsonArray::fromStringList(zustand.zuletztGeoeffnet);

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
+#include <string>
 
 namespace velmora {
 
@@ -19,6 +21,8 @@ inline constexpr int zuletztGeoeffneteDateien = 8;
 // What the window keeps beyond the settings file's 101 lines, in zustand.json.
 struct Zustand {
     Zeugniszusatz zusatz;
+    // The sections' own texts (index: section number - 1), blank for the library's.
+    std::array<std::string, anzahlBereiche> eigeneTexte;
     QString offeneDatei; // the reference file the window holds, empty when none
     QStringList zuletztGeoeffnet;
     // A tab of the upper strip beyond the three the settings file knows.

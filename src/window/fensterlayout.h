@@ -66,8 +66,17 @@ inline constexpr std::array<Twips, 2> artKnoepfe = {
 inline constexpr Twips anzeigeUeberschrift{240, 1200, 1815, 255};
 inline constexpr Twips anzeige{960, 1800, 255, 255};
 inline constexpr std::array<Twips, 2> linien = {{{120, 1560, 6600, 15}, {120, 2280, 6600, 15}}};
-inline constexpr Twips vorschau{120, 2400, 6615, 1215};
-inline constexpr int vorschauHoeheErsterReiter = 1095;
+inline constexpr Twips vorschau{120, 2400, 6615, 915};
+inline constexpr int vorschauHoeheErsterReiter = 795;
+// Below the preview, the section's own words: the button that turns the preview into a box
+// for them, the marker of a section that has them, and the button that brings the library's
+// text back.
+inline constexpr int textzeile = 3330;
+inline constexpr Twips textAnpassen{120, textzeile, 1695, 345};
+inline constexpr Twips eigenerTextMarke{1935, textzeile + 45, 1095, 255};
+inline constexpr Twips bausteinZurueck{3120, textzeile, 2955, 345};
+// With own words, the lower part of the preview says how the analysis reads them.
+inline constexpr int lesartHoehe = 405;
 // The phrasing of the preview, one button above the other to its right.
 inline constexpr std::array<Twips, 3> formulierungen = {
     {{6780, 2400, 480, 255}, {6780, 2700, 480, 255}, {6780, 3000, 480, 255}}};

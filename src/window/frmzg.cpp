@@ -1,6 +1,7 @@
 #include "window/frmzg.h"
 
 #include "compose/bewertungsbereich.h"
+#include "compose/eigenertext.h"
 #include "compose/komposition.h"
 #include "output/klartext.h"
 #include "platform/plattform.h"
@@ -10,8 +11,10 @@
 #include "ui/reiterfeld.h"
 #include "window/anzeigezustand.h"
 #include "window/aufgabenfelder.h"
+#include "window/bereichstext.h"
 #include "window/datum.h"
 #include "window/fensterlayout.h"
+#include "window/lesart.h"
 #include "window/unterschriftfelder.h"
 
 #include <QAbstractButton>
@@ -119,6 +122,7 @@ Zeugnisdaten frmzg::daten() const {
         if (formulierungen[i]) {
             daten.bereiche[i].formulierung = formulierungen[i]->checkedId() + 1;
         }
+        daten.eigeneTexte[i] = bereichstexte[i]->eigenerText().toStdString();
     }
     daten.art = art();
     daten.geburtsangaben = unterschriftfelder->geburtsangaben();
@@ -149,6 +153,9 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
                 knopf->setChecked(true);
             }
         }
+        bereichstexte[bereich - 1]->eigenerTextSetzen(
+            QString::fromStdString(daten.eigenerText(bereich)));
+        textnoten[bereich - 1] = angaben.note;
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
             knopfStellen(bereich, angaben.note - 1, true);
         } else {
@@ -159,6 +166,7 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
         }
     }
     vorschau();
+    zuletzt = this->daten();
     emit inhaltGesetzt();
 }
 
@@ -203,6 +211,9 @@ void frmzg::komponieren(const Zeugnisdaten& daten) {
         if (texte[i]) {
             lblVorschau[i]->textSetzen(QString::fromStdString(*texte[i]));
         }
+        if (!leer(daten.eigeneTexte[i])) {
+            lesartZeigen(i + 1, daten.eigeneTexte[i], daten.bereiche[i].note);
+        }
     }
 }
 
@@ -236,7 +247,32 @@ void frmzg::feldVerlassen(int index) {
     aenderungVermerken(Vorschau::Neu);
 }
 
+void frmzg::eigenenTextUebernehmen(int bereich, const QString& text) {
+    Zeugnisdaten jetzt = daten();
+    Bereichsangaben& angaben = jetzt.bereich(bereich);
+    const std::string eigener = eigenerText(bereich, jetzt.art, text.toStdString());
+    jetzt.eigenerText(bereich).clear();
+    const std::optional<std::string> baustein =
+        velmora::vorschautext(bereich, angaben.note, Anredeformen::fuer(jetzt.geschlecht), jetzt);
+    const bool eigen = !eigener.empty() && eigener != baustein;
+    bereichstexte[bereich - 1]->eigenerTextSetzen(eigen ? QString::fromStdString(eigener)
+                                                        : QString());
+    textnoten[bereich - 1] = angaben.note;
+    if (!eigen && !baustein) {
+        // Without a grade the library has no text for the preview to go back to.
+        lblVorschau[bereich - 1]->textSetzen({});
+    }
+    aenderungVermerken(Vorschau::Neu);
+}
+
+void frmzg::lesartZeigen(int bereich, std::string_view text, int note) {
+    bereichstexte[bereich - 1]->lesartZeigen(rueckmeldung(lesart(text, bereich), note));
+}
+
 void frmzg::eingabeAbschliessen() {
+    for (Bereichstext* bereich : bereichstexte) {
+        bereich->abschliessen();
+    }
     for (int i = 0; i < anzahlEingaben; ++i) {
         if (focusWidget() == txtang[i]) {
             feldVerlassen(i);

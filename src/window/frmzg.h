@@ -4,6 +4,7 @@
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
 #include "storage/zustand.h"
+#include "window/eigenetexthinweise.h"
 #include "window/sitzung.h"
 
 #include <QKeySequence>
@@ -23,6 +24,7 @@ class QPushButton;
 namespace velmora {
 
 class Aufgabenfelder;
+class Bereichstext;
 struct Dokumentart;
 struct Zeugnisdatei;
 class Einpassbeschriftung;
@@ -170,6 +172,11 @@ private:
     void komponieren(const Zeugnisdaten& daten);
     // What leaving a text box does: a date box normalises its date, then all compose.
     void feldVerlassen(int index);
+    // The words left in a section's box become its own text, unless they are blank or the
+    // library's text itself: then the section has the library's text again.
+    void eigenenTextUebernehmen(int bereich, const QString& text);
+    // How the analysis reads words written for a section, below them.
+    void lesartZeigen(int bereich, std::string_view text, int note);
     // An output sees what the user sees: the box that has the focus is left first.
     void eingabeAbschliessen();
 
@@ -240,6 +247,11 @@ private:
     std::array<Einpassbeschriftung*, anzahlBereiche> lblVorschau{};
     // The phrasing beside each preview; none for the reason, which has one text each.
     std::array<QButtonGroup*, anzahlBereiche> formulierungen{};
+    std::array<Bereichstext*, anzahlBereiche> bereichstexte{};
+    // The grade each section had when its own text was written, and the reference as the
+    // last change left it: a change after it that the own words do not follow is said.
+    Textnoten textnoten{};
+    Zeugnisdaten zuletzt;
     QLabel* grundueberschrift = nullptr;
     Aufgabenfelder* aufgabenfelder = nullptr;
     Unterschriftfelder* unterschriftfelder = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/twips.h"
 #include "window/angabenfelder.h"
 #include "window/aufgabenfelder.h"
+#include "window/bereichstext.h"
 #include "window/fensterlayout.h"
 #include "window/frmzg.h"
 #include "window/unterschriftfelder.h"
@@ -112,6 +113,7 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
         }
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    zuletzt = daten();
 }
 
 void frmzg::obereLeisteAufbauen() {
@@ -259,6 +261,16 @@ void frmzg::untereLeisteAufbauen() {
                     [this] { aenderungVermerken(Vorschau::Neu); });
             formulierungen[seite] = wahl;
         }
+        auto* eigener = new Bereichstext(*leiste, seite, *vorschautext, this);
+        const int nummer = bereich.nummer;
+        connect(eigener, &Bereichstext::geschrieben, this,
+                [this, nummer](const QString& text) { eigenenTextUebernehmen(nummer, text); });
+        connect(eigener, &Bereichstext::wiederherstellen, this,
+                [this, nummer] { eigenenTextUebernehmen(nummer, {}); });
+        connect(eigener, &Bereichstext::lesartGefragt, this, [this, nummer](const QString& text) {
+            lesartZeigen(nummer, text.toStdString(), noten[nummer - 1]->checkedId() + 1);
+        });
+        bereichstexte[seite] = eigener;
     }
 }
 
@@ -306,6 +318,7 @@ void frmzg::fokusreihenfolgeSetzen() {
                 reihe.append(knopf);
             }
         }
+        reihe.append(bereichstexte[i]->fokusreihe());
     }
     for (const Angabenfeld& angabe : angabenfelder) {
         if (angabe.seite == 1) {

@@ -295,6 +295,10 @@ void frmzg::aenderungVermerken(Vorschau vorschau) {
     if (vorschau == Vorschau::Neu) {
         komponieren(jetzt);
     }
+    for (const QString& hinweis : eigeneTexteHinweise(zuletzt, jetzt, textnoten)) {
+        hinweisZeigen(hinweis);
+    }
+    zuletzt = jetzt;
     festhalten(jetzt);
     emit geaendert();
 }

@@ -16,9 +16,12 @@ void frmzg::zustandLaden() {
         return;
     }
     const Zustand zustand = zustandLesen(*inhalt);
-    if (Zeugnisdaten jetzt = daten(); zusatzVon(jetzt) != zustand.zusatz) {
-        zusatzEinsetzen(zustand.zusatz, jetzt);
-        datenSetzen(jetzt);
+    const Zeugnisdaten jetzt = daten();
+    Zeugnisdaten gelesen = jetzt;
+    zusatzEinsetzen(zustand.zusatz, gelesen);
+    gelesen.eigeneTexte = zustand.eigeneTexte;
+    if (gelesen != jetzt) {
+        datenSetzen(gelesen);
     }
     if (zustand.obererReiter) {
         reiterSetzen(obereLeiste, *zustand.obererReiter);

@@ -3,6 +3,7 @@
 #include "compose/bewertungsbereich.h"
 #include "window/angabenfelder.h"
 #include "window/datum.h"
+#include "window/lesart.h"
 
 #include <QLocale>
 
@@ -147,6 +148,25 @@ void notenPassen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     }
 }
 
+// Own words that the analysis reads as another grade than the one chosen.
+void eigeneTexte(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    for (const Bewertungsbereich& bereich : bewertungsbereiche) {
+        const std::string& text = daten.eigenerText(bereich.nummer);
+        const std::optional<int> note = gezeigteNote(daten, bereich.nummer);
+        if (bereich.istBeendigungsgrund() || !note || leer(text)) {
+            continue;
+        }
+        if (const std::optional<int> gelesen = lesart(text, bereich.nummer).note;
+            gelesen && *gelesen != *note) {
+            befunde.push_back(inBereich(
+                bereich.nummer, QStringLiteral("Der eigene Text liest sich wie Note %1; gewählt "
+                                               "ist Note %2.")
+                                    .arg(*gelesen)
+                                    .arg(*note)));
+        }
+    }
+}
+
 void angabenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     if (daten.geschlecht != herr && daten.geschlecht != frau) {
         Befund befund = inAngaben(0, QStringLiteral("Weder „Herr“ noch „Frau“ ist gewählt; das "
@@ -190,6 +210,7 @@ std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
     platzhalter(daten, befunde);
     datumsfolge(daten, heute, befunde);
     notenPassen(daten, befunde);
+    eigeneTexte(daten, befunde);
     angabenFehlen(daten, befunde);
     return befunde;
 }

@@ -35,8 +35,9 @@ struct Befund {
 // Checks a reference before it becomes a PDF, a Word document or a print: contradictions
 // between sections, shown sections without a grade, placeholders still in the text, dates in
 // the wrong order (read by the window's date rules; text that is no date is not judged),
-// ratings that do not fit together, and what a signer would miss: the gender, names, job,
-// dates. Empty when nothing was found.
+// ratings that do not fit together, own words that read as another grade than the one
+// chosen, and what a signer would miss: the gender, names, job, dates. Empty when nothing was
+// found.
 std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute);
 
 } // namespace velmora

@@ -90,6 +90,16 @@ const Zustand zustaende[] = {
          d.geburtsangaben = false;
          d.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten bewerten"}, ""};
      }},
+    // Own words: ending in ". " whatever was typed where the section runs on (1, 7), one
+    // line where a line break was typed (2), braces escaped in the document.
+    {"eigene_texte_frau",
+     [](Zeugnisdaten& d) {
+         d = alleBewertet(frau);
+         d.eigenerText(1) = "Frau Mustermann kennt ihr Fach {genau}";
+         d.eigenerText(2) = "Sie bildete sich\r\nlaufend fort. ";
+         d.eigenerText(7) = "Sie arbeitete sorgfältig.\n";
+         d.eigenerText(13) = "Wir danken ihr und wünschen ihr alles Gute.";
+     }},
     // Never in the plain text; in the document the logo and the lines centred above.
     {"briefkopf", [](Zeugnisdaten& d) { d.aufgaben.liste = {"Einkauf"}; }, {}, true},
 };

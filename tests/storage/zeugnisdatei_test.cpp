@@ -102,3 +102,14 @@ TEST(Zeugnisdatei, FehlerhafteDateiWirdMitGrundAbgelehnt) {
             << grund.toStdString() << ": " << lesung.fehler.toStdString();
     }
 }
+
+// A section's own words are a member of its entry only while the user has them.
+TEST(Zeugnisdatei, EigenerTextNurWennGeschrieben) {
+    Zeugnisdaten daten = anfangsdaten();
+    EXPECT_FALSE(zeugnisdateiSchreiben(daten).contains("\"text\""));
+    daten.eigenerText(3) = "Sie lernte schnell.";
+    const QJsonObject geschrieben = zeugnisobjekt(daten);
+    EXPECT_EQ(geschrieben["bereiche"][2]["text"], "Sie lernte schnell.");
+    daten.eigenerText(3) = " \n";
+    EXPECT_FALSE(zeugnisobjekt(daten, geschrieben)["bereiche"][2].toObject().contains("text"));
+}

@@ -7,18 +7,20 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace velmora::test {
 
 // Everything a reference holds, for comparing two of them.
 inline auto felder(const Zeugnisdaten& d) {
     return std::tie(d.texte, d.geschlecht, d.bereiche, d.art, d.geburtsangaben, d.aufgaben,
-                    d.unterzeichner);
+                    d.unterzeichner, d.eigeneTexte);
 }
 
-// A reference with every member chosen at random; its texts mix umlauts, characters beyond
-// U+FFFF, quotes, braces, backslashes and control characters. `zeilenumbrueche` allows line
-// breaks in the texts, which a settings file or a one-line box does not keep.
+// A reference with every member chosen at random, some sections with own words; its texts mix
+// umlauts, characters beyond U+FFFF, quotes, braces, backslashes and control characters.
+// `zeilenumbrueche` allows line breaks in the texts, which a settings file or a one-line box does
+// not keep.
 inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = true) {
     static constexpr std::array<const char*, 14> bausteine = {
         "Hans",  "Müller-Lüdenscheidt", " ",   "\"", "\\", "{}", "\t", "€ 5", "😀", "ß", "\x01",
@@ -42,12 +44,19 @@ inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = 
         if (!bereich.istBeendigungsgrund()) {
             d.bereich(bereich.nummer).formulierung = 1 + int(zufall() % anzahlFormulierungen);
         }
+        if (zufall() % 4 == 0) {
+            d.eigenerText(bereich.nummer) = "Eigener Text " + text();
+        }
     }
     d.art = zufall() % 2 ? Zeugnisart::Zwischenzeugnis : Zeugnisart::Endzeugnis;
     d.geburtsangaben = zufall() % 2;
     d.aufgaben.bereich = text();
     for (int n = int(zufall() % 4); n > 0; --n) {
         d.aufgaben.liste.push_back(text());
+    }
+    // The tasks box cannot tell one empty line from none.
+    if (d.aufgaben.liste == std::vector<std::string>{""}) {
+        d.aufgaben.liste.clear();
     }
     d.aufgaben.erfolge = text();
     static constexpr std::array<const char*, 3> zusaetze = {"", "i. V.", "ppa."};

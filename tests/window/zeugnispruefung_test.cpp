@@ -16,7 +16,7 @@ namespace {
 // together), changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12
 // and shows it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by
 // its slot's name, "Aufgaben= ," the tasks, "Geschlecht=-1" the gender, "Zwischenzeugnis" the
-// kind, "ohneGeburt" leaves the birth data out.
+// kind, "ohneGeburt" leaves the birth data out, "2=Text:…" own words for section 2.
 Zeugnisdaten zeugnis(const QString& aenderungen) {
     Zeugnisdaten d = anfangsdaten();
     d.geschlecht = herr;
@@ -42,6 +42,8 @@ Zeugnisdaten zeugnis(const QString& aenderungen) {
             }
         } else if (eingabe != eingabeSlots.end()) {
             d.texte[eingabe - eingabeSlots.begin()] = wert.toStdString();
+        } else if (wert.startsWith("Text:")) {
+            d.eigenerText(name.toInt()) = wert.mid(5).toStdString();
         } else if (flaggen.contains(wert)) {
             d.bereich(name.toInt()).anzeige = int(flaggen.indexOf(wert));
         } else {

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace velmora {
+
+class Absatzfeld;
+class Einpassbeschriftung;
+class Reiterfeld;
+
+// The preview of one section page with the user's own words for it. „Te&xt anpassen“ or a
+// double-click on the preview turns the preview into a box that holds its text: leaving the
+// box keeps what it holds, Escape discards it. A section with own words shows the marker
+// „eigener Text“ and the button „Textbaustein wiederherstellen“, which, like the box's
+// context menu, brings the library's text back. Below the own words, and below the box while
+// it is open, stands how the analysis reads them.
+class Bereichstext : public QObject {
+    Q_OBJECT
+public:
+    Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& vorschau, QObject* eltern);
+
+    // The own words; empty while the section has the library's text.
+    const QString& eigenerText() const { return eigener; }
+    void eigenerTextSetzen(const QString& text);
+    // Opens the box with the text the preview shows.
+    void bearbeiten();
+    // An open box is closed as leaving it does: what it holds is written.
+    void abschliessen();
+    QList<QWidget*> fokusreihe() const;
+    // What the analysis reads from the words; empty: nothing to say, the preview's full height.
+    void lesartZeigen(const QString& text);
+
+signals:
+    // The box was left holding `text`.
+    void geschrieben(const QString& text);
+    // The library's text is asked for again.
+    void wiederherstellen();
+    // Words to read back: what the box holds as it opens and at every key, the own words
+    // again when it closes.
+    void lesartGefragt(const QString& text);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void schliessen();
+    void kontextmenue(const QPoint& ort);
+
+    Einpassbeschriftung& vorschau;
+    const QRect ganz; // where the preview stands without a reading below it
+    Einpassbeschriftung* lesart;
+    QPushButton* anpassen;
+    Absatzfeld* feld;
+    QLabel* marke;
+    QPushButton* zurueck;
+    QString eigener;
+    bool offen = false;
+};
+
+} // namespace velmora
