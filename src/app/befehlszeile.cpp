@@ -16,6 +16,7 @@ const QString optionHilfe = QStringLiteral("--help");
 const QString optionVersion = QStringLiteral("--version");
 const QString optionExport = QStringLiteral("--export");
 const QString optionAusgabe = QStringLiteral("--ausgabe");
+const QString optionAnalysefenster = QStringLiteral("--analyse-fenster");
 
 QString formatnamen() {
     QStringList namen;
@@ -36,6 +37,7 @@ QString aufrufhilfe() {
                "Aufruf:\n"
                "  velmora [DATEI]\n"
                "  velmora --export FORMAT [--ausgabe PFAD] [DATEI]\n"
+               "  velmora --analyse-fenster [DATEI]\n"
                "  velmora --help | --version\n"
                "\n"
                "Ohne --export öffnet Velmora das Fenster, mit DATEI darin diese Datei.\n"
@@ -49,6 +51,8 @@ QString aufrufhilfe() {
                "                   auf der Standardausgabe. Ohne --ausgabe wird es im\n"
                "                   Dokumente-Ordner als „Zeugnis.FORMAT“ gespeichert, ohne\n"
                "                   eine vorhandene Datei zu überschreiben.\n"
+               "  --analyse-fenster  das Fenster „Zeugnisanalyse“ öffnen, mit DATEI auf\n"
+               "                   diesem Zeugnis (PDF, Word, RTF, Text oder *.zeugnis)\n"
                "  --help           diese Hilfe anzeigen\n"
                "  --version        die Versionsnummer anzeigen\n")
         .arg(formate);
@@ -71,6 +75,7 @@ void schreiben(std::FILE* ziel, const QByteArray& inhalt) {
 Aufruf aufrufLesen(const QStringList& argumente) {
     Aufruf aufruf;
     std::optional<QString> format;
+    bool analysefenster = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& argument = argumente[i];
         if (argument == optionHilfe || argument == optionVersion) {
@@ -91,6 +96,8 @@ Aufruf aufrufLesen(const QStringList& argumente) {
                                                            : QStringLiteral("der Pfad")));
             }
             wert = argumente[++i];
+        } else if (argument == optionAnalysefenster) {
+            analysefenster = true;
         } else if (argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
             return fehlgebrauch(QStringLiteral("Unbekannte Option „%1“.").arg(argument));
         } else if (aufruf.datei) {
@@ -99,7 +106,13 @@ Aufruf aufrufLesen(const QStringList& argumente) {
             aufruf.datei = argument;
         }
     }
-    if (format) {
+    if (analysefenster) {
+        if (format || aufruf.ausgabe || aufruf.art != Aufruf::Art::Fenster) {
+            return fehlgebrauch(
+                QStringLiteral("„--analyse-fenster“ steht nur mit einer Datei oder allein."));
+        }
+        aufruf.art = Aufruf::Art::Analysefenster;
+    } else if (format) {
         aufruf.art = Aufruf::Art::Export;
         aufruf.format = exportformat(*format);
         if (!aufruf.format) {
@@ -114,7 +127,7 @@ Aufruf aufrufLesen(const QStringList& argumente) {
 
 bool fuerDasFenster(const QStringList& argumente) {
     return std::none_of(argumente.begin(), argumente.end(), [](const QString& argument) {
-        return argument.startsWith(QStringLiteral("--"));
+        return argument.startsWith(QStringLiteral("--")) && argument != optionAnalysefenster;
     });
 }
 
@@ -137,6 +150,7 @@ int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
     }
     case Aufruf::Art::Fehlgebrauch:
     case Aufruf::Art::Fenster:
+    case Aufruf::Art::Analysefenster:
         break;
     }
     plattform.protokoll(aufruf.fehler);

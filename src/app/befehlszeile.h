@@ -12,9 +12,10 @@ class Plattform;
 
 // What the command line asks for.
 struct Aufruf {
-    enum class Art { Fenster, Export, Hilfe, Version, Fehlgebrauch };
+    // Analysefenster: the window with the analysis window open, on the file given.
+    enum class Art { Fenster, Analysefenster, Export, Hilfe, Version, Fehlgebrauch };
     Art art = Art::Fenster;
-    std::optional<QString> datei;         // Fenster, Export: the file given
+    std::optional<QString> datei;         // Fenster, Analysefenster, Export: the file given
     const Exportformat* format = nullptr; // Export
     std::optional<QString> ausgabe;       // Export: after --ausgabe; "-" is standard output
     QString fehler;                       // Fehlgebrauch: what is wrong, in German
@@ -23,7 +24,8 @@ struct Aufruf {
 // The arguments after the program's name.
 Aufruf aufrufLesen(const QStringList& argumente);
 
-// True when no argument is an option of the program's own ("--…"): then the window's toolkit
+// True when no argument is an option of the program's own ("--…") but the analysis window's:
+// then the window's toolkit
 // takes its own options ("-platform offscreen") out first and the rest is read after it.
 bool fuerDasFenster(const QStringList& argumente);
 
