@@ -3,10 +3,13 @@
 #include "compose/bewertungsbereich.h"
 #include "window/angabenfelder.h"
 #include "window/datum.h"
+#include "window/eingabecodes.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -169,6 +172,7 @@ std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
     datumsfolge(daten, heute, befunde);
     notenPassen(daten, befunde);
     namenFehlen(daten, befunde);
+    std::ranges::move(codesImGetippten(daten), std::back_inserter(befunde));
     return befunde;
 }
 

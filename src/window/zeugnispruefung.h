@@ -29,7 +29,8 @@ struct Befund {
 // Checks a reference before it becomes a PDF, a Word document or a print: contradictions
 // between sections, shown sections without a grade, placeholders still in the text, dates in
 // the wrong order (read by the window's date rules; text that is no date is not judged),
-// ratings that do not fit together, and missing names. Empty when nothing was found.
+// ratings that do not fit together, missing names, and hidden codes in what the user typed.
+// Empty when nothing was found.
 std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute);
 
 } // namespace velmora

@@ -15,7 +15,7 @@ namespace {
 // A reference with nothing to find (tasks entered, dates in order, grades that fit together),
 // changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12 and shows
 // it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by its slot's
-// name, "Aufgaben= ," the tasks, "Zwischenzeugnis" the kind.
+// name, "Aufgaben= ," the tasks, "Abteilung=" the department, "Zwischenzeugnis" the kind.
 Zeugnisdaten zeugnis(const QString& aenderungen) {
     Zeugnisdaten d = anfangsdaten();
     d.aufgaben.liste = {"Leitung der Abteilung"};
@@ -29,6 +29,8 @@ Zeugnisdaten zeugnis(const QString& aenderungen) {
         const QStringList flaggen = {"aus", "an", "grau"};
         if (aenderung == "Zwischenzeugnis") {
             d.art = Zeugnisart::Zwischenzeugnis;
+        } else if (name == "Abteilung") {
+            d.aufgaben.bereich = wert.toStdString();
         } else if (name == "Aufgaben") {
             d.aufgaben.liste.clear();
             for (const QString& aufgabe : wert.split(',')) {
