@@ -1,6 +1,12 @@
 // Feeds arbitrary bytes to the readers of arbeitszeugnis.ini and übergabe.ini. Every value
 // handed to the window must be in range, and what was read must save and load unchanged.
+// The same bytes as a reference to analyse: sentences without line breaks or blanks at their
+// ends, every section and grade in range. And as an RTF or Word document: text or a message,
+// never both.
 
+#include "analyse/analyse.h"
+#include "einlesen/docxleser.h"
+#include "einlesen/rtfleser.h"
 #include "encoding/zeichensatz.h"
 #include "files/einstellungen.h"
 #include "files/textzeilen.h"
@@ -37,6 +43,20 @@ bool fensterText(const std::string& text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t cp = naechsterCodepunkt(text, pos);
         if ((cp < 0x20 && cp != U'\t') || (cp >= 0x7F && cp <= 0x9F)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A document's text as the readers hand it on: UTF-8 whose only control character is the line end.
+bool dokumentText(const std::string& text) {
+    if (!istUtf8(text)) {
+        return false;
+    }
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t cp = naechsterCodepunkt(text, pos);
+        if ((cp < 0x20 && cp != U'\n') || (cp >= 0x7F && cp <= 0x9F)) {
             return false;
         }
     }
@@ -90,11 +110,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     pruefen(einstellungenSchreiben(zweiter.zustand) == gespeichert,
             "Schreiben, Lesen, Schreiben gibt dieselben Bytes");
 
+    const Analyse analyse = zeugnisAnalysieren(datei);
+    for (const Satzanalyse& satz : analyse.saetze) {
+        pruefen(!satz.text.empty() && istUtf8(satz.text), "Satz nicht leer, in UTF-8");
+        pruefen(satz.text.find('\n') == std::string::npos && satz.text.front() != ' ' &&
+                    satz.text.back() != ' ',
+                "Satz ohne Zeilenumbruch und Leerzeichen am Rand");
+        pruefen(imBereich(satz.bereich, 0, anzahlBereiche), "Bereich 0..13");
+        pruefen(!satz.note || imBereich(*satz.note, 1, 6), "Note 1..6");
+    }
+    for (const Hinweis& hinweis : analyse.hinweise) {
+        pruefen(!hinweis.satz || imBereich(*hinweis.satz, 0, int(analyse.saetze.size()) - 1),
+                "Hinweis auf einen Satz der Analyse");
+    }
+
     const auto uebergabe = uebergabeLesen(datei);
     pruefen(uebergabe.size() <= anzahlEingaben, "hoechstens zehn Uebergabetexte");
     for (const auto& text : uebergabe) {
         pruefen(!text || fensterText(*text),
                 "Uebergabetext in UTF-8 ohne Steuerzeichen ausser Tab");
+    }
+
+    for (const Eingelesen& gelesen : {rtfLesen(datei), docxLesen(datei)}) {
+        pruefen(gelesen.gelesen() ? dokumentText(gelesen.text)
+                                  : gelesen.text.empty() && istUtf8(gelesen.fehler),
+                "Dokument: Text in UTF-8 ohne Steuerzeichen ausser Zeilenende, oder eine Meldung");
     }
     return 0;
 }

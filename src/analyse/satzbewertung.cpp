@@ -97,32 +97,57 @@ struct Treffer {
     std::size_t bis;
 };
 
-struct Uebersetzt {
-    std::vector<Muster> regeln;
-    std::vector<Muster> felder;
+// Rules by the first byte of their first word, so that a word is tried only against the
+// rules that can begin with it; rules that begin anywhere within a word are tried always.
+class Regelindex {
+public:
+    explicit Regelindex(std::vector<Muster> muster) : muster_(std::move(muster)) {
+        for (std::size_t r = 0; r < muster_.size(); ++r) {
+            const Musterwort& erstes = muster_[r].woerter.front();
+            const bool vorn =
+                erstes.art == Musterwort::Art::Ganz || erstes.art == Musterwort::Art::Anfang;
+            (vorn ? nachAnfang_[static_cast<unsigned char>(erstes.text[0])] : immer_).push_back(r);
+        }
+    }
+
+    const Muster& operator[](std::size_t r) const { return muster_[r]; }
+
+    // Calls tun(rule, first word, past the last word) for every match.
+    template <typename Tun> void passungen(const std::vector<Wort>& satz, Tun tun) const {
+        for (std::size_t i = 0; i < satz.size(); ++i) {
+            for (const auto* liste :
+                 {&nachAnfang_[static_cast<unsigned char>(satz[i].form[0])], &immer_}) {
+                for (const std::size_t r : *liste) {
+                    if (const auto ende = passtAb(muster_[r].woerter, 0, satz, i)) {
+                        tun(r, i, *ende);
+                    }
+                }
+            }
+        }
+    }
+
+private:
+    std::vector<Muster> muster_;
+    std::array<std::vector<std::size_t>, 256> nachAnfang_;
+    std::vector<std::size_t> immer_;
 };
 
-const Uebersetzt& uebersetzteRegeln() {
-    static const Uebersetzt alle = [] {
-        Uebersetzt u;
-        for (const Regel& r : regeln()) {
-            u.regeln.push_back(uebersetzt(r.woerter));
-        }
-        for (const Wortfeld& f : wortfelder()) {
-            u.felder.push_back(uebersetzt(f.woerter));
-        }
-        return u;
-    }();
+template <typename Tabelle> Regelindex index(Tabelle tabelle) {
+    std::vector<Muster> muster;
+    for (const auto& eintrag : tabelle) {
+        muster.push_back(uebersetzt(eintrag.woerter));
+    }
+    return Regelindex(std::move(muster));
+}
+
+const Regelindex& regelindex() {
+    static const Regelindex alle = index(regeln());
     return alle;
 }
 
-template <typename Tun>
-void allePassungen(const Muster& m, const std::vector<Wort>& satz, Tun tun) {
-    for (std::size_t i = 0; i < satz.size(); ++i) {
-        if (const auto ende = passtAb(m.woerter, 0, satz, i)) {
-            tun(i, *ende);
-        }
-    }
+const Regelindex& wortfeldindex() {
+    static const Regelindex alle = index(wortfelder());
+    return alle;
 }
 
 // Verbs whose form tells the tense; the forms both tenses share ("verfügt", "erledigt") are
@@ -172,12 +197,13 @@ bool enthaeltAnfang(const std::vector<Wort>& satz, std::initializer_list<std::st
 int bereichNachWortfeld(const std::vector<Wort>& satz, int& staerke) {
     std::array<int, 14> punkte{};
     const auto& felder = wortfelder();
-    const auto& muster = uebersetzteRegeln().felder;
-    for (std::size_t f = 0; f < felder.size(); ++f) {
-        bool gefunden = false;
-        allePassungen(muster[f], satz, [&](std::size_t, std::size_t) { gefunden = true; });
-        punkte[felder[f].bereich] += gefunden ? felder[f].gewicht : 0;
-    }
+    std::vector<bool> gezaehlt(felder.size());
+    wortfeldindex().passungen(satz, [&](std::size_t f, std::size_t, std::size_t) {
+        if (!gezaehlt[f]) {
+            gezaehlt[f] = true;
+            punkte[felder[f].bereich] += felder[f].gewicht;
+        }
+    });
     int bester = 0;
     for (int b = 1; b < 14; ++b) {
         if (punkte[b] > punkte[bester]) {
@@ -229,15 +255,13 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
 
     // Every rule's matches; a match inside a longer one without a gap gives way to it.
     const auto& alleRegeln = regeln();
-    const auto& muster = uebersetzteRegeln().regeln;
+    const Regelindex& muster = regelindex();
     std::vector<Treffer> treffer;
-    for (std::size_t r = 0; r < alleRegeln.size(); ++r) {
+    muster.passungen(satz, [&](std::size_t r, std::size_t von, std::size_t bis) {
         if (gilt(alleRegeln[r], b.bereich)) {
-            allePassungen(muster[r], satz, [&](std::size_t von, std::size_t bis) {
-                treffer.push_back({r, von, bis});
-            });
+            treffer.push_back({r, von, bis});
         }
-    }
+    });
     std::erase_if(treffer, [&](const Treffer& t) {
         return std::any_of(treffer.begin(), treffer.end(), [&](const Treffer& l) {
             return !muster[l.regel].mitLuecke && l.von <= t.von && l.bis >= t.bis &&

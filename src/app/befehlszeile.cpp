@@ -1,5 +1,6 @@
 #include "app/befehlszeile.h"
 
+#include "app/analyseaufruf.h"
 #include "app/ausfuhr.h"
 #include "app/exportformate.h"
 #include "generated/version.h"
@@ -17,6 +18,8 @@ const QString optionVersion = QStringLiteral("--version");
 const QString optionExport = QStringLiteral("--export");
 const QString optionAusgabe = QStringLiteral("--ausgabe");
 const QString optionAnalysefenster = QStringLiteral("--analyse-fenster");
+const QString optionAnalyse = QStringLiteral("--analyse");
+const QString optionFormat = QStringLiteral("--format");
 
 QString formatnamen() {
     QStringList namen;
@@ -37,6 +40,7 @@ QString aufrufhilfe() {
                "Aufruf:\n"
                "  velmora [DATEI]\n"
                "  velmora --export FORMAT [--ausgabe PFAD] [DATEI]\n"
+               "  velmora --analyse [--format text|json] [DATEI|-]\n"
                "  velmora --analyse-fenster [DATEI]\n"
                "  velmora --help | --version\n"
                "\n"
@@ -51,6 +55,9 @@ QString aufrufhilfe() {
                "                   auf der Standardausgabe. Ohne --ausgabe wird es im\n"
                "                   Dokumente-Ordner als „Zeugnis.FORMAT“ gespeichert, ohne\n"
                "                   eine vorhandene Datei zu überschreiben.\n"
+               "  --analyse        ein Zeugnis (Text oder *.zeugnis; ohne DATEI oder mit „-“\n"
+               "                   von der Standardeingabe) Satz für Satz auswerten\n"
+               "  --format         die Auswertung als Tabelle (text) oder als JSON (json)\n"
                "  --analyse-fenster  das Fenster „Zeugnisanalyse“ öffnen, mit DATEI auf\n"
                "                   diesem Zeugnis (PDF, Word, RTF, Text oder *.zeugnis)\n"
                "  --help           diese Hilfe anzeigen\n"
@@ -76,6 +83,8 @@ Aufruf aufrufLesen(const QStringList& argumente) {
     Aufruf aufruf;
     std::optional<QString> format;
     bool analysefenster = false;
+    std::optional<QString> analyseformat;
+    bool analyse = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& argument = argumente[i];
         if (argument == optionHilfe || argument == optionVersion) {
@@ -84,16 +93,21 @@ Aufruf aufrufLesen(const QStringList& argumente) {
                     QStringLiteral("„%1“ steht ohne weitere Angaben.").arg(argument));
             }
             aufruf.art = argument == optionHilfe ? Aufruf::Art::Hilfe : Aufruf::Art::Version;
-        } else if (argument == optionExport || argument == optionAusgabe) {
-            std::optional<QString>& wert = argument == optionExport ? format : aufruf.ausgabe;
+        } else if (argument == optionAnalyse) {
+            analyse = true;
+        } else if (argument == optionExport || argument == optionAusgabe ||
+                   argument == optionFormat) {
+            std::optional<QString>& wert = argument == optionExport   ? format
+                                           : argument == optionFormat ? analyseformat
+                                                                      : aufruf.ausgabe;
             if (wert) {
                 return fehlgebrauch(QStringLiteral("„%1“ ist doppelt angegeben.").arg(argument));
             }
             if (i + 1 == argumente.size()) {
                 return fehlgebrauch(QStringLiteral("Nach „%1“ fehlt %2.")
-                                        .arg(argument, argument == optionExport
-                                                           ? QStringLiteral("das Format")
-                                                           : QStringLiteral("der Pfad")));
+                                        .arg(argument, argument == optionAusgabe
+                                                           ? QStringLiteral("der Pfad")
+                                                           : QStringLiteral("das Format")));
             }
             wert = argumente[++i];
         } else if (argument == optionAnalysefenster) {
@@ -107,11 +121,25 @@ Aufruf aufrufLesen(const QStringList& argumente) {
         }
     }
     if (analysefenster) {
-        if (format || aufruf.ausgabe || aufruf.art != Aufruf::Art::Fenster) {
+        if (format || aufruf.ausgabe || analyse || analyseformat ||
+            aufruf.art != Aufruf::Art::Fenster) {
             return fehlgebrauch(
                 QStringLiteral("„--analyse-fenster“ steht nur mit einer Datei oder allein."));
         }
         aufruf.art = Aufruf::Art::Analysefenster;
+    } else if (analyse) {
+        if (format || aufruf.ausgabe) {
+            return fehlgebrauch(QStringLiteral(
+                "„--analyse“ kann nicht mit „--export“ oder „--ausgabe“ verbunden werden."));
+        }
+        aufruf.art = Aufruf::Art::Analyse;
+        aufruf.json = analyseformat == QStringLiteral("json");
+        if (analyseformat && !aufruf.json && analyseformat != QStringLiteral("text")) {
+            return fehlgebrauch(QStringLiteral("Unbekanntes Format „%1“; möglich sind: text, json.")
+                                    .arg(*analyseformat));
+        }
+    } else if (analyseformat) {
+        return fehlgebrauch(QStringLiteral("„--format“ gilt nur zusammen mit „--analyse“."));
     } else if (format) {
         aufruf.art = Aufruf::Art::Export;
         aufruf.format = exportformat(*format);
@@ -143,8 +171,11 @@ int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
                               .arg(versionRevision)
                               .toUtf8());
         return 0;
-    case Aufruf::Art::Export: {
-        const Ausfuhrergebnis ergebnis = exportieren(aufruf, plattform);
+    case Aufruf::Art::Export:
+    case Aufruf::Art::Analyse: {
+        const Ausfuhrergebnis ergebnis = aufruf.art == Aufruf::Art::Export
+                                             ? exportieren(aufruf, plattform)
+                                             : analyseAusgeben(aufruf, plattform);
         schreiben(stdout, ergebnis.standardausgabe);
         return ergebnis.status;
     }

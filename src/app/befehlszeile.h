@@ -13,11 +13,12 @@ class Plattform;
 // What the command line asks for.
 struct Aufruf {
     // Analysefenster: the window with the analysis window open, on the file given.
-    enum class Art { Fenster, Analysefenster, Export, Hilfe, Version, Fehlgebrauch };
+    enum class Art { Fenster, Analysefenster, Export, Analyse, Hilfe, Version, Fehlgebrauch };
     Art art = Art::Fenster;
-    std::optional<QString> datei;         // Fenster, Analysefenster, Export: the file given
+    std::optional<QString> datei; // Fenster, Analysefenster, Export, Analyse: the file given
     const Exportformat* format = nullptr; // Export
     std::optional<QString> ausgabe;       // Export: after --ausgabe; "-" is standard output
+    bool json = false;                    // Analyse: JSON instead of the table
     QString fehler;                       // Fehlgebrauch: what is wrong, in German
 };
 

@@ -1,7 +1,5 @@
 #include "output/docxdokument.h"
 
-#include "output/docxteile.h"
-
 #include <zip.h>
 
 #include <memory>
@@ -66,7 +64,10 @@ std::string lesen(zip_source_t* quelle) {
 } // namespace
 
 std::string docxDokument(const Dokumentmodell& modell) {
-    const std::vector<Docxteil> teile = docxteile(modell);
+    return zipArchiv(docxteile(modell));
+}
+
+std::string zipArchiv(const std::vector<Docxteil>& teile) {
     Zipfehler fehler;
     // The archive is written into a buffer that outlives it and is read back after closing.
     const Quelle puffer(zip_source_buffer_create(nullptr, 0, 0, &fehler.fehler));

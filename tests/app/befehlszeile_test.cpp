@@ -4,10 +4,14 @@
 #include "storage/eingabedatei.h"
 #include "storage/zustand.h"
 #include "support/beispieldatei.h"
+#include "support/datentabelle.h"
 #include "support/testzeugnis.h"
 #include "support/zufallszeugnis.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,7 +43,8 @@ class BefehlszeileTest : public QObject {
 
     QTemporaryDir heim;
 
-    Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM) {
+    Programmlauf starten(const QStringList& argumente, const QString& programm = VELMORA_PROGRAMM,
+                         const QByteArray& eingabe = {}) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", heim.path());
         umgebung.insert("XDG_CONFIG_HOME", heim.filePath(".config"));
@@ -49,6 +54,8 @@ class BefehlszeileTest : public QObject {
         QProcess prozess;
         prozess.setProcessEnvironment(umgebung);
         prozess.start(programm, argumente);
+        prozess.write(eingabe);
+        prozess.closeWriteChannel();
         if (!prozess.waitForFinished(30000) || prozess.exitStatus() != QProcess::NormalExit) {
             return {};
         }
@@ -150,6 +157,136 @@ private slots:
         zusatzEinsetzen(zustand.zusatz, erwartet);
         QCOMPARE(starten({"--export", "txt", "--ausgabe", "-"}, programm).ausgabe, text(erwartet));
         QVERIFY(QFile::exists(uebergabe));
+    }
+
+    // The analysis of a text file, a reference file or standard input; a refusal for what it
+    // cannot read, and the usage for a wrong call.
+    void Analyse() {
+        const Zeugnisdaten daten = test::alleBewertet(frau);
+        const QString zeugnis = ablegen("z.zeugnis", zeugnisdateiSchreiben(daten));
+        const QString textdatei = ablegen("z.txt", text(daten));
+        const QString leer = ablegen("leer.txt", " \r\n\xEF\xBB\xBF");
+        const QString pdf = ablegen("z.pdf", "%PDF-1.4\n");
+        const QString gross = ablegen("gross.txt", QByteArray(10 * 1024 * 1024 + 1, 'a'));
+        const QByteArray tabelle = starten({"--analyse", textdatei}).ausgabe;
+        QVERIFY2(tabelle.startsWith("Zeugnisart: Endzeugnis") && tabelle.contains("Gesamtnote: "),
+                 tabelle);
+        for (const auto& [argumente, eingabe, status, ausgabe, meldung] :
+             std::initializer_list<std::tuple<QStringList, QByteArray, int, QByteArray, QString>>{
+                 {{"--analyse", zeugnis}, "", 0, tabelle, ""},
+                 {{"--format", "text", "--analyse", "-"}, text(daten), 0, tabelle, ""},
+                 {{"--analyse"}, text(daten), 0, tabelle, ""},
+                 {{"--analyse", leer}, "", 1, "", "Die Datei „" + leer + "“ enthält keinen"},
+                 {{"--analyse"}, "\n\n", 1, "", "Die Standardeingabe enthält keinen"},
+                 {{"--analyse", pdf}, "", 1, "", "Das PDF ist beschädigt"},
+                 {{"--analyse", gross}, "", 1, "", "Die Datei „" + gross + "“ ist größer"},
+                 {{"--analyse", heim.filePath("fehlt.txt")}, "", 1, "", "Die Datei „"},
+                 {{"--analyse", "--export", "txt"}, "", 2, "", "„--analyse“ kann nicht"},
+                 {{"--analyse", "--ausgabe", "-"}, "", 2, "", "„--analyse“ kann nicht"},
+                 {{"--analyse", "--format", "xml"}, "", 2, "", "Unbekanntes Format „xml“"},
+                 {{"--format", "json", zeugnis}, "", 2, "", "„--format“ gilt nur"},
+                 {{"--analyse", zeugnis, textdatei}, "", 2, "", "Es kann nur eine Datei"}}) {
+            const Programmlauf lauf = starten(argumente, VELMORA_PROGRAMM, eingabe);
+            QCOMPARE(lauf.status, status);
+            QCOMPARE(lauf.ausgabe, ausgabe);
+            QVERIFY2(meldung.isEmpty() ? lauf.fehler.isEmpty()
+                                       : lauf.fehler.startsWith(("velmora: " + meldung).toUtf8()),
+                     lauf.fehler);
+        }
+
+        // The JSON's shape is an interface: every member, of its type.
+        const Programmlauf json =
+            starten({"--analyse", "--format", "json", "-"}, VELMORA_PROGRAMM,
+                    "ZEUGNIS\n\nSie sagte \"ja\\nein\". Er war stets gesellig. Wir wünschen ihm "
+                    "alles Gute.\n");
+        QCOMPARE(json.status, 0);
+        const QJsonObject wurzel = QJsonDocument::fromJson(json.ausgabe).object();
+        QCOMPARE(wurzel.keys(),
+                 (QStringList{"art", "format", "gesamtnote", "hinweise", "saetze", "version"}));
+        QCOMPARE(wurzel["format"].toString(), "velmora-analyse");
+        QCOMPARE(wurzel["version"].toInt(), 1);
+        QCOMPARE(wurzel["art"].toString(), "endzeugnis");
+        QVERIFY(wurzel["gesamtnote"].isNull());
+        const QJsonArray saetze = wurzel["saetze"].toArray();
+        QCOMPARE(saetze.size(), 4);
+        QCOMPARE(saetze[1]["text"].toString(), "Sie sagte \"ja\\nein\".");
+        for (const QJsonValue satz : saetze) {
+            QCOMPARE(satz.toObject().keys(), (QStringList{"anlass", "bereich", "codes", "grund",
+                                                          "note", "signale", "text"}));
+            QVERIFY(satz["bereich"].isDouble() && satz["signale"].isArray());
+        }
+        QCOMPARE(saetze[2]["codes"].toArray(), (QJsonArray{"geselligkeit"}));
+        QCOMPARE(saetze[2]["bereich"].toInt(), 11);
+        bool geselligkeit = false;
+        for (const QJsonValue hinweis : wurzel["hinweise"].toArray()) {
+            QCOMPARE(hinweis.toObject().keys(),
+                     (QStringList{"art", "bereich", "code", "satz", "text"}));
+            geselligkeit = geselligkeit || (hinweis["code"] == "geselligkeit" &&
+                                            hinweis["art"] == "code" && hinweis["satz"] == 2);
+        }
+        QVERIFY(geselligkeit);
+    }
+
+    // The same reference as text, RTF, Word document and PDF, written by the program and by
+    // LibreOffice from the text, under a name that tells nothing: the same sentences, sections,
+    // grades and overall grade.
+    void AnalyseLiestJedesFormatGleich() {
+        Zeugnisdaten daten = test::alleBewertet(herr);
+        daten.aufgaben = {"Einkauf", {"Angebote einholen", "Lieferanten bewerten"}, ""};
+        const QString zeugnis = ablegen("gleich.zeugnis", zeugnisdateiSchreiben(daten));
+        QStringList dateien;
+        for (const QString format : {"txt", "rtf", "docx", "pdf"}) {
+            dateien << heim.filePath("gleich." + format);
+            QCOMPARE(starten({"--export", format, "--ausgabe", dateien.back(), zeugnis}).status, 0);
+        }
+#ifdef VELMORA_SOFFICE
+        for (const QString format : {"rtf", "docx", "pdf"}) {
+            QProcess libreoffice;
+            libreoffice.setStandardOutputFile(QProcess::nullDevice());
+            libreoffice.setStandardErrorFile(QProcess::nullDevice());
+            libreoffice.start(
+                VELMORA_SOFFICE,
+                {"--headless", "--norestore", "-env:UserInstallation=file://" + heim.filePath("lo"),
+                 "--convert-to", format, "--outdir", heim.filePath("lo"), dateien.front()});
+            QVERIFY(libreoffice.waitForFinished(120000) && libreoffice.exitCode() == 0);
+            dateien << heim.filePath("lo/gleich." + format);
+        }
+#endif
+        // What must agree, one line a sentence, the reference's kind and grade first.
+        const auto gelesen = [&](const QString& datei) {
+            const QString ohneEndung = heim.filePath("dokument");
+            QFile::remove(ohneEndung);
+            QFile::copy(datei, ohneEndung);
+            const QJsonObject analyse =
+                QJsonDocument::fromJson(
+                    starten({"--analyse", "--format", "json", ohneEndung}).ausgabe)
+                    .object();
+            QStringList zeilen{analyse["art"].toString() + " " +
+                               QString::number(analyse["gesamtnote"].toInt())};
+            for (const QJsonValue satz : analyse["saetze"].toArray()) {
+                zeilen << QString::number(satz["bereich"].toInt()) + " " +
+                              QString::number(satz["note"].toInt()) + " " + satz["text"].toString();
+            }
+            return zeilen;
+        };
+        const QStringList soll = gelesen(dateien.front());
+        QVERIFY2(soll.size() > 15 && soll.front().startsWith("endzeugnis "),
+                 qPrintable(soll.join('\n')));
+        for (const QString& datei : dateien) {
+            QCOMPARE((datei + '\n' + gelesen(datei).join('\n')).toStdString(),
+                     (datei + '\n' + soll.join('\n')).toStdString());
+        }
+    }
+
+    // What no reader can read is refused with its message and exit status 1.
+    void AnalyseMeldetUnlesbareDokumente() {
+        for (const auto& zeile : test::datentabelle(VELMORA_DATEN "/unlesbar.txt")) {
+            const Programmlauf lauf = starten(
+                {"--analyse", VELMORA_DATEN "/unlesbar/" + QString::fromStdString(zeile[0])});
+            QCOMPARE(lauf.status, 1);
+            QCOMPARE(lauf.ausgabe, "");
+            QCOMPARE(lauf.fehler.toStdString(), "velmora: " + zeile[1] + "\n");
+        }
     }
 };
 
