@@ -67,8 +67,18 @@ void grundSetzen(Satzanalyse& s, int grund, bool zwischen) {
     }
 }
 
-Satzanalyse satzLesen(const Textstueck& stueck, const BekannterSatz* bekannt, Zeugnistyp typ,
-                      int vorgabe) {
+// What a sentence is read within: the kind of reference, the section it was written for, the
+// section of the sentence before it, whether the reference names the superiors anywhere.
+struct Umfeld {
+    Zeugnistyp typ;
+    int vorgabe;
+    int voriger;
+    bool vorgesetzte;
+};
+
+Satzanalyse satzLesen(const Textstueck& stueck, const BekannterSatz* bekannt, const Umfeld& u) {
+    const Zeugnistyp typ = u.typ;
+    const int vorgabe = u.vorgabe;
     Satzanalyse s;
     s.text = stueck.text;
     if (stueck.art == Textstueck::Art::Aufzaehlung ||
@@ -77,8 +87,12 @@ Satzanalyse satzLesen(const Textstueck& stueck, const BekannterSatz* bekannt, Ze
         s.bereich = std::max(vorgabe, 0);
         return s;
     }
-    const Satzbewertung regel =
-        satzBewerten(stueck.text, typ, bekannt ? bekannt->bereich : vorgabe);
+    Satzbewertung regel =
+        satzBewerten(stueck.text, typ, bekannt ? bekannt->bereich : vorgabe, u.vorgesetzte);
+    if (regel.lobOhneBereich && u.voriger >= 1 && u.voriger <= 11) {
+        // Praise that names no section goes on with the sentence before it.
+        regel = satzBewerten(stueck.text, typ, u.voriger, u.vorgesetzte);
+    }
     s.bereich = regel.bereich;
     s.signale = regel.signale;
     s.erklaerungen = regel.erklaerungen;
@@ -166,8 +180,14 @@ Analyse analysieren(std::string_view bytes, const Analyseoptionen& optionen, boo
     }
     Analyse a;
     a.art = zeugnistyp(stuecke, bekannt);
+    const bool vorgesetzte = std::any_of(stuecke.begin(), stuecke.end(), [](const Textstueck& s) {
+        return s.art == Textstueck::Art::Satz &&
+               vergleichsform(s.text).find("vorgesetzt") != std::string::npos;
+    });
     for (std::size_t i = 0; i < stuecke.size(); ++i) {
-        a.saetze.push_back(satzLesen(stuecke[i], bekannt[i], a.art, optionen.bereich));
+        const int voriger = a.saetze.empty() ? 0 : a.saetze.back().bereich;
+        a.saetze.push_back(
+            satzLesen(stuecke[i], bekannt[i], {a.art, optionen.bereich, voriger, vorgesetzte}));
     }
     schlussformelLesen(a);
     for (const Satzanalyse& s : a.saetze) {

@@ -22,7 +22,7 @@ struct Musterwort {
 constexpr std::size_t luecke = 6;
 
 // How many words may stand between a time adverb and the praise it raises.
-constexpr std::size_t hebeweite = 4;
+constexpr std::size_t hebeweite = 2;
 
 struct Muster {
     std::vector<Musterwort> woerter;
@@ -246,7 +246,8 @@ int schlussnote(unsigned teile, int lob, bool zwischenzeugnis, bool leistungen) 
     return hat(Schlussteil::Dank) || hat(Schlussteil::Wunsch) || hat(Schlussteil::Erfolg) ? 4 : 0;
 }
 
-Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
+Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe,
+                           bool vorgesetzteGenannt) {
     Satzbewertung b;
     const std::vector<Wort> satz = woerter(text);
     b.zeitform = zeitformVon(satz);
@@ -374,6 +375,7 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
         }
     }
     if (b.bereich == 0) {
+        b.lobOhneBereich = vorgabe < 0 && staerke < 3 && (stark || schlicht || schwach);
         return b;
     }
 
@@ -417,10 +419,10 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe) {
             &vorgesetzte);
         const bool verhalten = enthaeltAnfang(satz, {"verhalten", "umgang", "auftret", "beliebt",
                                                      "geschätzt", "verhältnis", "zusammenarbeit"});
-        if (mitKollegen && mitVorgesetzten && kollegen < vorgesetzte) {
+        if (mitKollegen && mitVorgesetzten && verhalten && kollegen < vorgesetzte) {
             b.codes.push_back("kollegen_vor_vorgesetzten");
             b.note = std::min(b.note + 1, 6);
-        } else if (mitKollegen && !mitVorgesetzten && verhalten) {
+        } else if (mitKollegen && !mitVorgesetzten && !vorgesetzteGenannt && verhalten) {
             b.codes.push_back("vorgesetzte_fehlen");
             b.note = std::min(b.note + 1, 6);
         }

@@ -20,11 +20,14 @@ struct Satzbewertung {
     unsigned schlussteile = 0;                  // bits of Schlussteil
     int zeitform = 0;                           // -1 past, 1 present, 0 neither or both
     int lob = 0;                                // the grade the praise words alone give, 0 none
+    bool lobOhneBereich = false;                // it praises, but names nothing of a section
 };
 
 // The section and grade a sentence speaks of by the rules alone. `bereich` >= 0 takes that
-// section as given (a text written for it).
-Satzbewertung satzBewerten(std::string_view satz, Zeugnistyp typ, int bereich = -1);
+// section as given (a text written for it). `vorgesetzteGenannt`: another sentence of the
+// reference speaks of the conduct toward superiors.
+Satzbewertung satzBewerten(std::string_view satz, Zeugnistyp typ, int bereich = -1,
+                           bool vorgesetzteGenannt = false);
 
 // The closing's grade from its parts (bits of Schlussteil) and the strength of its praise
 // (0 none, else the grade the praise words alone give).
