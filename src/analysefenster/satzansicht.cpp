@@ -48,9 +48,8 @@ void Satzansicht::zeigen(const Analyse& analyse,
     absatzformat.setBottomMargin(fontMetrics().height() / 2.0);
     const QTextCharFormat schlicht;
     QTextCharFormat nummer;
-    nummer.setFontPointSize(font().pointSizeF() * 0.75);
+    nummer.setFontPointSize(font().pointSizeF() * 0.8);
     nummer.setFontWeight(QFont::Bold);
-    nummer.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     for (std::size_t a = 0; a < absaetze.size(); ++a) {
         if (a > 0) {
             schreiber.insertBlock(absatzformat, schlicht);

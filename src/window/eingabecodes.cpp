@@ -2,6 +2,8 @@
 
 #include "analyse/analyse.h"
 
+#include <string_view>
+
 namespace velmora {
 
 std::vector<Befund> codesImGetippten(const Zeugnisdaten& daten) {
@@ -15,7 +17,10 @@ std::vector<Befund> codesImGetippten(const Zeugnisdaten& daten) {
         if (text.empty()) {
             continue;
         }
-        for (const Hinweis& hinweis : textAnalysieren(text).hinweise) {
+        // A task or a department is a fragment of the program's sentences: read as a sentence
+        // of its own, however short.
+        const bool satzende = std::string_view(".!?").find(text.back()) != std::string_view::npos;
+        for (const Hinweis& hinweis : textAnalysieren(satzende ? text : text + ".").hinweise) {
             if (hinweis.code && hinweis.satz) {
                 befunde.push_back(
                     {reiter,
