@@ -14,8 +14,9 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> gruende = {"unklar", "arbeitnehmer", "arbeitgeber",
-                                                     "aufhebungsvertrag"};
+// The fifth, a fixed term run out, is a reason too, but none of the three.
+constexpr std::array<std::string_view, 5> gruende = {"unklar", "arbeitnehmer", "arbeitgeber",
+                                                     "aufhebungsvertrag", "unklar"};
 constexpr std::array<std::string_view, 5> anlaesse = {"sonstiges", "wunsch", "vorgesetztenwechsel",
                                                       "umstrukturierung", "sonstiges"};
 
@@ -63,7 +64,7 @@ void grundSetzen(Satzanalyse& s, int grund, bool zwischen) {
     if (zwischen) {
         s.anlass = anlaesse[std::clamp(grund, 0, 4)];
     } else {
-        s.grund = gruende[std::clamp(grund, 0, 3)];
+        s.grund = gruende[std::clamp(grund, 0, 4)];
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -19,7 +20,7 @@ struct Musterwort {
     std::string text;
 };
 
-constexpr std::size_t luecke = 6;
+constexpr std::size_t luecke = 8;
 
 // How many words may stand between a time adverb and the praise it raises.
 constexpr std::size_t hebeweite = 2;
@@ -269,8 +270,16 @@ Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe,
                    l.bis - l.von > t.bis - t.von;
         });
     });
-    std::erase_if(treffer,
-                  [&](const Treffer& t) { return alleRegeln[t.regel].art == Regelart::Aufhebung; });
+    // What a cancelling rule's words touch counts for nothing: "kennen und schätzen gelernt".
+    const auto aufgehoben = [&](const Treffer& t) {
+        return std::any_of(treffer.begin(), treffer.end(), [&](const Treffer& a) {
+            return alleRegeln[a.regel].art == Regelart::Aufhebung && a.von < t.bis && t.von < a.bis;
+        });
+    };
+    std::vector<Treffer> gueltig;
+    std::copy_if(treffer.begin(), treffer.end(), std::back_inserter(gueltig),
+                 [&](const Treffer& t) { return !aufgehoben(t); });
+    treffer = std::move(gueltig);
     std::stable_sort(treffer.begin(), treffer.end(),
                      [](const Treffer& x, const Treffer& y) { return x.von < y.von; });
 

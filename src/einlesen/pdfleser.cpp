@@ -2,13 +2,14 @@
 
 #include "einlesen/textzeichen.h"
 
+#include <poppler-document.h>
+#include <poppler-global.h>
+#include <poppler-page.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
-#include <poppler-document.h>
-#include <poppler-global.h>
-#include <poppler-page.h>
 #include <regex>
 #include <vector>
 
@@ -33,7 +34,8 @@ constexpr double gleicheStelle = 2.0;
 // A gap between two lines wider than this many line spacings separates two paragraphs.
 constexpr double absatzabstand = 1.4;
 
-// Ligatures some writers set as one glyph, read as their letters.
+// Ligatures some writers set as one glyph, read as their letters; a soft hyphen shows only where
+// it breaks a word at a line end, as a hyphen.
 struct Ligatur {
     std::string_view zeichen;
     std::string_view buchstaben;
@@ -41,7 +43,7 @@ struct Ligatur {
 constexpr std::array ligaturen{Ligatur{"ﬀ"sv, "ff"sv},  Ligatur{"ﬁ"sv, "fi"sv},
                                Ligatur{"ﬂ"sv, "fl"sv},  Ligatur{"ﬃ"sv, "ffi"sv},
                                Ligatur{"ﬄ"sv, "ffl"sv}, Ligatur{"ﬅ"sv, "st"sv},
-                               Ligatur{"ﬆ"sv, "st"sv},  Ligatur{"\u00AD"sv, ""sv}};
+                               Ligatur{"ﬆ"sv, "st"sv},  Ligatur{"\u00AD"sv, "-"sv}};
 
 struct Zeile {
     double oben = 0;
@@ -173,14 +175,28 @@ void seiteAnhaengen(const std::vector<Zeile>& seite, std::string& text) {
     }
 }
 
+// A PDF/A names a colour profile as its output intent, and poppler builds a colour transform from
+// it for every page it reads: most of the time spent on such a file, and nothing text needs. The
+// key renamed in place, so that every offset stays, is not found.
+std::string ohneAusgabeprofil(std::string_view bytes) {
+    constexpr std::string_view schluessel = "/OutputIntents";
+    std::string pdf(bytes);
+    for (std::size_t pos = pdf.find(schluessel); pos != std::string::npos;
+         pos = pdf.find(schluessel, pos + schluessel.size())) {
+        pdf[pos + schluessel.size() - 1] = 'X';
+    }
+    return pdf;
+}
+
 void stillesProtokoll(const std::string&, void*) {}
 
 } // namespace
 
 Eingelesen pdfLesen(std::string_view bytes) {
     poppler::set_debug_error_function(stillesProtokoll, nullptr); // the caller tells the user
+    const std::string pdf = ohneAusgabeprofil(bytes);
     const std::unique_ptr<poppler::document> dokument(poppler::document::load_from_raw_data(
-        bytes.data(), static_cast<int>(std::min<std::size_t>(bytes.size(), INT32_MAX))));
+        pdf.data(), static_cast<int>(std::min<std::size_t>(pdf.size(), INT32_MAX))));
     if (!dokument) {
         return Eingelesen::mitFehler("Das PDF ist beschädigt und kann nicht gelesen werden.");
     }

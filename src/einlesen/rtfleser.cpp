@@ -1,5 +1,6 @@
 #include "einlesen/rtfleser.h"
 
+#include "einlesen/textzeichen.h"
 #include "encoding/zeichensatz.h"
 
 #include <algorithm>
@@ -184,7 +185,9 @@ private:
             einheit = 0xFFFD;
         }
         hoheHaelfte_ = 0;
-        utf8Anhaengen(einheit, text);
+        std::string zeichen;
+        utf8Anhaengen(einheit, zeichen);
+        textzeichenAnhaengen(zeichen, text);
     }
 
     // A byte of text in the code page of the documents this program reads, Windows-1252;
@@ -198,14 +201,11 @@ private:
             --zuUeberspringen_;
             return;
         }
-        if (byte < 0x20) {
-            return;
-        }
         const char zeichen = static_cast<char>(byte);
         if (byte < 0x80) {
-            text += zeichen;
+            textzeichenAnhaengen(std::string_view(&zeichen, 1), text);
         } else {
-            text += windows1252NachUtf8(std::string_view(&zeichen, 1));
+            textzeichenAnhaengen(windows1252NachUtf8(std::string_view(&zeichen, 1)), text);
         }
     }
 
