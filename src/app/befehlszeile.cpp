@@ -60,8 +60,9 @@ QString aufrufhilfe() {
                "                   DATEI oder mit „-“ von der Standardeingabe) Satz für Satz\n"
                "                   auswerten\n"
                "  --format         die Auswertung als Tabelle (text) oder als JSON (json)\n"
-               "  --analyse-fenster  das Fenster „Zeugnisanalyse“ öffnen, mit DATEI auf\n"
-               "                   diesem Zeugnis (PDF, Word, RTF, Text oder *.zeugnis)\n"
+               "  --analyse-fenster\n"
+               "                   das Fenster „Zeugnisanalyse“ öffnen, mit DATEI auf diesem\n"
+               "                   Zeugnis (Text, PDF, Word, RTF oder *.zeugnis)\n"
                "  --help           diese Hilfe anzeigen\n"
                "  --version        die Versionsnummer anzeigen\n")
         .arg(formate);
