@@ -1,6 +1,7 @@
 // How long the program takes from its process start to the window shown, and how much memory
 // it needs for that, beside a bare Qt Widgets window with as many controls. Run without
 // arguments it starts both kinds several times (offscreen) and prints the medians and peaks.
+#include "app/befehlszeile.h"
 #include "app/fensterprogramm.h"
 #include "app/uebersetzung.h"
 #include "bench/benchplattform.h"
@@ -99,7 +100,7 @@ int kind(int argc, char** argv, bool velmora) {
     });
     if (velmora) {
         velmora::qtAufDeutsch(anwendung);
-        return velmora::fensterprogramm(anwendung, plattform, std::nullopt);
+        return velmora::fensterprogramm(anwendung, plattform, velmora::Aufruf{});
     }
     const std::unique_ptr<QMainWindow> fenster(nacktesFenster());
     fenster->show();

@@ -18,17 +18,6 @@ using namespace velmora;
 
 namespace {
 
-// Every section graded and a long list of tasks: two pages.
-Dokumentmodell zweiSeiten() {
-    Zeugnisdaten daten = test::alleBewertet(frau);
-    daten.aufgaben.bereich = "Einkauf";
-    for (int i = 1; i <= 24; ++i) {
-        daten.aufgaben.liste.push_back("Verhandlung der Rahmenverträge mit Lieferanten, Gruppe " +
-                                       std::to_string(i));
-    }
-    return zeugnismodell(daten, komponierteVorschautexte(daten));
-}
-
 void lesenUndAnalysieren(benchmark::State& state, const std::string& dokument) {
     for (auto _ : state) {
         const Eingelesen gelesen = dokumentLesen(dokumentformat(dokument), dokument);
@@ -37,14 +26,14 @@ void lesenUndAnalysieren(benchmark::State& state, const std::string& dokument) {
 }
 
 void PdfLesenUndAnalysieren(benchmark::State& state) {
-    const Dokumentmodell modell = zweiSeiten();
+    const Dokumentmodell modell = test::zweiseitigesZeugnis();
     state.counters["Seiten"] = static_cast<double>(seitensatz(modell).seiten.size());
     lesenUndAnalysieren(state, pdfAusgabe({modell, {}}).toStdString());
 }
 BENCHMARK(PdfLesenUndAnalysieren)->Unit(benchmark::kMillisecond);
 
 void PdfLesen(benchmark::State& state) {
-    const std::string pdf = pdfAusgabe({zweiSeiten(), {}}).toStdString();
+    const std::string pdf = pdfAusgabe({test::zweiseitigesZeugnis(), {}}).toStdString();
     for (auto _ : state) {
         benchmark::DoNotOptimize(dokumentLesen(Dokumentformat::Pdf, pdf));
     }
@@ -52,12 +41,12 @@ void PdfLesen(benchmark::State& state) {
 BENCHMARK(PdfLesen)->Unit(benchmark::kMillisecond);
 
 void DocxLesenUndAnalysieren(benchmark::State& state) {
-    lesenUndAnalysieren(state, docxDokument(zweiSeiten()));
+    lesenUndAnalysieren(state, docxDokument(test::zweiseitigesZeugnis()));
 }
 BENCHMARK(DocxLesenUndAnalysieren)->Unit(benchmark::kMillisecond);
 
 void RtfLesenUndAnalysieren(benchmark::State& state) {
-    const Dokumentmodell modell = zweiSeiten();
+    const Dokumentmodell modell = test::zweiseitigesZeugnis();
     lesenUndAnalysieren(state, rtfDokument(modell, eingebauteBasis()));
 }
 BENCHMARK(RtfLesenUndAnalysieren)->Unit(benchmark::kMillisecond);

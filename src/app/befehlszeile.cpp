@@ -20,6 +20,7 @@ const QString kurzHilfe = QStringLiteral("-h");
 const QString optionVersion = QStringLiteral("--version");
 const QString optionExport = QStringLiteral("--export");
 const QString optionAusgabe = QStringLiteral("--ausgabe");
+const QString optionAnalysefenster = QStringLiteral("--analyse-fenster");
 const QString optionAnalyse = QStringLiteral("--analyse");
 const QString optionFormat = QStringLiteral("--format");
 
@@ -43,6 +44,7 @@ QString aufrufhilfe() {
                "  velmora [DATEI]\n"
                "  velmora --export FORMAT [--ausgabe PFAD] [DATEI]\n"
                "  velmora --analyse [--format text|json] [DATEI|-]\n"
+               "  velmora --analyse-fenster [DATEI]\n"
                "  velmora --help | -h | --version\n"
                "\n"
                "Ohne --export und --analyse öffnet Velmora das Fenster, mit DATEI darin diese\n"
@@ -61,6 +63,9 @@ QString aufrufhilfe() {
                "                   DATEI oder mit „-“ von der Standardeingabe) Satz für Satz\n"
                "                   auswerten\n"
                "  --format         die Auswertung als Tabelle (text) oder als JSON (json)\n"
+               "  --analyse-fenster\n"
+               "                   das Fenster „Zeugnisanalyse“ öffnen, mit DATEI auf diesem\n"
+               "                   Zeugnis (Text, PDF, Word, RTF oder *.zeugnis)\n"
                "  --help, -h       diese Hilfe anzeigen\n"
                "  --version        die Versionsnummer anzeigen\n")
         .arg(formate);
@@ -87,6 +92,7 @@ int schreiben(std::FILE* ziel, const QByteArray& inhalt) {
 Aufruf aufrufLesen(const QStringList& argumente) {
     Aufruf aufruf;
     std::optional<QString> format;
+    bool analysefenster = false;
     std::optional<QString> analyseformat;
     bool analyse = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
@@ -116,6 +122,8 @@ Aufruf aufrufLesen(const QStringList& argumente) {
                                                            : QStringLiteral("das Format")));
             }
             wert = argumente[++i];
+        } else if (argument == optionAnalysefenster) {
+            analysefenster = true;
         } else if (argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
             return fehlgebrauch(QStringLiteral("Unbekannte Option „%1“.").arg(argument));
         } else if (aufruf.datei) {
@@ -124,7 +132,14 @@ Aufruf aufrufLesen(const QStringList& argumente) {
             aufruf.datei = argument;
         }
     }
-    if (analyse) {
+    if (analysefenster) {
+        if (format || aufruf.ausgabe || analyse || analyseformat ||
+            aufruf.art != Aufruf::Art::Fenster) {
+            return fehlgebrauch(
+                QStringLiteral("„--analyse-fenster“ steht nur mit einer Datei oder allein."));
+        }
+        aufruf.art = Aufruf::Art::Analysefenster;
+    } else if (analyse) {
         if (format || aufruf.ausgabe) {
             return fehlgebrauch(QStringLiteral(
                 "„--analyse“ kann nicht mit „--export“ oder „--ausgabe“ verbunden werden."));
@@ -152,7 +167,8 @@ Aufruf aufrufLesen(const QStringList& argumente) {
 
 bool fuerDasFenster(const QStringList& argumente) {
     return std::none_of(argumente.begin(), argumente.end(), [](const QString& argument) {
-        return argument.startsWith(QStringLiteral("--")) || argument == kurzHilfe;
+        return (argument.startsWith(QStringLiteral("--")) && argument != optionAnalysefenster) ||
+               argument == kurzHilfe;
     });
 }
 
@@ -198,6 +214,7 @@ int ohneFensterAusfuehren(const Aufruf& aufruf, Plattform& plattform) {
     }
     case Aufruf::Art::Fehlgebrauch:
     case Aufruf::Art::Fenster:
+    case Aufruf::Art::Analysefenster:
         break;
     }
     plattform.protokoll(aufruf.fehler);

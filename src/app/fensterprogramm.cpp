@@ -1,5 +1,7 @@
 #include "app/fensterprogramm.h"
 
+#include "app/analysedatei.h"
+#include "app/befehlszeile.h"
 #include "app/programmende.h"
 #include "app/programmstart.h"
 #include "app/startdatei.h"
@@ -52,8 +54,7 @@ private:
 
 } // namespace
 
-int fensterprogramm(QApplication& anwendung, Plattform& plattform,
-                    const std::optional<QString>& datei) {
+int fensterprogramm(QApplication& anwendung, Plattform& plattform, const Aufruf& aufruf) {
     // A second start on the same data folder hands its command line to the first and ends.
     Einzelinstanz instanz(plattform.datenordner());
     const auto anmeldung = instanz.anmelden(QApplication::arguments().mid(1));
@@ -80,6 +81,7 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform,
     schrift.setFamily(arial(schrift.pointSizeF()).family());
     QApplication::setFont(schrift);
     frmzg fenster(plattform);
+    fenster.analyseleserSetzen(analyseleser(plattform));
     QObject::connect(&instanz, &Einzelinstanz::weitererStart, &fenster,
                      [&fenster](const QStringList& argumente, const QString& arbeitsordner) {
                          fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
@@ -88,7 +90,11 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform,
                          fenster.activateWindow();
                          weitererStart(fenster, argumente, arbeitsordner);
                      });
-    programmstart(fenster, plattform, datei);
+    const bool analyse = aufruf.art == Aufruf::Art::Analysefenster;
+    programmstart(fenster, plattform, analyse ? std::nullopt : aufruf.datei);
+    if (analyse) {
+        fenster.analysieren(aufruf.datei);
+    }
     new NachDemErstenBild(fenster, [&instanz] { instanz.dienstStarten(); });
     // Only now: an end asked for while the start still restores the window would save the
     // window's empty design state over the user's entries.

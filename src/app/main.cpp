@@ -62,8 +62,9 @@ int main(int argc, char* argv[]) {
     }
     // Qt has taken its own options (-platform …); what is left names at most a file.
     const velmora::Aufruf aufruf = velmora::aufrufLesen(QApplication::arguments().mid(1));
-    if (aufruf.art != velmora::Aufruf::Art::Fenster) {
+    if (aufruf.art != velmora::Aufruf::Art::Fenster &&
+        aufruf.art != velmora::Aufruf::Art::Analysefenster) {
         return velmora::ohneFensterAusfuehren(aufruf, plattform);
     }
-    return velmora::fensterprogramm(anwendung, plattform, aufruf.datei);
+    return velmora::fensterprogramm(anwendung, plattform, aufruf);
 }

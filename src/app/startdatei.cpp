@@ -9,8 +9,13 @@ namespace velmora {
 
 void weitererStart(frmzg& fenster, const QStringList& argumente, const QString& arbeitsordner) {
     const Aufruf aufruf = aufrufLesen(argumente);
-    if (aufruf.art == Aufruf::Art::Fenster && aufruf.datei) {
-        fenster.zeugnisOeffnen(QDir(arbeitsordner).absoluteFilePath(*aufruf.datei));
+    const std::optional<QString> datei =
+        aufruf.datei ? std::optional(QDir(arbeitsordner).absoluteFilePath(*aufruf.datei))
+                     : std::nullopt;
+    if (aufruf.art == Aufruf::Art::Analysefenster) {
+        fenster.analysieren(datei);
+    } else if (aufruf.art == Aufruf::Art::Fenster && datei) {
+        fenster.zeugnisOeffnen(*datei);
     }
 }
 

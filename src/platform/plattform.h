@@ -52,6 +52,8 @@ public:
                                  std::function<void(bool geoeffnet)> fertig) = 0;
     // Clears the clipboard, then sets the text as plain text only. False when it could not.
     virtual bool zwischenablageSetzen(const QString& text) = 0;
+    // The clipboard's plain text; empty when it holds none.
+    virtual QString zwischenablageText() = 0;
     virtual bool programmStarten(const QString& pfad) = 0;
     // A message box with a single OK button; returns when the user has confirmed it.
     virtual void meldung(QWidget* besitzer, const QString& titel, const QString& text,

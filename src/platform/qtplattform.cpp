@@ -120,6 +120,11 @@ bool QtPlattform::zwischenablageSetzen(const QString& text) {
     return jetzt && jetzt->text() == text;
 }
 
+QString QtPlattform::zwischenablageText() {
+    const QClipboard* ablage = QGuiApplication::clipboard();
+    return ablage ? ablage->text() : QString();
+}
+
 bool QtPlattform::programmStarten(const QString& pfad) {
     return QProcess::startDetached(pfad, {});
 }

@@ -25,6 +25,7 @@ public:
     void dokumentOeffnen(const QString& pfad, QObject* kontext,
                          std::function<void(bool geoeffnet)> fertig) override;
     bool zwischenablageSetzen(const QString& text) override;
+    QString zwischenablageText() override;
     bool programmStarten(const QString& pfad) override;
     void meldung(QWidget* besitzer, const QString& titel, const QString& text,
                  Meldungssymbol symbol) override;

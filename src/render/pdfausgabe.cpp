@@ -29,7 +29,10 @@ QByteArray pdfSchreiben(const Seitensatz& satz, const Seite& seite, const Pdfmet
 } // namespace
 
 QByteArray pdfAusgabe(const Zeugnisausgabe& ausgabe) {
-    const Dokumentmodell& modell = ausgabe.modell;
+    return dokumentPdf(ausgabe.modell);
+}
+
+QByteArray dokumentPdf(const Dokumentmodell& modell) {
     const Pdfmetadaten daten{
         dokumenttext(modell.titel), dokumenttext(modell.verfasser), QStringLiteral("Velmora"),
         QStringLiteral("Qt ") + QLatin1String(qVersion()), QDateTime::currentDateTime()};

@@ -28,6 +28,15 @@ Zustand zustandLesen(const QByteArray& inhalt) {
                    zustand.obererReiter);
     leser.text("uebergabe", zustand.uebergabe);
     leser.freiesObjekt("vorlieben", zustand.vorlieben);
+    if (std::optional<Jsonleser> fenster = leser.unterobjekt("analysefenster")) {
+        std::optional<int> breite;
+        std::optional<int> hoehe;
+        fenster->ganzzahl("breite", 1, std::numeric_limits<int>::max(), breite);
+        fenster->ganzzahl("hoehe", 1, std::numeric_limits<int>::max(), hoehe);
+        if (breite && hoehe) {
+            zustand.analysefenster = QSize(*breite, *hoehe);
+        }
+    }
     return zustand;
 }
 
@@ -52,6 +61,11 @@ QByteArray zustandSchreiben(const Zustand& zustand) {
     }
     objekt[QStringLiteral("uebergabe")] = zustand.uebergabe;
     objekt[QStringLiteral("vorlieben")] = zustand.vorlieben;
+    if (const std::optional<QSize> groesse = zustand.analysefenster) {
+        objekt[QStringLiteral("analysefenster")] =
+            QJsonObject{{QStringLiteral("breite"), groesse->width()},
+                        {QStringLiteral("hoehe"), groesse->height()}};
+    }
     return QJsonDocument(objekt).toJson(QJsonDocument::Indented);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,8 @@ struct Zustand {
     std::optional<int> obererReiter;
     QString uebergabe; // the hash of the last handover file taken over
     QJsonObject vorlieben;
+    // The analysis window's size as the user left it; nothing while it was never open.
+    std::optional<QSize> analysefenster;
 
     bool operator==(const Zustand&) const = default;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysefenster/analyseleser.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
@@ -23,6 +24,7 @@ class QPushButton;
 
 namespace velmora {
 
+class Analysefenster;
 class Aufgabenfelder;
 class Bereichstext;
 struct Dokumentart;
@@ -118,6 +120,13 @@ public:
     // the band says where the document lies.
     void dokumentZeigen(const QString& pfad);
 
+    // The analysis (frmzganalyse.cpp): the program hands over how files are read for it.
+    void analyseleserSetzen(Analyseleser leser) { analyseleser = std::move(leser); }
+    // The analysis window, made when first asked for and kept, shown and raised.
+    Analysefenster& analysefensterZeigen();
+    // Shows it on the file given, or as it is.
+    void analysieren(const std::optional<QString>& datei);
+
 signals:
     // The user changed the reference: a box left, a grade, the gender, a flag, the tasks, the
     // signature, the kind. The previews, the title's marker and the recovery file have
@@ -145,6 +154,8 @@ private:
     void untereLeisteAufbauen();
     void knoepfeAufbauen();
     void menueAufbauen();
+    // "Anal&yse" after the file menu.
+    void analysemenueAufbauen();
     void dateimenueAufbauen();
     // "Fir&menprofil…" in the file menu's section of the company.
     void firmenprofilEintragen();
@@ -265,6 +276,8 @@ private:
     // The base document and the letterhead as the last output read them.
     std::optional<Ausgabegrundlage> grundlage;
     std::array<QAction*, zuletztGeoeffneteDateien> mnuZuletzt{};
+    Analyseleser analyseleser;
+    Analysefenster* analysefenster = nullptr;
 };
 
 } // namespace velmora

@@ -17,6 +17,7 @@ void frmzg::menueAufbauen() {
     dateimenueAufbauen();
     ausgabemenueAufbauen();
     firmenprofilEintragen();
+    analysemenueAufbauen();
 
     const auto eintrag = [this](const char* name, const char* text) {
         QAction* aktion = menuBar()->addAction(QString::fromUtf8(text));

@@ -1,5 +1,6 @@
 // Saving the main window's entries when it closes, and keeping them in the recovery file
 // while it runs.
+#include "analysefenster/analysefenster.h"
 #include "platform/plattform.h"
 #include "storage/wiederherstellung.h"
 #include "storage/zustand.h"
@@ -79,6 +80,7 @@ std::optional<QString> frmzg::zustandSpeichern(const Zeugnisdaten& jetzt) {
     }
     zustand.uebergabe = sitzung.uebergabe;
     zustand.vorlieben = sitzung.vorlieben;
+    zustand.analysefenster = analysefenster ? analysefenster->size() : sitzung.analysegroesse;
     QString fehler;
     if (!plattform.dateiErsetzen(pfad, Dateiart::Eigen, zustandSchreiben(zustand), &fehler)) {
         return QStringLiteral("„%1“: %2").arg(pfad, fehler);

@@ -29,6 +29,7 @@ void frmzg::zustandLaden() {
     sitzung.zuletztGeoeffnet = zustand.zuletztGeoeffnet;
     sitzung.uebergabe = zustand.uebergabe;
     sitzung.vorlieben = zustand.vorlieben;
+    sitzung.analysegroesse = zustand.analysefenster;
     zuletztGeoeffnetAnzeigen();
     if (zustand.offeneDatei.isEmpty()) {
         return;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ struct Sitzung {
     // taken a second time over later edits.
     QString uebergabe;
     QJsonObject vorlieben; // kept for zustand.json as it was read
+    // The analysis window's size as read, until the window is made.
+    std::optional<QSize> analysegroesse;
     // The recovery file is written from the end of the start on.
     bool sichern = false;
     // The last reason the recovery file could not be written, said once until it works again.

@@ -3,11 +3,14 @@
 #include "compose/bewertungsbereich.h"
 #include "window/angabenfelder.h"
 #include "window/datum.h"
+#include "window/eingabecodes.h"
 #include "window/lesart.h"
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -212,6 +215,7 @@ std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
     notenPassen(daten, befunde);
     eigeneTexte(daten, befunde);
     angabenFehlen(daten, befunde);
+    std::ranges::move(codesImGetippten(daten), std::back_inserter(befunde));
     return befunde;
 }
 

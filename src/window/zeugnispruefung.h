@@ -36,8 +36,8 @@ struct Befund {
 // between sections, shown sections without a grade, placeholders still in the text, dates in
 // the wrong order (read by the window's date rules; text that is no date is not judged),
 // ratings that do not fit together, own words that read as another grade than the one
-// chosen, and what a signer would miss: the gender, names, job, dates. Empty when nothing was
-// found.
+// chosen, what a signer would miss (the gender, names, job, dates) and hidden codes in what the
+// user typed. Empty when nothing was found.
 std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute);
 
 } // namespace velmora

@@ -248,7 +248,13 @@ private slots:
                  {{"--analyse", "--ausgabe", "-"}, "", 2, "", "„--analyse“ kann nicht"},
                  {{"--analyse", "--format", "xml"}, "", 2, "", "Unbekanntes Format „xml“"},
                  {{"--format", "json", zeugnis}, "", 2, "", "„--format“ gilt nur"},
-                 {{"--analyse", zeugnis, textdatei}, "", 2, "", "Es kann nur eine Datei"}}) {
+                 {{"--analyse", zeugnis, textdatei}, "", 2, "", "Es kann nur eine Datei"},
+                 {{"--analyse-fenster", "--analyse"}, "", 2, "", "„--analyse-fenster“ steht nur"},
+                 {{"--export", "txt", "--analyse-fenster"},
+                  "",
+                  2,
+                  "",
+                  "„--analyse-fenster“ steht"}}) {
             const Programmlauf lauf = starten(argumente, VELMORA_PROGRAMM, eingabe);
             QCOMPARE(lauf.status, status);
             QCOMPARE(lauf.ausgabe, ausgabe);

@@ -48,6 +48,8 @@ private slots:
         const QByteArray inhalt = datei.readAll();
         QVERIFY(inhalt.contains("\nExec=velmora %f\n"));
         QVERIFY(inhalt.contains("\nMimeType=application/x-velmora-zeugnis;\n"));
+        QVERIFY(inhalt.contains("\nName=Arbeitszeugnis analysieren\n"
+                                "Exec=velmora --analyse-fenster %f\n"));
         QCOMPARE(ausfuehren("desktop-file-validate", {eintrag}), 0);
     }
 };

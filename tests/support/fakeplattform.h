@@ -95,6 +95,10 @@ public:
         zwischenablage.append(text);
         return zwischenablageGelingt;
     }
+    // What was set last.
+    QString zwischenablageText() override {
+        return zwischenablage.isEmpty() ? QString() : zwischenablage.last();
+    }
     bool programmStarten(const QString& pfad) override {
         gestartet.append(pfad);
         return startenGelingt;

@@ -25,4 +25,15 @@ inline Zeugnisdaten alleBewertet(int geschlecht) {
     return daten;
 }
 
+// Every section graded and a long list of tasks: a reference of two pages.
+inline Dokumentmodell zweiseitigesZeugnis() {
+    Zeugnisdaten daten = alleBewertet(frau);
+    daten.aufgaben.bereich = "Einkauf";
+    for (int i = 1; i <= 24; ++i) {
+        daten.aufgaben.liste.push_back("Verhandlung der Rahmenverträge mit Lieferanten, Gruppe " +
+                                       std::to_string(i));
+    }
+    return zeugnismodell(daten, komponierteVorschautexte(daten));
+}
+
 } // namespace velmora::test

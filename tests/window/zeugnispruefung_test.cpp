@@ -16,7 +16,8 @@ namespace {
 // together), changed as `aenderungen` says, each change ended by ";": "12=2" grades section 12
 // and shows it, "12=grau" (or "an", "aus") sets its flag only, "Datum=heute" sets an input by
 // its slot's name, "Aufgaben= ," the tasks, "Geschlecht=-1" the gender, "Zwischenzeugnis" the
-// kind, "ohneGeburt" leaves the birth data out, "2=Text:…" own words for section 2.
+// kind, "ohneGeburt" leaves the birth data out, "2=Text:…" own words for section 2,
+// "Abteilung=" the department.
 Zeugnisdaten zeugnis(const QString& aenderungen) {
     Zeugnisdaten d = anfangsdaten();
     d.geschlecht = herr;
@@ -35,6 +36,8 @@ Zeugnisdaten zeugnis(const QString& aenderungen) {
             d.geburtsangaben = false;
         } else if (name == "Geschlecht") {
             d.geschlecht = wert.toInt();
+        } else if (name == "Abteilung") {
+            d.aufgaben.bereich = wert.toStdString();
         } else if (name == "Aufgaben") {
             d.aufgaben.liste.clear();
             for (const QString& aufgabe : wert.split(',')) {
