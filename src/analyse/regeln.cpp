@@ -104,6 +104,7 @@ constexpr auto tabelle = std::to_array<Regel>({
     {"zuverlässig*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
     {"selbstständig*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
     {"selbständig*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
+    {"eigenständig*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
     {"genau*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
     {"gründlich*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
     {"präzise*", Stufe, 3, "Lob ohne Steigerung ist eine 3."},
