@@ -57,9 +57,14 @@ public:
                 }
             }
         }
+        // The further phrasings' leaving sentences are read as any reference's "leaves at their
+        // own wish": the reason for leaving.
+        constexpr int eigenerWunsch = 1;
         for (int note = 1; note <= 6; ++note) {
-            for (const Phrase* p : schlussformelteile(note)) {
-                aufnehmen(*p, Zeugnisart::Endzeugnis, schlussformel, note);
+            for (const Schlussformelteil& teil : schlussformelteile(note)) {
+                aufnehmen(*teil.phrase, Zeugnisart::Endzeugnis,
+                          teil.ohneNote ? beendigungsgrund : schlussformel,
+                          teil.ohneNote ? eigenerWunsch : note);
             }
         }
         for (const FruehererText& text : fruehereTexte()) {

@@ -143,21 +143,21 @@ bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisd
     return true;
 }
 
-std::vector<const Phrase*> schlussformelteile(int note) {
-    std::vector<const Phrase*> teile;
+std::vector<Schlussformelteil> schlussformelteile(int note) {
+    std::vector<Schlussformelteil> teile;
     if (note < 1 || note > static_cast<int>(danksagungen.size())) {
         return teile;
     }
-    teile.push_back(note == 1 ? &abschiedSehrGut : &abschied);
+    teile.push_back({note == 1 ? &abschiedSehrGut : &abschied, false});
     for (const Dank* dank : {&danksagungen[note - 1], note == 1 ? &fuehrungskraft : nullptr}) {
         if (dank) {
-            teile.push_back(&dank->nachWunsch);
-            teile.push_back(&dank->nachAusscheiden);
+            teile.push_back({&dank->nachWunsch, false});
+            teile.push_back({&dank->nachAusscheiden, false});
         }
     }
     for (const Abschluss& weiterer : weitereAbschluesse[note - 1]) {
-        teile.push_back(&weiterer.abschied);
-        teile.push_back(&weiterer.nachsatz);
+        teile.push_back({&weiterer.abschied, true});
+        teile.push_back({&weiterer.nachsatz, false});
     }
     return teile;
 }

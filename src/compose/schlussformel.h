@@ -21,9 +21,16 @@ class Phrase;
 bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisdaten& daten,
                             std::string& ziel);
 
+// A piece of the Schlussformel. The further phrasings' leaving sentences are worded as any
+// reference says that someone leaves at their own wish: they decide no grade of the closing.
+struct Schlussformelteil {
+    const Phrase* phrase;
+    bool ohneNote;
+};
+
 // Every piece the Schlussformel of a final reference may be made of for a grade, in all its
 // phrasings and after any reason: for readers that look for the program's own texts.
-std::vector<const Phrase*> schlussformelteile(int note);
+std::vector<Schlussformelteil> schlussformelteile(int note);
 
 // Grade 6 after Beendigungsgrund has nothing left to say: the section is left out of the
 // reference as if it were not shown.
