@@ -33,23 +33,21 @@ constexpr std::array<Eintragsart, 5> eintragsarten = {{
 }};
 
 // A folder is a common mistake with a short answer; a write or a delete also says that it
-// left any other entry alone.
+// left any other entry alone. The program's own files have no other place: what stands there
+// has to go.
 QString keineDatei(mode_t modus, const QByteArray& name, Dateiart art, bool schreibend) {
-    if ((modus & S_IFMT) == S_IFDIR) {
-        return dateigrund(Dateigrund::Ordner);
-    }
     QString was = QStringLiteral("ein Eintrag unbekannter Art");
     for (const auto& eintragsart : eintragsarten) {
         if ((modus & S_IFMT) == eintragsart.art) {
             was = QString::fromUtf8(eintragsart.beschreibung);
         }
     }
-    QString grund = schreibend
+    QString grund = (modus & S_IFMT) == S_IFDIR ? dateigrund(Dateigrund::Ordner)
+                    : schreibend
                         ? QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei; das "
                                          "Programm lässt den Eintrag unverändert.")
                               .arg(was)
                         : QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei.").arg(was);
-    // The program's own files have no other place: what stands there has to go.
     if (art == Dateiart::Eigen) {
         grund += QStringLiteral(" Bitte den Eintrag „%1“ entfernen.").arg(QFile::decodeName(name));
     }

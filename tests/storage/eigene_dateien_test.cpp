@@ -71,9 +71,15 @@ TEST(EigeneDateien, KaputteWerteKostenNurSich) {
                  }
                  return bereiche;
              }()),
-         [](Zustand& z) { z.zusatz.formulierungen.fill(1); }},
+         [](Zustand& z) {
+             z.zusatz.formulierungen.fill(1);
+             z.eigeneTexte = {};
+         }},
         {"Bereiche als Text", mit(zustand, "bereiche", "Fachwissen"),
-         [](Zustand& z) { z.eigeneTexte = {}; }},
+         [](Zustand& z) {
+             z.zusatz.formulierungen.fill(1);
+             z.eigeneTexte = {};
+         }},
         // Tabs 0 to 2 are the settings file's.
         {"Reiter 2", mit(zustand, "reiter", 2), [](Zustand& z) { z.obererReiter.reset(); }},
     };
