@@ -24,10 +24,15 @@ public:
         modell.absaetze.push_back(std::move(absatz));
     }
 
+    // A heading never ends a page: it stays with what it heads.
     void abschnitt(std::string_view titel) {
         leer();
+        mitDemNaechsten();
         absatz(std::string(titel), ueberschrift);
+        mitDemNaechsten();
     }
+
+    void mitDemNaechsten() { modell.absaetze.back().mitNaechstem = true; }
 
     void leer() { modell.absaetze.push_back({{}, Ausrichtung::Links, grundschrift}); }
 
@@ -79,6 +84,7 @@ Dokumentmodell analysebericht(const Analyse& analyse, std::string_view quelle,
         const Satzanalyse& satz = analyse.saetze[i];
         bericht.leer();
         bericht.absatz(std::to_string(i + 1) + ". " + satz.text);
+        bericht.mitDemNaechsten(); // a sentence and what the analysis says of it
         bericht.absatz(satzangaben(satz, analyse.art), kleinschrift);
     }
 
