@@ -244,7 +244,10 @@ int schlussnote(unsigned teile, int lob, bool zwischenzeugnis, bool leistungen) 
     if (hat(Schlussteil::Dank) && hat(Schlussteil::Wunsch)) {
         return stark ? 2 : 3;
     }
-    return hat(Schlussteil::Dank) || hat(Schlussteil::Wunsch) || hat(Schlussteil::Erfolg) ? 4 : 0;
+    // Thanks without wishes still a 4; good wishes alone, without a word of thanks, a 5.
+    return hat(Schlussteil::Dank)                                 ? 4
+           : hat(Schlussteil::Wunsch) || hat(Schlussteil::Erfolg) ? 5
+                                                                  : 0;
 }
 
 Satzbewertung satzBewerten(std::string_view text, Zeugnistyp typ, int vorgabe,
