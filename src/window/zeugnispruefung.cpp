@@ -3,14 +3,11 @@
 #include "compose/bewertungsbereich.h"
 #include "window/angabenfelder.h"
 #include "window/datum.h"
-#include "window/eingabecodes.h"
 #include "window/lesart.h"
 
 #include <QLocale>
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -170,6 +167,26 @@ void eigeneTexte(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     }
 }
 
+// The hidden codes in what the user typed (the tasks, the department, the achievements); the
+// program's own texts are not read. A task or a department is a fragment of the program's
+// sentences: read as a sentence of its own, however short.
+void codesImGetippten(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
+    std::vector<std::string> texte = daten.aufgaben.liste;
+    texte.push_back(daten.aufgaben.bereich);
+    texte.push_back(daten.aufgaben.erfolge);
+    for (const std::string& text : texte) {
+        if (text.empty()) {
+            continue;
+        }
+        const bool satzende = std::string_view(".!?").find(text.back()) != std::string_view::npos;
+        for (const QString& code : lesart(satzende ? text : text + ".", 0).codes) {
+            befunde.push_back(
+                inAngaben(aufgabenReiter,
+                          QStringLiteral("„%1“: %2").arg(QString::fromStdString(text), code)));
+        }
+    }
+}
+
 void angabenFehlen(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     if (daten.geschlecht != herr && daten.geschlecht != frau) {
         Befund befund = inAngaben(0, QStringLiteral("Weder „Herr“ noch „Frau“ ist gewählt; das "
@@ -215,7 +232,7 @@ std::vector<Befund> zeugnisPruefen(const Zeugnisdaten& daten, QDate heute) {
     notenPassen(daten, befunde);
     eigeneTexte(daten, befunde);
     angabenFehlen(daten, befunde);
-    std::ranges::move(codesImGetippten(daten), std::back_inserter(befunde));
+    codesImGetippten(daten, befunde);
     return befunde;
 }
 
