@@ -34,33 +34,27 @@ bool imBereich(int wert, int kleinster, int groesster) {
     return wert >= kleinster && wert <= groesster;
 }
 
-// A text as the window's boxes hold it: UTF-8 without line breaks or other control
-// characters, but tabs.
-bool fensterText(const std::string& text) {
+// UTF-8 whose only control character is `erlaubt`: a tab in the window's boxes, the line end
+// in a document's text as the readers hand it on.
+bool sauber(const std::string& text, char32_t erlaubt) {
     if (!istUtf8(text)) {
         return false;
     }
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t cp = naechsterCodepunkt(text, pos);
-        if ((cp < 0x20 && cp != U'\t') || (cp >= 0x7F && cp <= 0x9F)) {
+        if ((cp < 0x20 && cp != erlaubt) || (cp >= 0x7F && cp <= 0x9F)) {
             return false;
         }
     }
     return true;
 }
 
-// A document's text as the readers hand it on: UTF-8 whose only control character is the line end.
+bool fensterText(const std::string& text) {
+    return sauber(text, U'\t');
+}
+
 bool dokumentText(const std::string& text) {
-    if (!istUtf8(text)) {
-        return false;
-    }
-    for (std::size_t pos = 0; pos < text.size();) {
-        const char32_t cp = naechsterCodepunkt(text, pos);
-        if ((cp < 0x20 && cp != U'\n') || (cp >= 0x7F && cp <= 0x9F)) {
-            return false;
-        }
-    }
-    return true;
+    return sauber(text, U'\n');
 }
 
 class PruefenderEmpfaenger : public Zustandsempfaenger {
