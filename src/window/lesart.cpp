@@ -3,31 +3,84 @@
 #include "analyse/analyse.h"
 
 #include <algorithm>
-#include <vector>
+#include <string>
 
 namespace velmora {
 
-Lesart lesart(std::string_view text, int bereich) {
+namespace {
+
+Zeilenlesart::Zeile saetzeLesen(std::string_view text, int bereich) {
     const Analyse analyse = textAnalysieren(text, {.bereich = bereich > 0 ? bereich : -1});
-    std::vector<int> noten;
+    Zeilenlesart::Zeile zeile;
     for (const Satzanalyse& satz : analyse.saetze) {
-        if (satz.note) {
-            noten.push_back(*satz.note);
+        // Words of no section state facts: a task without any word of praise or blame is no
+        // weak grade, as a bare sentence in a graded section would be.
+        if (satz.note && (bereich > 0 || !satz.signale.empty())) {
+            zeile.noten.push_back(*satz.note);
         }
-    }
-    Lesart gelesen;
-    if (!noten.empty()) {
-        // Of two sentences in the middle, the worse: a reader takes the weaker reading.
-        std::ranges::sort(noten);
-        gelesen.note = noten[noten.size() / 2];
     }
     for (const Hinweis& hinweis : analyse.hinweise) {
         if (hinweis.code) {
-            gelesen.codes.append(QString::fromStdString(hinweis.text));
+            zeile.codes.append(QString::fromStdString(hinweis.text));
         }
     }
-    gelesen.codes.removeDuplicates();
+    return zeile;
+}
+
+Lesart zusammengefasst(std::vector<int> noten, QStringList codes) {
+    Lesart gelesen;
+    if (!noten.empty()) {
+        // Of two sentences in the middle, the worse: a reader takes the weaker reading.
+        const auto mitte = noten.begin() + static_cast<std::ptrdiff_t>(noten.size() / 2);
+        std::ranges::nth_element(noten, mitte);
+        gelesen.note = *mitte;
+    }
+    codes.removeDuplicates();
+    gelesen.codes = std::move(codes);
     return gelesen;
+}
+
+std::string alsSatz(std::string_view text) {
+    std::string satz(text);
+    if (!satz.empty() && std::string_view(".!?").find(satz.back()) == std::string_view::npos) {
+        satz += '.';
+    }
+    return satz;
+}
+
+} // namespace
+
+Lesart lesart(std::string_view text, int bereich) {
+    Zeilenlesart::Zeile zeile = saetzeLesen(text, bereich);
+    return zusammengefasst(std::move(zeile.noten), std::move(zeile.codes));
+}
+
+Lesart getipptLesart(std::string_view text) {
+    return lesart(alsSatz(text), 0);
+}
+
+Lesart Zeilenlesart::lesen(const QStringList& zeilen) {
+    QHash<QString, Zeile> jetzt;
+    jetzt.reserve(zeilen.size());
+    std::vector<int> noten;
+    QStringList codes;
+    for (const QString& zeilentext : zeilen) {
+        const QString text = zeilentext.trimmed();
+        if (text.isEmpty()) {
+            continue;
+        }
+        auto zeile = jetzt.constFind(text);
+        if (zeile == jetzt.cend()) {
+            const auto frueher = gelesen.find(text);
+            zeile = jetzt.insert(text, frueher != gelesen.end()
+                                           ? std::move(*frueher)
+                                           : saetzeLesen(alsSatz(text.toStdString()), 0));
+        }
+        noten.insert(noten.end(), zeile->noten.begin(), zeile->noten.end());
+        codes += zeile->codes;
+    }
+    gelesen = std::move(jetzt);
+    return zusammengefasst(std::move(noten), std::move(codes));
 }
 
 QString rueckmeldung(const Lesart& lesart, int gewaehlt) {

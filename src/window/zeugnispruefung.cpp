@@ -168,8 +168,7 @@ void eigeneTexte(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
 }
 
 // The hidden codes in what the user typed (the tasks, the department, the achievements); the
-// program's own texts are not read. A task or a department is a fragment of the program's
-// sentences: read as a sentence of its own, however short.
+// program's own texts are not read.
 void codesImGetippten(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
     std::vector<std::string> texte = daten.aufgaben.liste;
     texte.push_back(daten.aufgaben.bereich);
@@ -178,8 +177,7 @@ void codesImGetippten(const Zeugnisdaten& daten, std::vector<Befund>& befunde) {
         if (text.empty()) {
             continue;
         }
-        const bool satzende = std::string_view(".!?").find(text.back()) != std::string_view::npos;
-        for (const QString& code : lesart(satzende ? text : text + ".", 0).codes) {
+        for (const QString& code : getipptLesart(text).codes) {
             befunde.push_back(
                 inAngaben(aufgabenReiter,
                           QStringLiteral("„%1“: %2").arg(QString::fromStdString(text), code)));
