@@ -2,6 +2,7 @@
 
 #include "compose/zeugnisdaten.h"
 #include "window/angabenseite.h"
+#include "window/lesart.h"
 
 #include <QList>
 
@@ -10,10 +11,12 @@ class QPlainTextEdit;
 namespace velmora {
 
 class Absatzfeld;
+class Einpassbeschriftung;
 class Markierfeld;
 
 // The tab of the tasks: the department named in the tasks sentence, the tasks one per line and
-// a paragraph of achievements.
+// a paragraph of achievements. Below them stands how the analysis reads the box that has the
+// focus, or the one last typed into, as the user types.
 class Aufgabenfelder : public Angabenseite {
     Q_OBJECT
 public:
@@ -25,10 +28,20 @@ public:
     // The tasks box takes Enter as a new line, where every other box moves on.
     bool nimmtZeilen(const QObject* steuerelement) const;
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
+    void lesen(const QWidget* feld);
+
     Markierfeld* txtBereich;
     QPlainTextEdit* txtAufgaben;
     Absatzfeld* txtErfolge;
+    Einpassbeschriftung* lblLesart;
+    // The box read below; none after the boxes were filled anew.
+    const QWidget* gelesen = nullptr;
+    bool fuellend = false;
+    Zeilenlesart aufgabenlesart;
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 // The upper strip's second row (tasks, signature, birth data, kind), what a paste leaves in a
 // box, the check before an output, and a whole reference put into the window.
 #include "compose/komposition.h"
+#include "support/datentabelle.h"
 #include "support/testfenster.h"
 #include "ui/reiterfeld.h"
 
@@ -147,6 +148,23 @@ private slots:
         QTest::keyClicks(aufgaben, "Verkauf");
         QCOMPARE(t->fenster->daten().aufgaben.liste,
                  (std::vector<std::string>{"Beratung", "Verkauf"}));
+    }
+
+    // Below the tasks page, the reading of the box typed into follows every change; a
+    // reference put in anew leaves nothing read.
+    void LesartUnterDenAufgaben() {
+        t->fenster->reiterSetzen(obereLeiste, aufgabenReiter);
+        auto* lesart = t->element<QLabel>("lblAufgabenLesart");
+        for (const auto& fall : test::datentabelle(VELMORA_DATEN "/aufgabenlesarten.txt")) {
+            QWidget* box = t->element(fall.at(0).c_str());
+            box->setFocus(Qt::TabFocusReason);
+            box->setProperty(qobject_cast<QLineEdit*>(box) ? "text" : "plainText",
+                             QString::fromStdString(fall.at(1)));
+            QCOMPARE(lesart->text(), QString::fromStdString(fall.at(2)));
+        }
+        t->element("cmdfertig(1)")->setFocus(Qt::TabFocusReason);
+        t->fenster->datenSetzen(vollstaendig());
+        QVERIFY(lesart->text().isEmpty());
     }
 
     // The check asks only when it finds something, and a finding chosen leads to its tab.
