@@ -2,15 +2,17 @@
 
 #include "ui/absatzfeld.h"
 #include "ui/dialogschrift.h"
-#include "ui/einpassbeschriftung.h"
 #include "ui/listenfeld.h"
 #include "ui/markierfeld.h"
+#include "ui/reiterfeld.h"
 #include "ui/zeilenliste.h"
 #include "window/fensterlayout.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QToolTip>
 
 namespace velmora {
 
@@ -25,16 +27,24 @@ constexpr int hoechsteAufgabenlaenge = 100000;
 Aufgabenfelder::Aufgabenfelder(Reiterfeld& leiste, int seite, QObject* eltern)
     : Angabenseite(leiste, seite, eltern), txtBereich(new Markierfeld({}, nullptr)),
       txtAufgaben(new Listenfeld(hoechsteAufgaben, hoechsteAufgabenlaenge)),
-      txtErfolge(new Absatzfeld), lblLesart(new Einpassbeschriftung(arial(8.25))) {
+      txtErfolge(new Absatzfeld), lblLesart(new QLabel(leiste.parentWidget())) {
     txtBereich->setObjectName(QStringLiteral("txtBereich"));
     txtAufgaben->setObjectName(QStringLiteral("txtAufgaben"));
     txtAufgaben->setTabChangesFocus(true);
     txtErfolge->setObjectName(QStringLiteral("txtErfolge"));
     lblLesart->setObjectName(QStringLiteral("lblAufgabenLesart"));
+    // The page has no line to spare: the reading stands below the boxes like a tooltip that
+    // stays while the user types, over the strip below, and goes when the page is left.
+    lblLesart->setFont(arial(8.25));
+    lblLesart->setWordWrap(true);
+    lblLesart->setAutoFillBackground(true);
+    lblLesart->setPalette(QToolTip::palette());
+    lblLesart->setFrameShape(QFrame::Box);
+    lblLesart->setMargin(3);
+    lblLesart->hide();
     feldSetzen(QStringLiteral("Bereic&h"), txtBereich, fensterlayout::bereich);
     feldSetzen(QStringLiteral("Aufgaben, eine &je Zeile"), txtAufgaben, fensterlayout::aufgaben);
     feldSetzen(QStringLiteral("Besondere Erf&olge"), txtErfolge, fensterlayout::erfolge);
-    platzieren(lblLesart, fensterlayout::aufgabenLesart);
     for (QWidget* feld : fokusreihe()) {
         beobachten(feld);
     }
@@ -70,7 +80,8 @@ void Aufgabenfelder::setzen(const Aufgaben& aufgaben) {
     fuellend = false;
     // What was read no longer stands there; the next box the user enters is read.
     gelesen = nullptr;
-    lblLesart->textSetzen({});
+    lblLesart->clear();
+    lblLesart->hide();
     if (QWidget* feld = QApplication::focusWidget(); fokusreihe().contains(feld)) {
         lesen(feld);
     }
@@ -85,8 +96,14 @@ bool Aufgabenfelder::nimmtZeilen(const QObject* steuerelement) const {
 }
 
 bool Aufgabenfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusIn && objekt != gelesen) {
-        lesen(static_cast<QWidget*>(objekt));
+    if (ereignis->type() == QEvent::FocusIn) {
+        if (objekt != gelesen) {
+            lesen(static_cast<QWidget*>(objekt));
+        }
+        anzeigen();
+    } else if (ereignis->type() == QEvent::FocusOut &&
+               !fokusreihe().contains(QApplication::focusWidget())) {
+        lblLesart->hide();
     }
     return Angabenseite::eventFilter(objekt, ereignis);
 }
@@ -110,9 +127,21 @@ void Aufgabenfelder::lesen(const QWidget* feld) {
                    rueckmeldung(getipptLesart(getippt.toStdString()), 0);
         }
     }
-    // Two lines hold little: the codes run on after the grade, and the tooltip sets them apart.
-    lblLesart->textSetzen(QString(text).replace(QLatin1Char('\n'), QStringLiteral(" – ")));
-    lblLesart->setToolTip(text);
+    lblLesart->setText(QString(text).replace(QLatin1Char('\n'), QStringLiteral(" – ")));
+    anzeigen();
+}
+
+void Aufgabenfelder::anzeigen() {
+    if (lblLesart->text().isEmpty() || !fokusreihe().contains(QApplication::focusWidget())) {
+        lblLesart->hide();
+        return;
+    }
+    QWidget* grund = lblLesart->parentWidget();
+    const QPoint links = txtAufgaben->mapTo(grund, QPoint(0, txtAufgaben->height() + 2));
+    const int breite = txtErfolge->mapTo(grund, QPoint(txtErfolge->width(), 0)).x() - links.x();
+    lblLesart->setGeometry(links.x(), links.y(), breite, lblLesart->heightForWidth(breite));
+    lblLesart->show();
+    lblLesart->raise();
 }
 
 } // namespace velmora

@@ -6,17 +6,17 @@
 
 #include <QList>
 
+class QLabel;
 class QPlainTextEdit;
 
 namespace velmora {
 
 class Absatzfeld;
-class Einpassbeschriftung;
 class Markierfeld;
 
 // The tab of the tasks: the department named in the tasks sentence, the tasks one per line and
-// a paragraph of achievements. Below them stands how the analysis reads the box that has the
-// focus, or the one last typed into, as the user types.
+// a paragraph of achievements. While one of them has the focus, below them stands how the
+// analysis reads it, or the one last typed into, as the user types.
 class Aufgabenfelder : public Angabenseite {
     Q_OBJECT
 public:
@@ -33,11 +33,12 @@ protected:
 
 private:
     void lesen(const QWidget* feld);
+    void anzeigen();
 
     Markierfeld* txtBereich;
     QPlainTextEdit* txtAufgaben;
     Absatzfeld* txtErfolge;
-    Einpassbeschriftung* lblLesart;
+    QLabel* lblLesart;
     // The box read below; none after the boxes were filled anew.
     const QWidget* gelesen = nullptr;
     bool fuellend = false;

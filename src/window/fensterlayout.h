@@ -45,11 +45,9 @@ struct Feldlage {
 // the achievements.
 inline constexpr Feldlage bereich{{240, 525, 1095, beschriftungHoehe},
                                   {1320, 480, 5895, feldHoehe}};
-// The tasks box shows three lines of 60 characters; the achievements take what is left. Below
-// both, two lines say how the analysis reads one of the three boxes.
-inline constexpr Feldlage aufgaben{{240, 810, 5280, beschriftungHoehe}, {240, 1050, 5280, 810}};
-inline constexpr Feldlage erfolge{{5625, 810, 1590, beschriftungHoehe}, {5625, 1050, 1590, 810}};
-inline constexpr Twips aufgabenLesart{240, 1890, 6975, 375};
+// The tasks box shows five lines of 60 characters; the achievements take what is left.
+inline constexpr Feldlage aufgaben{{240, 810, 5280, beschriftungHoehe}, {240, 1050, 5280, 1200}};
+inline constexpr Feldlage erfolge{{5625, 810, 1590, beschriftungHoehe}, {5625, 1050, 1590, 1200}};
 
 // The page of the signature: who signs, in which function and with which authority, whether
 // the birth data are named, and the kind of reference.

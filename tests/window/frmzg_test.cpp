@@ -49,7 +49,7 @@ private slots:
     }
 
     // A label beside its box on the employee's page stands on the box's baseline; the tasks
-    // box shows three lines of 60 characters without wrapping.
+    // box shows five lines of 60 characters without wrapping.
     void BeschriftungenUndAufgabenfeld() {
         // The top of the same text in black, in the window's rows.
         const auto oberkante = [this](QWidget* feld) {
@@ -74,9 +74,9 @@ private slots:
         const QString aufgabe = "Prüfung der Eingangsrechnungen und Abstimmung der Kreditoren";
         t->fenster->reiterSetzen(obereLeiste, aufgabenReiter);
         auto* aufgaben = t->element<QPlainTextEdit>("txtAufgaben");
-        aufgaben->setPlainText(QStringList(3, aufgabe).join('\n'));
+        aufgaben->setPlainText(QStringList(5, aufgabe).join('\n'));
         QCoreApplication::processEvents();
-        QCOMPARE(aufgaben->document()->size().height(), 3.0);
+        QCOMPARE(aufgaben->document()->size().height(), 5.0);
         QCOMPARE(aufgaben->verticalScrollBar()->maximum(), 0);
     }
 
