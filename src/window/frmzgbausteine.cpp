@@ -100,8 +100,17 @@ void frmzg::bausteinVerwenden(int bereich, const Textbaustein& baustein) {
     const std::string text =
         eigenerText(bereich, jetzt.art, bausteinFuellen(baustein.text, jetzt.geschlecht, jetzt));
     bereichstexte[bereich - 1]->eigenerTextSetzen(QString::fromStdString(text), baustein.id);
-    textnoten[bereich - 1] = jetzt.bereich(bereich).note;
+    const int note = jetzt.bereich(bereich).note;
+    textnoten[bereich - 1] = baustein.note > 0 ? baustein.note : note;
     aenderungVermerken(Vorschau::Neu);
+    if (baustein.note > 0 && note > 0 && baustein.note != note) {
+        Textbaustein gewaehlt = baustein;
+        gewaehlt.note = note;
+        hinweisZeigen(QStringLiteral("Der Textbaustein „%1“ wurde für %2 geschrieben; gewählt "
+                                     "ist %3.")
+                          .arg(QString::fromStdString(baustein.name), bausteinnote(baustein),
+                               bausteinnote(gewaehlt)));
+    }
 }
 
 } // namespace velmora
