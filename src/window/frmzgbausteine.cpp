@@ -41,8 +41,12 @@ void frmzg::alsBausteinSpeichern(int bereich) {
         return;
     }
     Textbausteine bausteine = bausteinablage->bausteine();
-    Textbaustein neu{{},        dialog.name(),   bereich, jetzt.bereich(bereich).note,
-                     jetzt.art, dialog.vorlage()};
+    Textbaustein neu{.id = {},
+                     .name = dialog.name(),
+                     .bereich = bereich,
+                     .note = jetzt.bereich(bereich).note,
+                     .art = jetzt.art,
+                     .text = dialog.vorlage()};
     const auto gleich = std::ranges::find_if(bausteine, [&](const Textbaustein& b) {
         return b.bereich == bereich && b.art == neu.art && b.name == neu.name;
     });
