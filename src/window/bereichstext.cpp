@@ -36,8 +36,8 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
       anpassen(new QPushButton(QStringLiteral("Te&xt anpassen"))), feld(new Absatzfeld),
       marke(new QLabel(QStringLiteral("eigener Text"))),
       zurueck(new QPushButton(QStringLiteral("Textbaustein wiederherstellen"))),
-      alsBaustein(new QPushButton(QStringLiteral("Als Textbaustein speic&hern"))),
-      wahl(new QPushButton(QStringLiteral("Textbaustein &verwenden"))) {
+      alsBaustein(new QPushButton(QStringLiteral("Als Textbaustein speichern"))),
+      wahl(new QPushButton(QStringLiteral("Textbaustein verwenden"))) {
     const QString nummer = QString::number(seite);
     anpassen->setObjectName(QStringLiteral("cmdText(%1)").arg(nummer));
     feld->setObjectName(QStringLiteral("txtEigen(%1)").arg(nummer));
@@ -47,16 +47,13 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
     alsBaustein->setObjectName(QStringLiteral("cmdAlsBaustein(%1)").arg(nummer));
     wahl->setObjectName(QStringLiteral("cmdBausteinwahl(%1)").arg(nummer));
     leiste.platzieren(seite, anpassen, twipsRechteck(layout::textAnpassen));
-    leiste.platzieren(seite, marke, twipsRechteck(layout::eigenerTextMarke));
+    marke->setParent(vorschau.parentWidget());
     leiste.platzieren(seite, zurueck, twipsRechteck(layout::bausteinZurueck));
     leiste.platzieren(seite, wahl, twipsRechteck(layout::bausteinWahl));
     leiste.platzieren(seite, alsBaustein, twipsRechteck(layout::bausteinSpeichern));
     auto* bausteinmenue = new QMenu(wahl);
     wahl->setMenu(bausteinmenue);
-    connect(bausteinmenue, &QMenu::aboutToShow, this, [this, bausteinmenue] {
-        bausteinmenue->clear();
-        emit wahlGefragt(bausteinmenue);
-    });
+    wahlmenueFuellen(*bausteinmenue);
     feld->setParent(vorschau.parentWidget());
     feld->setGeometry(vorschau.geometry());
     feld->setFont(vorschau.nennschrift());
@@ -86,9 +83,19 @@ void Bereichstext::eigenerTextSetzen(const QString& text, const std::string& bau
     if (text.isEmpty() && !offen) {
         lesartZeigen({});
     }
+    // The row below offers what fits the section: with own words, the way back and keeping
+    // them; without, the blocks to choose from (with own words, in the box's context menu).
     marke->setVisible(!text.isEmpty());
     zurueck->setVisible(!text.isEmpty());
     alsBaustein->setVisible(!text.isEmpty());
+    wahl->setVisible(text.isEmpty());
+}
+
+void Bereichstext::wahlmenueFuellen(QMenu& menue) {
+    connect(&menue, &QMenu::aboutToShow, this, [this, &menue] {
+        menue.clear();
+        emit wahlGefragt(&menue);
+    });
 }
 
 void Bereichstext::bearbeiten() {
@@ -129,10 +136,13 @@ void Bereichstext::schliessen() {
 
 void Bereichstext::lesartZeigen(const QString& text) {
     QRect oben = ganz;
-    if (!text.isEmpty()) {
+    const bool eigen = !eigener.isEmpty();
+    if (!text.isEmpty() || eigen) {
         const int hoehe = twipsNachPixel(layout::lesartHoehe);
         oben.setBottom(ganz.bottom() - hoehe);
-        lesart->setGeometry(ganz.left(), oben.bottom() + 1, ganz.width(), hoehe);
+        const int marke = eigen ? twipsNachPixel(layout::eigenerTextMarkeBreite) : 0;
+        this->marke->setGeometry(ganz.left(), oben.bottom() + 1, marke, hoehe);
+        lesart->setGeometry(ganz.left() + marke, oben.bottom() + 1, ganz.width() - marke, hoehe);
         lesart->textSetzen(text);
         lesart->setToolTip(text);
     }
@@ -142,7 +152,7 @@ void Bereichstext::lesartZeigen(const QString& text) {
 }
 
 QList<QWidget*> Bereichstext::fokusreihe() const {
-    return {anpassen, feld, zurueck, wahl, alsBaustein};
+    return {anpassen, feld, wahl, zurueck, alsBaustein};
 }
 
 void Bereichstext::kontextmenue(const QPoint& ort) {
@@ -152,6 +162,7 @@ void Bereichstext::kontextmenue(const QPoint& ort) {
         schliessen();
         emit wiederherstellen();
     });
+    wahlmenueFuellen(*menue->addMenu(QStringLiteral("Textbaustein verwenden")));
     menue->addAction(QStringLiteral("Als Textbaustein speichern"), this, [this] {
         abschliessen();
         if (!eigener.isEmpty()) {

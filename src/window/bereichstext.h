@@ -61,6 +61,8 @@ protected:
 private:
     void schliessen();
     void kontextmenue(const QPoint& ort);
+    // The section's blocks, asked for each time the menu opens.
+    void wahlmenueFuellen(QMenu& menue);
 
     Einpassbeschriftung& vorschau;
     const QRect ganz; // where the preview stands without a reading below it
