@@ -234,6 +234,13 @@ private:
     // not kept, which the band says.
     bool sicherungSchreiben();
     bool sicherungSchreiben(const Zeugnisdaten& jetzt);
+    // The same without waiting for the disk: a change the user makes goes on at once.
+    void sicherungVormerken(const Zeugnisdaten& jetzt);
+    // The recovery file's bytes for `jetzt`; nothing before the start is done.
+    std::optional<QByteArray> sicherungsinhalt(const Zeugnisdaten& jetzt) const;
+    // What a write of the recovery file came to (nothing: written).
+    void sicherungGeschrieben(const QString& pfad, const QByteArray& inhalt,
+                              const std::optional<QString>& fehler);
     std::optional<QString> zustandSpeichern(const Zeugnisdaten& jetzt);
     // The settings file and zustand.json; why each could not be saved.
     QStringList alleSpeichern(const Zeugnisdaten& jetzt);
