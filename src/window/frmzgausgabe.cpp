@@ -60,14 +60,9 @@ void frmzg::ausgabemenueAufbauen() {
 void frmzg::zeugnisvorschauZeigen() {
     eingabeAbschliessen();
     if (!zeugnisvorschau) {
-        zeugnisvorschau = new Zeugnisvorschau(this);
-        const auto folgen = [this] {
-            if (zeugnisvorschau->isVisible()) {
-                zeugnisvorschau->dokumentZeigen(vorschauausgabe().modell);
-            }
-        };
-        connect(this, &frmzg::geaendert, zeugnisvorschau, folgen);
-        connect(this, &frmzg::inhaltGesetzt, zeugnisvorschau, folgen);
+        zeugnisvorschau = new Zeugnisvorschau(this, [this] { return vorschauausgabe().modell; });
+        connect(this, &frmzg::geaendert, zeugnisvorschau, &Zeugnisvorschau::nachziehen);
+        connect(this, &frmzg::inhaltGesetzt, zeugnisvorschau, &Zeugnisvorschau::nachziehen);
     }
     zeugnisvorschau->dokumentZeigen(ausgabe().modell);
     zeugnisvorschau->show();

@@ -16,6 +16,9 @@ namespace {
 constexpr double massstab = 1.0 / 15;
 // Desk around and between the pages, in pixels.
 constexpr int rand = 16;
+// How long the changes rest before the pages are laid out anew: longer than the pause
+// between two keys held down, short enough to look immediate.
+constexpr int ruhezeitMs = 60;
 
 QSize seitengroesse(const Seitensatz& satz) {
     return (satz.papier * massstab).toSize();
@@ -63,8 +66,16 @@ private:
     const Seitensatz& satz;
 };
 
-Zeugnisvorschau::Zeugnisvorschau(QWidget* hauptfenster)
-    : QScrollArea(hauptfenster), blatt(new Seitenblatt(gesetzt)) {
+Zeugnisvorschau::Zeugnisvorschau(QWidget* hauptfenster, std::function<Dokumentmodell()> quelle)
+    : QScrollArea(hauptfenster), quelle(std::move(quelle)), ruhe(new QTimer(this)),
+      blatt(new Seitenblatt(gesetzt)) {
+    ruhe->setSingleShot(true);
+    ruhe->setInterval(ruhezeitMs);
+    connect(ruhe, &QTimer::timeout, this, [this] {
+        if (isVisible()) {
+            dokumentZeigen(this->quelle());
+        }
+    });
     setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("Zeugnisvorschau"));
     setWindowTitle(QStringLiteral("Zeugnisvorschau"));
@@ -74,7 +85,15 @@ Zeugnisvorschau::Zeugnisvorschau(QWidget* hauptfenster)
     hauptfenster->installEventFilter(this);
 }
 
+void Zeugnisvorschau::nachziehen() {
+    // Hidden, it follows nothing; showing it again lays it out.
+    if (isVisible()) {
+        ruhe->start();
+    }
+}
+
 void Zeugnisvorschau::dokumentZeigen(const Dokumentmodell& modell) {
+    ruhe->stop();
     gesetzt = seitensatz(modell);
     blatt->anpassen();
     // The first document sets the window's size; Qt alone would keep it to two thirds of the

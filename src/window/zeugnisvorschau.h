@@ -3,6 +3,9 @@
 #include "render/seitensatz.h"
 
 #include <QScrollArea>
+#include <QTimer>
+
+#include <functional>
 
 namespace velmora {
 
@@ -14,10 +17,14 @@ class Seitenblatt;
 class Zeugnisvorschau : public QScrollArea {
     Q_OBJECT
 public:
-    // A window of its own beside the main window, and closed with it.
-    explicit Zeugnisvorschau(QWidget* hauptfenster);
+    // A window of its own beside the main window, and closed with it; `quelle` gives the
+    // document as the main window holds it now.
+    Zeugnisvorschau(QWidget* hauptfenster, std::function<Dokumentmodell()> quelle);
 
     void dokumentZeigen(const Dokumentmodell& modell);
+    // The document changed: laid out anew from `quelle` once the changes have come to rest, so
+    // that tabbing through the boxes does not wait for a layout at every box.
+    void nachziehen();
     const Seitensatz& satz() const { return gesetzt; }
     // As wide as a page, as high as the pages or most of the screen.
     QSize sizeHint() const override;
@@ -26,6 +33,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    std::function<Dokumentmodell()> quelle;
+    QTimer* ruhe;
     Seitensatz gesetzt;
     Seitenblatt* blatt;
 };

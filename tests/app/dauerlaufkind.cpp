@@ -1,6 +1,7 @@
 // The program the soak test kills: the real window on the real file layer, its data folder
 // the folder given, edited at random from the seed given; after each edit the window has
-// taken, its number on standard output. Then it waits for its end.
+// taken and the recovery file holds (its writer works beside the window), its number on
+// standard output. Then it waits for its end.
 #include "app/programmstart.h"
 #include "platform/qtplattform.h"
 #include "support/zufallsbearbeitung.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     std::mt19937 zufall(static_cast<unsigned>(std::atoi(argv[2])));
     for (int i = 0, anzahl = std::atoi(argv[3]); i < anzahl; ++i) {
         velmora::test::zufaelligBearbeiten(fenster, zufall);
+        plattform.nebenherAbwarten();
         std::printf("%d\n", i);
         std::fflush(stdout);
     }

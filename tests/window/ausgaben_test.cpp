@@ -121,7 +121,8 @@ private slots:
     }
 
     // F5 shows one preview; it follows a box left, a grade, the kind, a show flag and a whole
-    // reference put in at once, follows nothing while closed, and closes with the main window.
+    // reference put in at once once the changes rest, follows nothing while closed, and closes
+    // with the main window.
     void ZeugnisvorschauFolgtJederAenderung() {
         t->fenster->anzeigeSetzen(1, Qt::Checked);
         QTest::keyClick(t->fenster.get(), Qt::Key_F5);
@@ -141,14 +142,18 @@ private slots:
         for (const auto& aenderung : aenderungen) {
             const auto vorher = glyphen(vorschau->satz());
             aenderung();
-            QVERIFY(glyphen(vorschau->satz()) != vorher);
+            QTRY_VERIFY(glyphen(vorschau->satz()) != vorher);
             QCOMPARE(glyphen(vorschau->satz()), glyphen(seitensatz(t->fenster->ausgabe().modell)));
         }
 
         vorschau->close();
         const auto geschlossen = glyphen(vorschau->satz());
         t->klicken("chkAnz(0)");
+        QTest::qWait(200);
         QCOMPARE(glyphen(vorschau->satz()), geschlossen);
+        // Meanwhile the closed preview has handed the activation back.
+        t->fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t->fenster.get()));
         QTest::keyClick(t->fenster.get(), Qt::Key_F5);
         QVERIFY(glyphen(vorschau->satz()) != geschlossen);
         t->fenster->close();
