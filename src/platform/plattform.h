@@ -105,21 +105,6 @@ public:
     // existing file keeps its mode.
     virtual bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                                QString* fehler) = 0;
-    // One of the program's own files replaced as above, without waiting for the disk where the
-    // platform can: `fertig` tells later, while `kontext` lives, what the write came to
-    // (nothing: written). Bytes handed in again for the same file before their write began
-    // replace the older ones, whose `fertig` is then never called. This one writes at once.
-    virtual void
-    eigeneDateiNebenherErsetzen(const QString& pfad, const QByteArray& inhalt, QObject* kontext,
-                                std::function<void(const std::optional<QString>& fehler)> fertig) {
-        (void)kontext;
-        QString fehler;
-        const bool geschrieben = dateiErsetzen(pfad, Dateiart::Eigen, inhalt, &fehler);
-        fertig(geschrieben ? std::nullopt : std::optional(fehler));
-    }
-    // Returns once every file handed to the above is on the disk, having told what each write
-    // came to.
-    virtual void nebenherAbwarten() {}
     // Creates a new file and never overwrites: any entry of that name, even a link that
     // points nowhere, answers Vorhanden.
     virtual Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,

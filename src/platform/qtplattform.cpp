@@ -222,24 +222,6 @@ bool QtPlattform::dateiErsetzen(const QString& pfad, Dateiart art, const QByteAr
     return dateischicht::ersetzen(pfad, art, inhalt, fehler);
 }
 
-void QtPlattform::eigeneDateiNebenherErsetzen(
-    const QString& pfad, const QByteArray& inhalt, QObject* kontext,
-    std::function<void(const std::optional<QString>& fehler)> fertig) {
-    if (!nebenher) {
-        nebenher = std::make_unique<Nebenherschreiber>(
-            [](const QString& ziel, const QByteArray& bytes, QString* fehler) {
-                return dateischicht::ersetzen(ziel, Dateiart::Eigen, bytes, fehler);
-            });
-    }
-    nebenher->ersetzen(pfad, inhalt, kontext, std::move(fertig));
-}
-
-void QtPlattform::nebenherAbwarten() {
-    if (nebenher) {
-        nebenher->abwarten();
-    }
-}
-
 Neuanlage QtPlattform::dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                                        QString* fehler) {
     return dateischicht::neuAnlegen(pfad, art, inhalt, fehler);

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "platform/nebenherschreiber.h"
 #include "platform/plattform.h"
-
-#include <memory>
 
 namespace velmora {
 
@@ -54,10 +51,6 @@ public:
                                          QString* fehler) override;
     bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                        QString* fehler) override;
-    void eigeneDateiNebenherErsetzen(
-        const QString& pfad, const QByteArray& inhalt, QObject* kontext,
-        std::function<void(const std::optional<QString>& fehler)> fertig) override;
-    void nebenherAbwarten() override;
     Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                               QString* fehler) override;
     bool dateiVorhanden(const QString& pfad, Dateiart art) override;
@@ -66,8 +59,6 @@ public:
 private:
     Umgebung umgebung;
     std::optional<QString> gewaehlterDatenordner;
-    // Made with the first file written on the side.
-    std::unique_ptr<Nebenherschreiber> nebenher;
 };
 
 // The data folder for a program folder: the folder itself when a file can really be created

@@ -99,9 +99,8 @@ public:
 
     // The start restores the window in this order, after the settings file: the rest of the
     // window's state from zustand.json, then what the last run left in wiederherstellung.json
-    // when it ended without a clean close. From sicherungBeginnen() on, every change goes to
-    // the recovery file at once (written beside the window, awaited before any close); a clean
-    // close removes it.
+    // when it ended without a clean close. From sicherungBeginnen() on, every change is kept in
+    // the recovery file at once; a clean close removes it.
     void zustandLaden();
     void wiederherstellen();
     void sicherungBeginnen();
@@ -132,8 +131,8 @@ public:
 
 signals:
     // The user changed the reference: a box left, a grade, the gender, a flag, the tasks, the
-    // signature, the kind. The previews and the title's marker have followed the change
-    // already, and the recovery file's bytes are on their way.
+    // signature, the kind. The previews, the title's marker and the recovery file have
+    // followed the change already.
     void geaendert();
     // A whole reference was put into the controls (opened, restored, begun anew), or the
     // company profile changed what its documents are made from.
@@ -246,13 +245,6 @@ private:
     // not kept, which the band says.
     bool sicherungSchreiben();
     bool sicherungSchreiben(const Zeugnisdaten& jetzt);
-    // The same without waiting for the disk: a change the user makes goes on at once.
-    void sicherungVormerken(const Zeugnisdaten& jetzt);
-    // The recovery file's bytes for `jetzt`; nothing before the start is done.
-    std::optional<QByteArray> sicherungsinhalt(const Zeugnisdaten& jetzt) const;
-    // What a write of the recovery file came to (nothing: written).
-    void sicherungGeschrieben(const QString& pfad, const QByteArray& inhalt,
-                              const std::optional<QString>& fehler);
     std::optional<QString> zustandSpeichern(const Zeugnisdaten& jetzt);
     // The settings file and zustand.json; why each could not be saved.
     QStringList alleSpeichern(const Zeugnisdaten& jetzt);

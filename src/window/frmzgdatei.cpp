@@ -305,7 +305,7 @@ void frmzg::aenderungVermerken(Vorschau vorschau) {
 
 void frmzg::festhalten(const Zeugnisdaten& jetzt) {
     setWindowModified(ungespeichert(jetzt));
-    sicherungVormerken(jetzt);
+    sicherungSchreiben(jetzt);
 }
 
 } // namespace velmora

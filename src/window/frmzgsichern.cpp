@@ -31,74 +31,36 @@ bool frmzg::sicherungSchreiben() {
     return sicherungSchreiben(daten());
 }
 
-std::optional<QByteArray> frmzg::sicherungsinhalt(const Zeugnisdaten& jetzt) const {
+bool frmzg::sicherungSchreiben(const Zeugnisdaten& jetzt) {
     if (!sitzung.sichern) {
-        return std::nullopt;
+        return false;
     }
+    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
     Wiederherstellung stand;
     stand.zeugnis = {jetzt, sitzung.gelesen};
     stand.reiter = {reiter(untereLeiste), reiter(obereLeiste)};
     stand.offeneDatei = sitzung.offeneDatei;
     stand.geaendert = ungespeichert(jetzt);
-    return wiederherstellungSchreiben(stand);
-}
-
-bool frmzg::sicherungSchreiben(const Zeugnisdaten& jetzt) {
-    // A write still on its way would land after this one.
-    plattform.nebenherAbwarten();
-    const std::optional<QByteArray> inhalt = sicherungsinhalt(jetzt);
-    if (!inhalt) {
-        return false;
-    }
+    const QByteArray inhalt = wiederherstellungSchreiben(stand);
     // A box left without a change would only sync the same bytes to the disk again.
-    if (*inhalt == sitzung.gesichert) {
+    if (inhalt == sitzung.gesichert) {
         return true;
     }
-    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
+    sitzung.gesichert.reset();
     QString fehler = keinOrdner;
-    sitzung.gesichert = inhalt;
-    const bool geschrieben =
-        !pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen, *inhalt, &fehler);
-    sicherungGeschrieben(pfad, *inhalt, geschrieben ? std::nullopt : std::optional(fehler));
-    return geschrieben;
-}
-
-void frmzg::sicherungVormerken(const Zeugnisdaten& jetzt) {
-    std::optional<QByteArray> inhalt = sicherungsinhalt(jetzt);
-    if (!inhalt || *inhalt == sitzung.gesichert) {
-        return;
-    }
-    const QString pfad = eigenerPfad(plattform, wiederherstellungsdateiname);
-    // Counted as kept at once, so that the boxes left meanwhile do not hand it in again; a
-    // failure takes that back.
-    sitzung.gesichert = inhalt;
-    if (pfad.isEmpty()) {
-        sicherungGeschrieben(pfad, *inhalt, keinOrdner);
-        return;
-    }
-    plattform.eigeneDateiNebenherErsetzen(
-        pfad, *inhalt, this, [this, pfad, inhalt = *inhalt](const std::optional<QString>& fehler) {
-            sicherungGeschrieben(pfad, inhalt, fehler);
-        });
-}
-
-void frmzg::sicherungGeschrieben(const QString& pfad, const QByteArray& inhalt,
-                                 const std::optional<QString>& fehler) {
-    if (!fehler) {
+    if (!pfad.isEmpty() && plattform.dateiErsetzen(pfad, Dateiart::Eigen, inhalt, &fehler)) {
         sitzung.sicherungsfehler.clear();
-        return;
-    }
-    // Unless newer bytes are on their way already, the file does not hold what was counted.
-    if (sitzung.gesichert == inhalt) {
-        sitzung.gesichert.reset();
+        sitzung.gesichert = inhalt;
+        return true;
     }
     // Once per reason: the next change would only say it again.
-    if (*fehler != sitzung.sicherungsfehler) {
-        sitzung.sicherungsfehler = *fehler;
+    if (fehler != sitzung.sicherungsfehler) {
+        sitzung.sicherungsfehler = fehler;
         hinweisZeigen(QStringLiteral("Ihre Eingaben können nicht laufend in „%1“ gesichert werden; "
                                      "bei einem Absturz gingen sie verloren. %2")
-                          .arg(pfad, *fehler));
+                          .arg(pfad, fehler));
     }
+    return false;
 }
 
 std::optional<QString> frmzg::zustandSpeichern(const Zeugnisdaten& jetzt) {
@@ -142,8 +104,6 @@ QStringList frmzg::alleSpeichern(const Zeugnisdaten& jetzt) {
 // start, and so do unsaved changes to the open file when the user was not asked about them.
 bool frmzg::sitzungAbschliessen(const QStringList& fehler, bool ungefragt,
                                 const Zeugnisdaten& jetzt) {
-    // A write still on its way would bring the file back after it was removed.
-    plattform.nebenherAbwarten();
     if (!fehler.isEmpty() || (ungefragt && ungespeichert(jetzt))) {
         return sicherungSchreiben(jetzt);
     }

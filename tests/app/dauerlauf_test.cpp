@@ -1,6 +1,6 @@
 // The soak: a child process makes random edits in the real window and is killed with SIGKILL
-// at a random point; the next start holds the state after the last edit it finished and kept
-// (or the one it was keeping), as a second window following the same edits shows it.
+// at a random point; the next start holds the state after the last edit it finished (or the
+// one it was finishing), as a second window following the same edits shows it.
 #include "support/testfenster.h"
 #include "support/zufallsbearbeitung.h"
 #include "support/zufallszeugnis.h"

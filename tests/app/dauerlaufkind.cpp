@@ -1,7 +1,6 @@
 // The program the soak test kills: the real window on the real file layer, its data folder
 // the folder given, edited at random from the seed given; after each edit the window has
-// taken and the recovery file holds (its writer works beside the window), its number on
-// standard output. Then it waits for its end.
+// taken, its number on standard output. Then it waits for its end.
 #include "app/programmstart.h"
 #include "platform/qtplattform.h"
 #include "support/zufallsbearbeitung.h"
@@ -36,7 +35,6 @@ int main(int argc, char** argv) {
     std::mt19937 zufall(static_cast<unsigned>(std::atoi(argv[2])));
     for (int i = 0, anzahl = std::atoi(argv[3]); i < anzahl; ++i) {
         velmora::test::zufaelligBearbeiten(fenster, zufall);
-        plattform.nebenherAbwarten();
         std::printf("%d\n", i);
         std::fflush(stdout);
     }

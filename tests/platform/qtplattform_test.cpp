@@ -1,6 +1,5 @@
 #include "platform/dateigrund.h"
 #include "platform/dateischicht.h"
-#include "platform/nebenherschreiber.h"
 #include "platform/qtplattform.h"
 
 #include <QClipboard>
@@ -10,9 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
 #include <csignal>
-#include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -212,55 +209,6 @@ private slots:
     }
 
     // The opener's exit status decides, and the answer comes through the event loop.
-    // Written on the side: bytes handed in while a write runs replace one another and only the
-    // newest follow it; a failure comes back with its reason, a result also through the event
-    // loop; the writer's end still writes what waits.
-    void NebenherSchreibtDasNeueste() {
-        const QString ziel = pfad("nebenher");
-        std::promise<void> begonnen;
-        std::promise<void> freigabe;
-        const std::shared_future<void> frei = freigabe.get_future().share();
-        std::atomic<int> geschrieben = 0;
-        QStringList gemeldet;
-        const auto melden = [&gemeldet](const QByteArray& bytes) {
-            return [&gemeldet, bytes](const std::optional<QString>& fehler) {
-                gemeldet.append(bytes + ":" + fehler.value_or("ok"));
-            };
-        };
-        {
-            velmora::Nebenherschreiber schreiber(
-                [&](const QString& wohin, const QByteArray& bytes, QString* fehler) {
-                    if (geschrieben++ == 0) {
-                        begonnen.set_value();
-                    }
-                    frei.wait();
-                    if (bytes == "voll") {
-                        *fehler = "Kein Platz";
-                        return false;
-                    }
-                    return dateischicht::ersetzen(wohin, Dateiart::Eigen, bytes, fehler);
-                });
-            schreiber.ersetzen(ziel, "1", this, melden("1"));
-            begonnen.get_future().wait();
-            for (const char* bytes : {"2", "3", "4"}) {
-                schreiber.ersetzen(ziel, bytes, this, melden(bytes));
-            }
-            freigabe.set_value();
-            schreiber.abwarten();
-            QCOMPARE(gemeldet, QStringList({"1:ok", "4:ok"}));
-            QCOMPARE(geschrieben.load(), 2);
-            QCOMPARE(inhalt(ziel), "4");
-            schreiber.ersetzen(ziel, "voll", this, melden("voll"));
-            schreiber.ersetzen(pfad("anderswo"), "5", this, melden("5"));
-            QTRY_COMPARE(gemeldet.size(), 4);
-            QCOMPARE(gemeldet.mid(2), QStringList({"voll:Kein Platz", "5:ok"}));
-            QCOMPARE(inhalt(ziel), "4");
-            schreiber.ersetzen(ziel, "6", this, melden("6"));
-        }
-        QCOMPARE(inhalt(ziel), "6");
-        QCOMPARE(gemeldet.size(), 4);
-    }
-
     void DokumentOeffnen() {
         for (const auto& [oeffner, geoeffnet] : {std::pair{"exit 0", true},
                                                  {"exit 1", false},
