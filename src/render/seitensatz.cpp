@@ -150,6 +150,9 @@ private:
                       const Absatz& absatz, bool ueberlang) {
         // The paragraph mark's font sets the height of an empty paragraph.
         QTextLayout& layout = layouts.emplace_back(text, schrift(absatz.marke));
+        // Shaped once: without the cache, the layout forgets its glyphs when it ends and shapes
+        // the whole paragraph again when the lines are drawn.
+        layout.setCacheEnabled(true);
         layout.setFormats(formate);
         QTextOption option(ausrichtung(absatz.ausrichtung));
         option.setWrapMode(ueberlang ? QTextOption::WrapAnywhere
