@@ -20,6 +20,8 @@ struct Zeichenformat {
     bool kursiv = false;
     int halbpunkte = 20; // the size in half points
     int breite = 100;    // the character width in percent
+
+    bool operator==(const Zeichenformat&) const = default;
 };
 
 enum class Ausrichtung { Links, Zentriert, Blocksatz };

@@ -93,9 +93,7 @@ public:
             text += dokumenttext(utf8);
             if (text.size() > anfang) {
                 kleinsteBreite = std::min(kleinsteBreite, format.halbpunkte * format.breite / 10.0);
-                QTextCharFormat zeichen;
-                zeichen.setFont(schrift(format));
-                formate.append({int(anfang), int(text.size() - anfang), zeichen});
+                formate.append({int(anfang), int(text.size() - anfang), zeichenformat(format)});
             }
         };
         if (absatz.listenpunkt) {
@@ -138,6 +136,18 @@ public:
 private:
     double textbreite() const { return seite.breite - seite.links - seite.rechts; }
 
+    // A document has a handful of formats but many runs: each format's font is resolved once.
+    const QTextCharFormat& zeichenformat(const Zeichenformat& format) {
+        for (const auto& [bekannt, zeichen] : zeichenformate) {
+            if (bekannt == format) {
+                return zeichen;
+            }
+        }
+        QTextCharFormat zeichen;
+        zeichen.setFont(schrift(format));
+        return zeichenformate.emplace_back(format, zeichen).second;
+    }
+
     void bildSetzen(const Bild& bild, Ausrichtung ausrichtung) {
         const double frei = textbreite() - bild.breite;
         posten.push_back({.hoehe = double(bild.hoehe),
@@ -150,6 +160,9 @@ private:
                       const Absatz& absatz, bool ueberlang) {
         // The paragraph mark's font sets the height of an empty paragraph.
         QTextLayout& layout = layouts.emplace_back(text, schrift(absatz.marke));
+        // Shaped once: without the cache, the layout forgets its glyphs when it ends and shapes
+        // the whole paragraph again when the lines are drawn.
+        layout.setCacheEnabled(true);
         layout.setFormats(formate);
         QTextOption option(ausrichtung(absatz.ausrichtung));
         option.setWrapMode(ueberlang ? QTextOption::WrapAnywhere
@@ -263,6 +276,7 @@ private:
     Seitensatz satz;
     std::deque<QTextLayout> layouts; // the lines' own layouts, alive until they are drawn
     std::vector<Posten> posten;
+    std::deque<std::pair<Zeichenformat, QTextCharFormat>> zeichenformate;
     std::size_t absaetze = 0;
 };
 
