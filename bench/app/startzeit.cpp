@@ -61,11 +61,12 @@ struct Steuerelemente {
     int zeilen = 13;
     int absaetze = 16;
     int auswahlen = 2;
-    int beschriftungen = 83;
+    int beschriftungen = 84;
     int markierungen = 14;
     int rahmen = 26;
     int optionen = 113;
-    int knoepfe = 30;
+    int knoepfe = 56;
+    int knopfmenues = 13; // the section pages' choice of text blocks
 };
 
 template <class Steuerelement> void verteilen(const std::vector<QBoxLayout*>& seiten, int anzahl) {
@@ -107,6 +108,10 @@ QMainWindow* nacktesFenster() {
     verteilen<QLabel>(untereSeiten, anzahl.beschriftungen - anzahl.zeilen);
     verteilen<QCheckBox>(untereSeiten, anzahl.markierungen);
     verteilen<QPushButton>(untereSeiten, anzahl.knoepfe);
+    const QList<QPushButton*> knoepfe = unten->findChildren<QPushButton*>();
+    for (int i = 0; i < anzahl.knopfmenues; ++i) {
+        knoepfe[i]->setMenu(new QMenu(knoepfe[i]));
+    }
     std::vector<QBoxLayout*> rahmen;
     for (int i = 0; i < anzahl.rahmen; ++i) {
         auto* gruppe = new QFrame;
