@@ -27,6 +27,9 @@ constexpr std::array<std::string_view, 16> vorObjekt = {
     "ohne", "nach", "danken", "wünschen", "bescheinigen", "bestätigen", "verlieren", "gegenüber",
 };
 
+// "sie" is "her" after these words; elsewhere, as mostly in a reference, "she".
+constexpr std::array<std::string_view, 5> vorAkkusativ = {"für", "gegen", "durch", "ohne", "um"};
+
 // "ihr" is "to her" after these words, and before these or the sentence's punctuation;
 // before other words it is "her" ("ihr ruhiges Wesen").
 constexpr std::array<std::string_view, 8> vorDativ = {
@@ -114,6 +117,8 @@ std::optional<std::string> slotFuer(const Anredeformen& formen, std::string_view
     std::string_view slot = slots.front();
     if (slots.size() > 1 && enthaelt(slots, anredeSlots[int(Anrede::Herrn)])) {
         slot = enthaelt(vorObjekt, vorher) ? "Herrn" : "Herr";
+    } else if (slots.size() > 1 && enthaelt(slots, anredeSlots[int(Anrede::ihn)])) {
+        slot = enthaelt(vorAkkusativ, vorher) ? "ihn" : "er";
     } else if (slots.size() > 1) {
         slot = enthaelt(vorDativ, vorher) || enthaelt(nachDativ, danach) ? "ihm" : "sein";
     }

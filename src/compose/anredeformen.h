@@ -18,6 +18,7 @@ enum class Anrede {
     Seine,
     sein,
     ihm,
+    ihn,
     Herrn,
     r,
     e,
@@ -25,7 +26,7 @@ enum class Anrede {
     n,
 };
 
-inline constexpr int anzahlAnreden = 16;
+inline constexpr int anzahlAnreden = 17;
 
 struct Anredeformen {
     std::array<std::string_view, anzahlAnreden> woerter;
@@ -38,8 +39,8 @@ struct Anredeformen {
 
 // Slot names as the phrase texts write them, in the order of Anrede.
 inline constexpr std::array<std::string_view, anzahlAnreden> anredeSlots = {
-    "Herr",  "Er",   "er",  "seinem", "seinen", "seines", "seiner", "seine",
-    "Seine", "sein", "ihm", "Herrn",  "r",      "e",      "in",     "n",
+    "Herr", "Er",  "er",  "seinem", "seinen", "seines", "seiner", "seine", "Seine",
+    "sein", "ihm", "ihn", "Herrn",  "r",      "e",      "in",     "n",
 };
 
 } // namespace velmora
