@@ -54,11 +54,9 @@ private slots:
     // comes back the next time, empty lines at the letterhead's end dropped, those between its
     // lines kept; Abbrechen keeps nothing.
     void EintragenSpeichernWiederOeffnen() {
-        const Firmenprofil soll = {"Zevuz GmbH",
-                                   {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"},
-                                   "",
-                                   "Düsseldorf",
-                                   {"Dr. Eva Roth", "Personalleiterin", "ppa."}};
+        const Firmenprofil soll = {
+            "Zevuz GmbH", {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"}, "",
+            "Düsseldorf", {"Dr. Eva Roth", "Personalleiterin", "ppa."},           {}};
         QCOMPARE(dialog->profil(), Firmenprofil());
         element("txtFirma")->setText("Zevuz GmbH");
         element<QPlainTextEdit>("txtBriefkopf")
@@ -106,6 +104,20 @@ private slots:
         QVERIFY(!logoGezeigt());
         klicken("cmdOK");
         QVERIFY(gespeichert().logo.empty() && inhalt("firmenlogo.jpg").isEmpty());
+    }
+
+    // The team folder is chosen in the folder dialog or typed; an emptied box ends the sharing
+    // and leaves no trace in the file.
+    void GemeinsamerOrdner() {
+        plattform->dateiantworten = {QStringLiteral("/srv/personal/velmora")};
+        klicken("cmdOrdner");
+        klicken("cmdOK");
+        QCOMPARE(gespeichert().teamordner, "/srv/personal/velmora");
+        oeffnen();
+        QCOMPARE(element("txtTeamordner")->text(), "/srv/personal/velmora");
+        element("txtTeamordner")->setText("  ");
+        klicken("cmdOK");
+        QVERIFY(!inhalt(firmenprofildateiname).contains("teamordner"));
     }
 
     // The main window's file menu opens the dialog, modal and owned by the window.
