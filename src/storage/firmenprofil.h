@@ -40,7 +40,7 @@ struct Firmenprofil {
     Unterzeichner unterzeichner;
     // The folder this clerk shares the profile, the logo and the text blocks through with the
     // team; empty: none. A setting of this installation, kept in its own profile only.
-    std::string teamordner;
+    std::string teamordner{};
 
     bool operator==(const Firmenprofil&) const = default;
 };

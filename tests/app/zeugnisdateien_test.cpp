@@ -155,7 +155,7 @@ private slots:
 
     // "Neu" starts empty but for the company profile and today's date, in the kind chosen.
     void NeuMitFirmenprofil() {
-        const Firmenprofil profil = {"Lager & Co KG", {}, "", "", {"Eva Roth", "", "ppa."}, {}};
+        const Firmenprofil profil = {"Lager & Co KG", {}, "", "", {"Eva Roth", "", "ppa."}};
         s->ablegen(firmenprofildateiname, firmenprofilSchreiben(profil));
         geoeffnet("alt.zeugnis", test::alleBewertet(frau));
         s->menue("mnuNeuZwischenzeugnis");

@@ -54,9 +54,11 @@ private slots:
     // comes back the next time, empty lines at the letterhead's end dropped, those between its
     // lines kept; Abbrechen keeps nothing.
     void EintragenSpeichernWiederOeffnen() {
-        const Firmenprofil soll = {
-            "Zevuz GmbH", {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"}, "",
-            "Düsseldorf", {"Dr. Eva Roth", "Personalleiterin", "ppa."},           {}};
+        const Firmenprofil soll = {"Zevuz GmbH",
+                                   {"Zevuz GmbH", "", "Königsallee 1 · 40212 Düsseldorf"},
+                                   "",
+                                   "Düsseldorf",
+                                   {"Dr. Eva Roth", "Personalleiterin", "ppa."}};
         QCOMPARE(dialog->profil(), Firmenprofil());
         element("txtFirma")->setText("Zevuz GmbH");
         element<QPlainTextEdit>("txtBriefkopf")
