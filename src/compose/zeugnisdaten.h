@@ -127,6 +127,9 @@ struct Zeugnisdaten {
     // The sections' texts as the user wrote them (index: section number - 1); blank: the
     // library's text for the grade.
     std::array<std::string, anzahlBereiche> eigeneTexte;
+    // The id of the user's text block the own words were taken from; empty when none. The
+    // words stand in eigeneTexte all the same, so a renamed or deleted block changes nothing.
+    std::array<std::string, anzahlBereiche> bausteinIds;
 
     bool operator==(const Zeugnisdaten&) const = default;
 

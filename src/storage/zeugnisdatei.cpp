@@ -38,6 +38,7 @@ void bereicheLesen(Jsonleser& leser, Zeugnisdaten& daten) {
             eintrag->ganzzahl("note", 0, bereich.stufen(), angaben.note);
             eintrag->ganzzahl("anzeige", anzeigeAus, anzeigeGrau, angaben.anzeige);
             eintrag->text("text", daten.eigenerText(bereich.nummer));
+            eintrag->text("baustein", daten.bausteinIds[bereich.nummer - 1]);
         }
     }
 }
@@ -108,6 +109,7 @@ QJsonObject zeugnisobjekt(const Zeugnisdaten& daten, QJsonObject objekt) {
         bereich[QStringLiteral("note")] = daten.bereiche[i].note;
         bereich[QStringLiteral("anzeige")] = daten.bereiche[i].anzeige;
         eigenenTextSchreiben(daten.eigeneTexte[i], bereich);
+        bausteinSchreiben(daten.bausteinIds[i], bereich);
         bereiche.append(bereich);
     }
     objekt[QStringLiteral("bereiche")] = bereiche;

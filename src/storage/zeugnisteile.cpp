@@ -133,4 +133,12 @@ void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich) {
     }
 }
 
+void bausteinSchreiben(const std::string& id, QJsonObject& bereich) {
+    if (id.empty()) {
+        bereich.remove(QStringLiteral("baustein"));
+    } else {
+        bereich[QStringLiteral("baustein")] = QString::fromStdString(id);
+    }
+}
+
 } // namespace velmora

@@ -41,5 +41,8 @@ QJsonArray textliste(const std::vector<std::string>& texte);
 // A section's own text as the member "text" of its entry in "bereiche": there only when the
 // user wrote one.
 void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich);
+// The id of the text block those words came from, as the member "baustein": there only when
+// they came from one.
+void bausteinSchreiben(const std::string& id, QJsonObject& bereich);
 
 } // namespace velmora

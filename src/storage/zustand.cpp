@@ -18,6 +18,7 @@ Zustand zustandLesen(const QByteArray& inhalt) {
         for (int i = 0; i < anzahlBereiche; ++i) {
             if (auto eintrag = leser.eintrag("bereiche", *bereiche, i)) {
                 eintrag->text("text", zustand.eigeneTexte[i]);
+                eintrag->text("baustein", zustand.bausteinIds[i]);
             }
         }
     }
@@ -46,9 +47,10 @@ QByteArray zustandSchreiben(const Zustand& zustand) {
     // phrasings chosen join the same entries afterwards.
     if (!std::ranges::all_of(zustand.eigeneTexte, leer)) {
         QJsonArray bereiche;
-        for (const std::string& text : zustand.eigeneTexte) {
+        for (int i = 0; i < anzahlBereiche; ++i) {
             QJsonObject bereich;
-            eigenenTextSchreiben(text, bereich);
+            eigenenTextSchreiben(zustand.eigeneTexte[i], bereich);
+            bausteinSchreiben(zustand.bausteinIds[i], bereich);
             bereiche.append(bereich);
         }
         objekt[QStringLiteral("bereiche")] = bereiche;

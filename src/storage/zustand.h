@@ -24,6 +24,8 @@ struct Zustand {
     Zeugniszusatz zusatz;
     // The sections' own texts (index: section number - 1), blank for the library's.
     std::array<std::string, anzahlBereiche> eigeneTexte;
+    // The text blocks they came from (Zeugnisdaten::bausteinIds).
+    std::array<std::string, anzahlBereiche> bausteinIds;
     QString offeneDatei; // the reference file the window holds, empty when none
     QStringList zuletztGeoeffnet;
     // A tab of the upper strip beyond the three the settings file knows.

@@ -66,8 +66,9 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
     feld->installEventFilter(this);
 }
 
-void Bereichstext::eigenerTextSetzen(const QString& text) {
+void Bereichstext::eigenerTextSetzen(const QString& text, const std::string& bausteinId) {
     eigener = text;
+    baustein = text.isEmpty() ? std::string() : bausteinId;
     if (text.isEmpty() && !offen) {
         lesartZeigen({});
     }

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
+
 class QLabel;
 class QPushButton;
 
@@ -27,7 +29,9 @@ public:
 
     // The own words; empty while the section has the library's text.
     const QString& eigenerText() const { return eigener; }
-    void eigenerTextSetzen(const QString& text);
+    // The id of the user's text block the words came from; empty when none.
+    const std::string& bausteinId() const { return baustein; }
+    void eigenerTextSetzen(const QString& text, const std::string& bausteinId = {});
     // Opens the box with the text the preview shows.
     void bearbeiten();
     // An open box is closed as leaving it does: what it holds is written.
@@ -60,6 +64,7 @@ private:
     QLabel* marke;
     QPushButton* zurueck;
     QString eigener;
+    std::string baustein;
     bool offen = false;
 };
 

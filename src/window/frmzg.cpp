@@ -123,6 +123,7 @@ Zeugnisdaten frmzg::daten() const {
             daten.bereiche[i].formulierung = formulierungen[i]->checkedId() + 1;
         }
         daten.eigeneTexte[i] = bereichstexte[i]->eigenerText().toStdString();
+        daten.bausteinIds[i] = bereichstexte[i]->bausteinId();
     }
     daten.art = art();
     daten.geburtsangaben = unterschriftfelder->geburtsangaben();
@@ -154,7 +155,7 @@ void frmzg::datenSetzen(const Zeugnisdaten& daten) {
             }
         }
         bereichstexte[bereich - 1]->eigenerTextSetzen(
-            QString::fromStdString(daten.eigenerText(bereich)));
+            QString::fromStdString(daten.eigenerText(bereich)), daten.bausteinIds[bereich - 1]);
         textnoten[bereich - 1] = angaben.note;
         if (angaben.note >= 1 && angaben.note <= bewertungsbereich(bereich).stufen()) {
             knopfStellen(bereich, angaben.note - 1, true);
@@ -251,12 +252,15 @@ void frmzg::eigenenTextUebernehmen(int bereich, const QString& text) {
     Zeugnisdaten jetzt = daten();
     Bereichsangaben& angaben = jetzt.bereich(bereich);
     const std::string eigener = eigenerText(bereich, jetzt.art, text.toStdString());
+    // Words left as they were still are the block's they came from.
+    const std::string bausteinId =
+        eigener == jetzt.eigenerText(bereich) ? jetzt.bausteinIds[bereich - 1] : std::string();
     jetzt.eigenerText(bereich).clear();
     const std::optional<std::string> baustein =
         velmora::vorschautext(bereich, angaben.note, Anredeformen::fuer(jetzt.geschlecht), jetzt);
     const bool eigen = !eigener.empty() && eigener != baustein;
-    bereichstexte[bereich - 1]->eigenerTextSetzen(eigen ? QString::fromStdString(eigener)
-                                                        : QString());
+    bereichstexte[bereich - 1]->eigenerTextSetzen(
+        eigen ? QString::fromStdString(eigener) : QString(), bausteinId);
     textnoten[bereich - 1] = angaben.note;
     if (!eigen && !baustein) {
         // Without a grade the library has no text for the preview to go back to.

@@ -71,6 +71,7 @@ std::optional<QString> frmzg::zustandSpeichern(const Zeugnisdaten& jetzt) {
     Zustand zustand;
     zustand.zusatz = zusatzVon(jetzt);
     zustand.eigeneTexte = jetzt.eigeneTexte;
+    zustand.bausteinIds = jetzt.bausteinIds;
     // Changes the user did not save to the open file leave the window without it.
     zustand.offeneDatei = ungespeichert(jetzt) ? QString() : sitzung.offeneDatei;
     zustand.zuletztGeoeffnet = sitzung.zuletztGeoeffnet;

@@ -20,6 +20,7 @@ void frmzg::zustandLaden() {
     Zeugnisdaten gelesen = jetzt;
     zusatzEinsetzen(zustand.zusatz, gelesen);
     gelesen.eigeneTexte = zustand.eigeneTexte;
+    gelesen.bausteinIds = zustand.bausteinIds;
     if (gelesen != jetzt) {
         datenSetzen(gelesen);
     }

@@ -72,11 +72,13 @@ TEST(EigeneDateien, KaputteWerteKostenNurSich) {
          [](Zustand& z) {
              z.zusatz.formulierungen.fill(1);
              z.eigeneTexte = {};
+             z.bausteinIds = {};
          }},
         {"Bereiche als Text", mit(zustand, "bereiche", "Fachwissen"),
          [](Zustand& z) {
              z.zusatz.formulierungen.fill(1);
              z.eigeneTexte = {};
+             z.bausteinIds = {};
          }},
         // Tabs 0 to 2 are the settings file's.
         {"Reiter 2", mit(zustand, "reiter", 2), [](Zustand& z) { z.obererReiter.reset(); }},

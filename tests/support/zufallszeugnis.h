@@ -14,7 +14,7 @@ namespace velmora::test {
 // Everything a reference holds, for comparing two of them.
 inline auto felder(const Zeugnisdaten& d) {
     return std::tie(d.texte, d.geschlecht, d.bereiche, d.art, d.geburtsangaben, d.aufgaben,
-                    d.unterzeichner, d.eigeneTexte);
+                    d.unterzeichner, d.eigeneTexte, d.bausteinIds);
 }
 
 // A reference with every member chosen at random, some sections with own words; its texts mix
@@ -46,6 +46,9 @@ inline Zeugnisdaten zufallszeugnis(std::mt19937& zufall, bool zeilenumbrueche = 
         }
         if (zufall() % 4 == 0) {
             d.eigenerText(bereich.nummer) = "Eigener Text " + text();
+            if (zufall() % 2 == 0) {
+                d.bausteinIds[bereich.nummer - 1] = std::to_string(zufall());
+            }
         }
     }
     d.art = zufall() % 2 ? Zeugnisart::Zwischenzeugnis : Zeugnisart::Endzeugnis;

@@ -1,0 +1,85 @@
+#include "window/bausteinablage.h"
+
+#include "platform/dateigrund.h"
+#include "storage/textbausteine.h"
+
+namespace velmora {
+
+Bausteinablage::Bausteinablage(Plattform& plattform, QObject* eltern) : QObject(eltern) {
+    const auto pfad = [&plattform] { return eigenerPfad(plattform, textbausteindateiname); };
+    leser = [&plattform, pfad] {
+        Eigenlesung lesung = eigeneDateiLesen(plattform, pfad());
+        if (lesung.fehler) {
+            lesung.fehler = dateimeldung(
+                QStringLiteral("Die Textbausteine aus „%1“ können nicht gelesen werden: %2"),
+                pfad(), *lesung.fehler);
+        }
+        return lesung;
+    };
+    schreiber = [&plattform, pfad](const QByteArray& inhalt) -> std::optional<QString> {
+        const QString ziel = pfad();
+        QString fehler;
+        if (ziel.isEmpty()) {
+            return QStringLiteral("Die Textbausteine können nicht gespeichert werden: Es gibt "
+                                  "keinen Ordner, in den das Programm schreiben kann.");
+        }
+        if (plattform.dateiErsetzen(ziel, Dateiart::Eigen, inhalt, &fehler)) {
+            return std::nullopt;
+        }
+        return dateimeldung(
+            QStringLiteral("Die Textbausteine können nicht in „%1“ gespeichert werden: %2"), ziel,
+            fehler);
+    };
+}
+
+void Bausteinablage::zugangSetzen(Leser neuerLeser, Schreiber neuerSchreiber) {
+    leser = std::move(neuerLeser);
+    schreiber = std::move(neuerSchreiber);
+    geladen = false;
+}
+
+const Textbausteine& Bausteinablage::bausteine() {
+    if (!geladen) {
+        laden();
+    }
+    return liste;
+}
+
+void Bausteinablage::laden() {
+    geladen = true;
+    lesefehler.clear();
+    liste.clear();
+    const Eigenlesung lesung = leser();
+    if (lesung.fehler) {
+        lesefehler = *lesung.fehler;
+    } else if (lesung.inhalt) {
+        Bausteinlesung gelesen = textbausteineLesen(*lesung.inhalt, QString());
+        if (gelesen.bausteine) {
+            liste = std::move(*gelesen.bausteine);
+        } else {
+            lesefehler = gelesen.fehler;
+        }
+    }
+    if (!lesefehler.isEmpty()) {
+        emit hinweis(lesefehler);
+    }
+}
+
+bool Bausteinablage::speichern(const Textbausteine& neu) {
+    bausteine();
+    liste = neu;
+    emit geaendert();
+    std::optional<QString> fehler;
+    if (!lesefehler.isEmpty()) {
+        fehler = lesefehler;
+    } else {
+        fehler = schreiber(textbausteineSchreiben(neu));
+    }
+    if (fehler) {
+        emit hinweis(*fehler + QStringLiteral(" Die Änderung an den Textbausteinen gilt nur, bis "
+                                              "Velmora beendet wird."));
+    }
+    return !fehler;
+}
+
+} // namespace velmora

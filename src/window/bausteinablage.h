@@ -1,0 +1,55 @@
+#pragma once
+
+#include "bausteine/textbaustein.h"
+#include "platform/plattform.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace velmora {
+
+// The user's text blocks while the window runs: read once when first asked for, written
+// whole at every change. Where their bytes come from and go to is one pair of functions, the
+// data folder's textbausteine.json unless another is set.
+class Bausteinablage : public QObject {
+    Q_OBJECT
+public:
+    // The bytes, or nothing with the German sentence that says why (`fehler`); neither when
+    // there is no file yet.
+    using Leser = std::function<Eigenlesung()>;
+    // Nothing when written; else the German sentence for the band.
+    using Schreiber = std::function<std::optional<QString>(const QByteArray& inhalt)>;
+
+    explicit Bausteinablage(Plattform& plattform, QObject* eltern = nullptr);
+
+    // Another place for the blocks; they are read from it when next asked for.
+    void zugangSetzen(Leser leser, Schreiber schreiber);
+
+    const Textbausteine& bausteine();
+    // Takes the blocks and writes them. A failed write is said in the band, and the blocks
+    // are kept for this run only; a file that could not be read is not overwritten. False
+    // when they were not written.
+    bool speichern(const Textbausteine& neu);
+
+signals:
+    // The blocks are others now.
+    void geaendert();
+    // A read or write failed: the sentence for the band.
+    void hinweis(const QString& text);
+
+private:
+    void laden();
+
+    Leser leser;
+    Schreiber schreiber;
+    Textbausteine liste;
+    bool geladen = false;
+    // Why the file could not be read; while set it is not overwritten, so that the blocks it
+    // holds are not lost.
+    QString lesefehler;
+};
+
+} // namespace velmora
