@@ -10,6 +10,7 @@
 #include "teamordner/teamabgleich.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -33,10 +34,14 @@ int halten(const QStringList& argumente) {
 
 int speichern(const QStringList& argumente) {
     const QString ordner = argumente.value(2);
-    QtPlattform plattform(Umgebung{argumente.value(3), {}});
+    const QString daten = argumente.value(3);
+    // Made first, so that the data folder is this one and never the user's own.
+    QtPlattform plattform(Umgebung{daten, {}});
+    if (!QDir().mkpath(daten) || plattform.datenordner() != daten) {
+        return 2;
+    }
     Firmenprofil profil;
     profil.teamordner = ordner.toStdString();
-    const QString daten = plattform.datenordner();
     const QString bausteindatei = profilpfad(daten, textbausteindateiname);
     Textbausteine bausteine;
     if (const auto inhalt = eigeneDateiLesen(plattform, bausteindatei).inhalt) {

@@ -1,14 +1,11 @@
 // The team folder: clerks in other processes holding its lock and saving into it at once, a
-// deletion against an edit, the folder gone while the window runs, and nothing of it without
-// a folder.
+// deletion against an edit, the folder gone while the window runs, nothing of it without one.
 #include "platform/qtplattform.h"
-#include "render/briefkopf.h"
-#include "storage/textbausteine.h"
 #include "support/testfenster.h"
 #include "teamordner/teamabgleich.h"
+#include "teamordner/teamdateien.h"
 
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -16,80 +13,53 @@
 
 using namespace velmora;
 
-namespace {
-
-Textbaustein baustein(const char* id, const char* text) {
-    return {id, id, 1, 1, Zeugnisart::Endzeugnis, text};
-}
-
-QString datei(const QString& ordner, std::string_view name) {
-    return profilpfad(ordner, name);
-}
-
-Firmenprofil profilIn(const QString& ordner) {
-    return firmenprofilLesen(
-        dateischicht::lesen(datei(ordner, firmenprofildateiname), Dateiart::Team, 1 << 20)
-            .value_or(""));
-}
-
-Textbausteine bausteineIn(const QString& ordner) {
-    return textbausteineLesen(
-               dateischicht::lesen(datei(ordner, textbausteindateiname), Dateiart::Team, 1 << 20)
-                   .value_or(""),
-               {})
-        .bausteine.value_or(Textbausteine());
-}
-
-void ablegen(const QString& ordner, const Firmenprofil& profil) {
-    QVERIFY(dateischicht::ersetzen(datei(ordner, firmenprofildateiname), Dateiart::Eigen,
-                                   firmenprofilSchreiben(profil), nullptr));
-}
-
-void ablegen(const QString& ordner, const Textbausteine& bausteine) {
-    QVERIFY(dateischicht::ersetzen(datei(ordner, textbausteindateiname), Dateiart::Eigen,
-                                   textbausteineSchreiben(bausteine), nullptr));
-}
-
-int modus(const QString& pfad) {
-    struct stat eintrag {};
-    return ::stat(QFile::encodeName(pfad).constData(), &eintrag) == 0 ? eintrag.st_mode & 07777
-                                                                      : -1;
-}
-
-} // namespace
-
 class TeamordnerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir wurzel;
     QString ordner;
+    FakePlattform werkzeug;
 
-    QString helfer() const {
-        return QCoreApplication::applicationDirPath() + "/velmora_teamhelfer";
+    // What a folder holds, and a data folder's copy put in place (`teamordner` its setting).
+    template <typename Stand> Stand in(const QString& wo) {
+        std::optional<Stand> stand;
+        QString fehler;
+        lesen(werkzeug, Ablage{wo, Dateiart::Team, {}}, stand, fehler);
+        Stand ergebnis = stand.value_or(Stand());
+        if constexpr (std::is_same_v<Stand, Profilstand>) {
+            ergebnis.profil.teamordner.clear(); // the data folder's setting
+        }
+        return ergebnis;
     }
-    // Bernd on his computer holds the folder's lock until the process is told to let go.
+    template <typename Stand>
+    void ablegen(const QString& wo, const Stand& stand, const QString& teamordner = {}) {
+        QString fehler;
+        QVERIFY(schreiben(werkzeug, Ablage{wo, Dateiart::Eigen, teamordner}, stand, {}, fehler));
+    }
+    Profilstand profil(const char* firma, const char* ort = "") {
+        return {Firmenprofil{firma, {}, {}, ort, {}}, {}};
+    }
+    static Textbaustein baustein(const char* id, const char* text) {
+        return {id, id, 1, 1, Zeugnisart::Endzeugnis, text};
+    }
+    // Bernd's process, holding the folder's lock until its standard input closes.
     void halten(QProcess& halter) {
-        halter.start(helfer(), {"halten", ordner, "bernd", "pc-bernd"});
-        QVERIFY(halter.waitForReadyRead(10000));
-        QCOMPARE(halter.readLine(), QByteArray("bereit\n"));
-    }
-    void loslassen(QProcess& halter) {
-        halter.closeWriteChannel();
-        QVERIFY(halter.waitForFinished(10000));
+        halter.start(QCoreApplication::applicationDirPath() + "/velmora_teamhelfer",
+                     {"halten", ordner, "bernd", "pc-bernd"});
+        QVERIFY(halter.waitForReadyRead(10000) && halter.readLine() == "bereit\n");
     }
     QString teamhinweis(const test::Testfenster& t) const {
-        const QStringList hinweise = t.hinweise().filter(ordner);
-        return hinweise.isEmpty() ? QString() : hinweise.last();
+        return t.hinweise().filter(ordner).value(0);
     }
-    void teamordnerSetzen(test::Testfenster& t, const std::string& firma) {
-        ablegen(t.plattform->datenordnerPfad,
-                Firmenprofil{firma, {}, {}, {}, {}, ordner.toStdString()});
+    static int modus(const QString& pfad) {
+        struct stat eintrag {};
+        ::stat(QFile::encodeName(pfad).constData(), &eintrag);
+        return eintrag.st_mode & 07777;
     }
 
 private slots:
     void init() {
-        ordner =
-            wurzel.filePath(QStringLiteral("team%1").arg(QRandomGenerator::global()->generate()));
+        ordner = wurzel.filePath(QString::number(QRandomGenerator::global()->generate()));
         QVERIFY(QDir().mkpath(ordner));
     }
 
@@ -102,34 +72,35 @@ private slots:
         QVERIFY(QtPlattform().teamordnerSperren(ordner).besetzt());
         test::Testfenster t;
         t.zeigen();
-        teamordnerSetzen(t, "Zevuz GmbH");
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz GmbH"), ordner);
         t.fenster->teamordnerAbgleichen();
-        QVERIFY2(
-            teamhinweis(t).contains(QRegularExpression(
-                " werden gerade von bernd auf pc-bernd \\(seit \\d\\d:\\d\\d Uhr\\) bearbeitet")),
-            qPrintable(teamhinweis(t)));
-        QVERIFY(!QFile::exists(datei(ordner, firmenprofildateiname)));
-        QCOMPARE(firmenprofilLaden(*t.plattform).firma, std::string("Zevuz GmbH"));
+        QVERIFY2(teamhinweis(t).contains(QRegularExpression(
+                     " gerade von bernd auf pc-bernd \\(seit \\d\\d:\\d\\d Uhr\\) bearbeitet")),
+                 qPrintable(teamhinweis(t)));
+        QCOMPARE(in<Profilstand>(ordner), Profilstand());
+        QCOMPARE(in<Profilstand>(t.plattform->datenordnerPfad), profil("Zevuz GmbH"));
 
-        loslassen(halter);
+        halter.closeWriteChannel();
+        QVERIFY(halter.waitForFinished(10000));
         t.klicken(QStringLiteral("cmdHinweisAktion"));
-        QCOMPARE(profilIn(ordner), (Firmenprofil{"Zevuz GmbH", {}, {}, {}, {}, {}}));
+        QCOMPARE(in<Profilstand>(ordner), profil("Zevuz GmbH"));
         QCOMPARE(teamhinweis(t), QString());
-        QCOMPARE(modus(datei(ordner, firmenprofildateiname)), 0660);
-        QCOMPARE(modus(datei(ordner, teamsperrdatei)), 0660);
+        QCOMPARE(modus(profilpfad(ordner, firmenprofildateiname)), 0660);
+        QCOMPARE(modus(profilpfad(ordner, teamsperrdatei)), 0660);
     }
 
     // Two clerks in two processes save different blocks at the same moment: both are kept.
     void ZweiProzesseSpeichernZugleich() {
         QProcess anna, bernd;
-        anna.start(helfer(), {"speichern", ordner, wurzel.filePath("anna"), "a", "Annas"});
-        bernd.start(helfer(), {"speichern", ordner, wurzel.filePath("bernd"), "b", "Bernds"});
+        const QString helfer = QCoreApplication::applicationDirPath() + "/velmora_teamhelfer";
+        anna.start(helfer, {"speichern", ordner, wurzel.filePath("anna"), "a", "Annas"});
+        bernd.start(helfer, {"speichern", ordner, wurzel.filePath("bernd"), "b", "Bernds"});
         for (QProcess* prozess : {&anna, &bernd}) {
             QVERIFY(prozess->waitForFinished(20000));
             QVERIFY2(prozess->exitCode() == 0, prozess->readAllStandardError().constData());
         }
         QStringList ids;
-        for (const Textbaustein& b : bausteineIn(ordner)) {
+        for (const Textbaustein& b : in<Textbausteine>(ordner)) {
             ids.append(QString::fromStdString(b.id));
         }
         ids.sort();
@@ -144,24 +115,21 @@ private slots:
             QCOMPARE(teamordnerAbgleichen(p, ordner).ergebnis, Teamabgleich::Ergebnis::Abgeglichen);
         };
         ablegen(anna.datenordnerPfad, Textbausteine{baustein("x", "alt"), baustein("y", "bleibt")});
-        ablegen(anna.datenordnerPfad, Firmenprofil{"Zevuz", {}, {}, "Köln", {}, {}});
+        ablegen(anna.datenordnerPfad, profil("Zevuz", "Köln"));
         abgleichen(anna);
         abgleichen(bernd);
-        QCOMPARE(bausteineIn(bernd.datenordnerPfad).size(), 2u);
-
         ablegen(anna.datenordnerPfad, Textbausteine{baustein("y", "bleibt")});
-        ablegen(anna.datenordnerPfad, Firmenprofil{"Zevuz GmbH", {}, {}, "Köln", {}, {}});
+        ablegen(anna.datenordnerPfad, profil("Zevuz GmbH", "Köln"));
         ablegen(bernd.datenordnerPfad,
                 Textbausteine{baustein("x", "neu"), baustein("y", "bleibt")});
-        ablegen(bernd.datenordnerPfad, Firmenprofil{"Zevuz", {}, {}, "Düsseldorf", {}, {}});
+        ablegen(bernd.datenordnerPfad, profil("Zevuz", "Düsseldorf"));
         abgleichen(anna);
         abgleichen(bernd);
         abgleichen(anna);
         const Textbausteine soll = {baustein("y", "bleibt"), baustein("x", "neu")};
-        QCOMPARE(bausteineIn(ordner), soll);
-        QCOMPARE(bausteineIn(anna.datenordnerPfad), soll);
-        QCOMPARE(firmenprofilLaden(anna).firma, std::string("Zevuz GmbH"));
-        QCOMPARE(firmenprofilLaden(anna).ort, std::string("Düsseldorf"));
+        QCOMPARE(in<Textbausteine>(ordner), soll);
+        QCOMPARE(in<Textbausteine>(anna.datenordnerPfad), soll);
+        QCOMPARE(in<Profilstand>(anna.datenordnerPfad), profil("Zevuz GmbH", "Düsseldorf"));
     }
 
     // The folder goes while the window runs: the band says so, the window works on with the
@@ -169,47 +137,33 @@ private slots:
     void OrdnerWegUndZurueck() {
         test::Testfenster t;
         t.zeigen();
-        teamordnerSetzen(t, "Zevuz");
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz"), ordner);
         t.fenster->teamordnerAbgleichen();
-        QCOMPARE(profilIn(ordner).firma, std::string("Zevuz"));
+        QCOMPARE(in<Profilstand>(ordner), profil("Zevuz"));
 
         QVERIFY(QDir(ordner).removeRecursively());
-        teamordnerSetzen(t, "Zevuz GmbH");
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz GmbH"), ordner);
         t.fenster->teamordnerAbgleichen();
         QVERIFY2(teamhinweis(t).contains("ist nicht erreichbar"), qPrintable(teamhinweis(t)));
         QVERIFY(t.element<QTimer>(QStringLiteral("teamwiederholung"))->isActive());
-        QCOMPARE(firmenprofilLaden(*t.plattform).firma, std::string("Zevuz GmbH"));
+        QCOMPARE(in<Profilstand>(t.plattform->datenordnerPfad), profil("Zevuz GmbH"));
 
         QVERIFY(QDir().mkpath(ordner));
         t.klicken(QStringLiteral("cmdHinweisAktion"));
-        QCOMPARE(profilIn(ordner).firma, std::string("Zevuz GmbH"));
+        QCOMPARE(in<Profilstand>(ordner), profil("Zevuz GmbH"));
         QCOMPARE(teamhinweis(t), QString());
         QVERIFY(!t.element<QTimer>(QStringLiteral("teamwiederholung"))->isActive());
     }
 
-    // A link in the folder in place of a shared file is refused; the file it names stays.
-    void KeineVerknuepfungImOrdner() {
-        FakePlattform anna;
-        const QString fremd = wurzel.filePath("fremd.json");
-        QVERIFY(dateischicht::ersetzen(fremd, Dateiart::Dokument, "{}", nullptr));
-        QVERIFY(QFile::link(fremd, datei(ordner, textbausteindateiname)));
-        ablegen(anna.datenordnerPfad, Textbausteine{baustein("x", "Text")});
-        const Teamabgleich abgleich = teamordnerAbgleichen(anna, ordner);
-        QCOMPARE(abgleich.ergebnis, Teamabgleich::Ergebnis::Gescheitert);
-        QVERIFY2(abgleich.fehler.contains("symbolische Verknüpfung"), qPrintable(abgleich.fehler));
-        QCOMPARE(dateischicht::lesen(fremd, Dateiart::Dokument, 100), QByteArray("{}"));
-    }
-
-    // Without a team folder nothing is locked, written or said, and the profile names none.
+    // Without a team folder nothing is locked, read, written or said.
     void OhneOrdnerAllesWieBisher() {
         test::Testfenster t;
         t.zeigen();
-        ablegen(t.plattform->datenordnerPfad, Firmenprofil{"Zevuz", {}, {}, {}, {}, {}});
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz"));
         const QStringList vorher = QDir(t.plattform->datenordnerPfad).entryList(QDir::AllEntries);
         t.fenster->teamordnerAbgleichen();
         QCOMPARE(QDir(t.plattform->datenordnerPfad).entryList(QDir::AllEntries), vorher);
         QVERIFY(t.plattform->teamzugriffe.isEmpty() && t.hinweise().isEmpty());
-        QVERIFY(!firmenprofilSchreiben({}).contains("teamordner"));
     }
 };
 
