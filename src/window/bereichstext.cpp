@@ -35,16 +35,28 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
       lesart(new Einpassbeschriftung(lesartSchrift(vorschau), vorschau.parentWidget())),
       anpassen(new QPushButton(QStringLiteral("Te&xt anpassen"))), feld(new Absatzfeld),
       marke(new QLabel(QStringLiteral("eigener Text"))),
-      zurueck(new QPushButton(QStringLiteral("Textbaustein wiederherstellen"))) {
+      zurueck(new QPushButton(QStringLiteral("Textbaustein wiederherstellen"))),
+      alsBaustein(new QPushButton(QStringLiteral("Als Textbaustein speic&hern"))),
+      wahl(new QPushButton(QStringLiteral("Textbaustein &verwenden"))) {
     const QString nummer = QString::number(seite);
     anpassen->setObjectName(QStringLiteral("cmdText(%1)").arg(nummer));
     feld->setObjectName(QStringLiteral("txtEigen(%1)").arg(nummer));
     marke->setObjectName(QStringLiteral("lblEigen(%1)").arg(nummer));
     zurueck->setObjectName(QStringLiteral("cmdBaustein(%1)").arg(nummer));
     lesart->setObjectName(QStringLiteral("lblLesart(%1)").arg(nummer));
+    alsBaustein->setObjectName(QStringLiteral("cmdAlsBaustein(%1)").arg(nummer));
+    wahl->setObjectName(QStringLiteral("cmdBausteinwahl(%1)").arg(nummer));
     leiste.platzieren(seite, anpassen, twipsRechteck(layout::textAnpassen));
     leiste.platzieren(seite, marke, twipsRechteck(layout::eigenerTextMarke));
     leiste.platzieren(seite, zurueck, twipsRechteck(layout::bausteinZurueck));
+    leiste.platzieren(seite, wahl, twipsRechteck(layout::bausteinWahl));
+    leiste.platzieren(seite, alsBaustein, twipsRechteck(layout::bausteinSpeichern));
+    auto* bausteinmenue = new QMenu(wahl);
+    wahl->setMenu(bausteinmenue);
+    connect(bausteinmenue, &QMenu::aboutToShow, this, [this, bausteinmenue] {
+        bausteinmenue->clear();
+        emit wahlGefragt(bausteinmenue);
+    });
     feld->setParent(vorschau.parentWidget());
     feld->setGeometry(vorschau.geometry());
     feld->setFont(vorschau.nennschrift());
@@ -53,9 +65,11 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
     lesart->hide();
     marke->hide();
     zurueck->hide();
+    alsBaustein->hide();
 
     connect(anpassen, &QPushButton::clicked, this, &Bereichstext::bearbeiten);
     connect(zurueck, &QPushButton::clicked, this, &Bereichstext::wiederherstellen);
+    connect(alsBaustein, &QPushButton::clicked, this, &Bereichstext::alsBausteinSpeichern);
     connect(feld, &QWidget::customContextMenuRequested, this, &Bereichstext::kontextmenue);
     connect(feld, &QPlainTextEdit::textChanged, this, [this] {
         if (offen) {
@@ -74,6 +88,7 @@ void Bereichstext::eigenerTextSetzen(const QString& text, const std::string& bau
     }
     marke->setVisible(!text.isEmpty());
     zurueck->setVisible(!text.isEmpty());
+    alsBaustein->setVisible(!text.isEmpty());
 }
 
 void Bereichstext::bearbeiten() {
@@ -127,7 +142,7 @@ void Bereichstext::lesartZeigen(const QString& text) {
 }
 
 QList<QWidget*> Bereichstext::fokusreihe() const {
-    return {anpassen, feld, zurueck};
+    return {anpassen, feld, zurueck, wahl, alsBaustein};
 }
 
 void Bereichstext::kontextmenue(const QPoint& ort) {
@@ -136,6 +151,12 @@ void Bereichstext::kontextmenue(const QPoint& ort) {
     menue->addAction(QStringLiteral("Textbaustein wiederherstellen"), this, [this] {
         schliessen();
         emit wiederherstellen();
+    });
+    menue->addAction(QStringLiteral("Als Textbaustein speichern"), this, [this] {
+        abschliessen();
+        if (!eigener.isEmpty()) {
+            emit alsBausteinSpeichern();
+        }
     });
     menue->exec(feld->mapToGlobal(ort));
     delete menue;

@@ -8,6 +8,7 @@
 #include <string>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace velmora {
@@ -20,8 +21,9 @@ class Reiterfeld;
 // double-click on the preview turns the preview into a box that holds its text: leaving the
 // box keeps what it holds, Escape discards it. A section with own words shows the marker
 // „eigener Text“ and the button „Textbaustein wiederherstellen“, which, like the box's
-// context menu, brings the library's text back. Below the own words, and below the box while
-// it is open, stands how the analysis reads them.
+// context menu, brings the library's text back; „Als Textbaustein speichern“ beside it keeps
+// them as a block, „Textbaustein verwenden“ offers the blocks kept. Below the own words, and
+// below the box while it is open, stands how the analysis reads them.
 class Bereichstext : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +47,10 @@ signals:
     void geschrieben(const QString& text);
     // The library's text is asked for again.
     void wiederherstellen();
+    // The own words are to be kept as a block.
+    void alsBausteinSpeichern();
+    // The blocks to choose from, into `menue`, which opens next.
+    void wahlGefragt(QMenu* menue);
     // Words to read back: what the box holds as it opens and at every key, the own words
     // again when it closes.
     void lesartGefragt(const QString& text);
@@ -63,6 +69,8 @@ private:
     Absatzfeld* feld;
     QLabel* marke;
     QPushButton* zurueck;
+    QPushButton* alsBaustein;
+    QPushButton* wahl;
     QString eigener;
     std::string baustein;
     bool offen = false;

@@ -19,10 +19,13 @@ inline constexpr int auswahlHoehe = 315;
 // below it and the window are that much taller, and the pages of the upper strip begin that
 // much lower. Every place of the first row's pages is given as on a strip of one row.
 inline constexpr int zweiteZeile = reiterzeile;
+// The section pages have a row for the user's text blocks below the row of own words: the
+// lower strip, everything below it and the window are that much taller.
+inline constexpr int bausteinzeilenhoehe = 390;
 
-inline constexpr Twips flaeche{0, 0, 7605, 7305 + zweiteZeile};
+inline constexpr Twips flaeche{0, 0, 7605, 7305 + zweiteZeile + bausteinzeilenhoehe};
 inline constexpr Twips obereLeiste{120, 120, 7335, 2295 + zweiteZeile};
-inline constexpr Twips untereLeiste{120, 2520 + zweiteZeile, 7335, 3735};
+inline constexpr Twips untereLeiste{120, 2520 + zweiteZeile, 7335, 3735 + bausteinzeilenhoehe};
 inline constexpr int obereReiterProZeile = 3;
 inline constexpr int untereReiterProZeile = 5;
 
@@ -75,6 +78,11 @@ inline constexpr int textzeile = 3330;
 inline constexpr Twips textAnpassen{120, textzeile, 1695, 345};
 inline constexpr Twips eigenerTextMarke{1935, textzeile + 45, 1095, 255};
 inline constexpr Twips bausteinZurueck{3120, textzeile, 2955, 345};
+// Below them, the user's blocks of the section to choose from, and the button that keeps the
+// own words as a block.
+inline constexpr int bausteinzeile = textzeile + bausteinzeilenhoehe;
+inline constexpr Twips bausteinWahl{120, bausteinzeile, 2955, 345};
+inline constexpr Twips bausteinSpeichern{3120, bausteinzeile, 2955, 345};
 // With own words, the lower part of the preview says how the analysis reads them.
 inline constexpr int lesartHoehe = 405;
 // The phrasing of the preview, one button above the other to its right.
@@ -116,9 +124,10 @@ inline constexpr std::array<Notengruppe, 2> grundgruppen = {{
 
 // The command buttons cmdfertig(0) to cmdfertig(2), and the default button beyond the right
 // edge that no one sees.
-inline constexpr std::array<Twips, 3> befehlsknoepfe = {{{120, 6360 + zweiteZeile, 3615, 855},
-                                                         {3840, 6360 + zweiteZeile, 3615, 375},
-                                                         {3840, 6840 + zweiteZeile, 3615, 375}}};
-inline constexpr Twips standardknopf{9120, 2640 + zweiteZeile, 495, 735};
+inline constexpr int knopfzeile = 6360 + zweiteZeile + bausteinzeilenhoehe;
+inline constexpr std::array<Twips, 3> befehlsknoepfe = {{{120, knopfzeile, 3615, 855},
+                                                         {3840, knopfzeile, 3615, 375},
+                                                         {3840, knopfzeile + 480, 3615, 375}}};
+inline constexpr Twips standardknopf{9120, 2640 + zweiteZeile + bausteinzeilenhoehe, 495, 735};
 
 } // namespace velmora::fensterlayout

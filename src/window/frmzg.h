@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysefenster/analyseleser.h"
+#include "bausteine/textbaustein.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
@@ -27,6 +28,7 @@ namespace velmora {
 
 class Analysefenster;
 class Aufgabenfelder;
+class Bausteinablage;
 class Bereichstext;
 struct Dokumentart;
 struct Zeugnisdatei;
@@ -165,6 +167,15 @@ private:
     void dateimenueAufbauen();
     // "Fir&menprofil…" in the file menu's section of the company.
     void firmenprofilEintragen();
+    // The user's text blocks (frmzgbausteine.cpp): "&Textbausteine…" after the company
+    // profile, the store they are kept in.
+    void bausteineEintragen();
+    // A section's own words kept as a block, under its grade and the reference's kind.
+    void alsBausteinSpeichern(int bereich);
+    // The section's blocks of the reference's kind, those of its grade first.
+    void bausteinwahlFuellen(int bereich, QMenu& menue);
+    // The block filled for this reference becomes the section's own words.
+    void bausteinVerwenden(int bereich, const Textbaustein& baustein);
     void fokusreihenfolgeSetzen();
     // Beendigungsgrund's tab, heading and buttons as the kind names them.
     void artAnzeigen(Zeugnisart art);
@@ -284,6 +295,7 @@ private:
     std::array<QAction*, zuletztGeoeffneteDateien> mnuZuletzt{};
     Analyseleser analyseleser;
     Analysefenster* analysefenster = nullptr;
+    Bausteinablage* bausteinablage = nullptr;
     // Tries the team folder again while it cannot be used; the band's notice about it.
     QTimer* teamwiederholung = nullptr;
     QString teamhinweis;

@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -267,6 +268,10 @@ void frmzg::untereLeisteAufbauen() {
                 [this, nummer](const QString& text) { eigenenTextUebernehmen(nummer, text); });
         connect(eigener, &Bereichstext::wiederherstellen, this,
                 [this, nummer] { eigenenTextUebernehmen(nummer, {}); });
+        connect(eigener, &Bereichstext::alsBausteinSpeichern, this,
+                [this, nummer] { alsBausteinSpeichern(nummer); });
+        connect(eigener, &Bereichstext::wahlGefragt, this,
+                [this, nummer](QMenu* menue) { bausteinwahlFuellen(nummer, *menue); });
         connect(eigener, &Bereichstext::lesartGefragt, this, [this, nummer](const QString& text) {
             lesartZeigen(nummer, text.toStdString(), noten[nummer - 1]->checkedId() + 1);
         });

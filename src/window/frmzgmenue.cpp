@@ -17,6 +17,7 @@ void frmzg::menueAufbauen() {
     dateimenueAufbauen();
     ausgabemenueAufbauen();
     firmenprofilEintragen();
+    bausteineEintragen();
     analysemenueAufbauen();
 
     const auto eintrag = [this](const char* name, const char* text) {
