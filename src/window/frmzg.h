@@ -170,6 +170,8 @@ private:
     // The user's text blocks (frmzgbausteine.cpp): "&Textbausteine…" after the company
     // profile, the store they are kept in.
     void bausteineEintragen();
+    // A block saved goes to the team folder as well (frmzgteamordner.cpp).
+    void teamordnerEintragen();
     // A section's own words kept as a block, under its grade and the reference's kind.
     void alsBausteinSpeichern(int bereich);
     // The section's blocks of the reference's kind, those of its grade first.

@@ -3,6 +3,7 @@
 #include "render/briefkopf.h"
 #include "teamordner/teamabgleich.h"
 #include "ui/hinweisband.h"
+#include "window/bausteinablage.h"
 #include "window/frmzg.h"
 
 #include <QLocale>
@@ -54,6 +55,12 @@ QString teamhinweisText(const QString& ordner, const Teamabgleich& abgleich) {
 
 } // namespace
 
+void frmzg::teamordnerEintragen() {
+    // The store says so before it writes: the sync follows once the block is in the file.
+    connect(bausteinablage, &Bausteinablage::geaendert, this, &frmzg::teamordnerAbgleichen,
+            Qt::QueuedConnection);
+}
+
 void frmzg::teamordnerAbgleichen() {
     const QString ordner = QString::fromStdString(firmenprofilLaden(plattform).teamordner);
     if (!teamhinweis.isEmpty()) {
@@ -66,6 +73,9 @@ void frmzg::teamordnerAbgleichen() {
         return;
     }
     const Teamabgleich abgleich = velmora::teamordnerAbgleichen(plattform, ordner);
+    if (abgleich.bausteineNeu) {
+        bausteinablage->neuLesen();
+    }
     if (abgleich.profilNeu) {
         // The next document and the open preview show the team's letterhead.
         grundlage.reset();

@@ -4,6 +4,7 @@
 #include "support/testfenster.h"
 #include "teamordner/teamabgleich.h"
 #include "teamordner/teamdateien.h"
+#include "window/bausteinablage.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -153,6 +154,22 @@ private slots:
         QCOMPARE(in<Profilstand>(ordner), profil("Zevuz GmbH"));
         QCOMPARE(teamhinweis(t), QString());
         QVERIFY(!t.element<QTimer>(QStringLiteral("teamwiederholung"))->isActive());
+    }
+
+    // A block saved in the window reaches the folder; one another clerk put there comes in.
+    void BausteineDesFensters() {
+        test::Testfenster t;
+        t.zeigen();
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz"), ordner);
+        auto* ablage = t.element<Bausteinablage>(QStringLiteral("bausteinablage"));
+        QVERIFY(ablage->speichern({baustein("a", "Annas")}));
+        QCoreApplication::processEvents(); // the sync follows the save
+        QCOMPARE(in<Textbausteine>(ordner), Textbausteine{baustein("a", "Annas")});
+        const Textbausteine beide = {baustein("a", "Annas"), baustein("b", "Bernds")};
+        QString fehler;
+        QVERIFY(schreiben(werkzeug, Ablage{ordner, Dateiart::Team, {}}, beide, {}, fehler));
+        t.fenster->teamordnerAbgleichen();
+        QCOMPARE(ablage->bausteine(), beide);
     }
 
     // Without a team folder nothing is locked, read, written or said.
