@@ -14,14 +14,39 @@ namespace velmora {
 
 namespace {
 
-// The words around a replaced one, so that the user sees which "sie" is meant.
-QString umgebung(const std::string& text, const Ersetzung& e) {
-    constexpr int rand = 30;
-    const QString davor = QString::fromStdString(text.substr(0, e.stelle)).right(rand);
-    const QString danach = QString::fromStdString(text.substr(e.stelle + e.wort.size())).left(rand);
-    return QStringLiteral("„%1“ – …%2%1%3…")
-        .arg(QString::fromStdString(e.wort), davor, danach)
-        .simplified();
+// What a slot becomes: the name it stands for, or the word for a man and for a woman.
+QString slotbedeutung(const Ersetzung& e, const Zeugnisdaten& daten) {
+    if (e.slot == "Name" || e.slot == "Vorname") {
+        return e.slot == "Name" ? QStringLiteral("Nachname") : QStringLiteral("Vorname");
+    }
+    const std::string slot = '{' + e.slot + '}';
+    return QString::fromStdString(bausteinFuellen(slot, herr, daten)) + QStringLiteral(" / ") +
+           QString::fromStdString(bausteinFuellen(slot, frau, daten));
+}
+
+// A replaced word in the list with the words around it, so that the user sees which "sie" is
+// meant.
+QString eintrag(const std::string& text, const Ersetzung& e, const Zeugnisdaten& daten) {
+    constexpr int woerter = 4;
+    const QStringList davor =
+        QString::fromStdString(text.substr(0, e.stelle)).split(' ', Qt::SkipEmptyParts);
+    const QStringList danach = QString::fromStdString(text.substr(e.stelle + e.wort.size()))
+                                   .split(' ', Qt::SkipEmptyParts);
+    QString umgebung = davor.mid(davor.size() - woerter).join(' ');
+    if (davor.size() > woerter) {
+        umgebung.prepend(QStringLiteral("…"));
+    }
+    const QString wort = QString::fromStdString(e.wort);
+    umgebung += (davor.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("»") + wort +
+                QStringLiteral("« ") + danach.mid(0, woerter).join(' ');
+    if (danach.size() > woerter) {
+        umgebung += QStringLiteral("…");
+    }
+    QString zeile = QStringLiteral("„%1“ → %2:   %3").arg(wort, slotbedeutung(e, daten), umgebung);
+    if (e.mehrdeutig) {
+        zeile += QStringLiteral("   (bitte prüfen)");
+    }
+    return zeile;
 }
 
 QPlainTextEdit* ansicht(const QString& name) {
@@ -46,13 +71,13 @@ Bausteindialog::Bausteindialog(const std::string& text, const Zeugnisdaten& date
     lstErsetzungen->setObjectName(QStringLiteral("lstErsetzungen"));
 
     for (const Ersetzung& e : ersetzungen) {
-        auto* eintrag = new QListWidgetItem(umgebung(text, e), lstErsetzungen);
-        eintrag->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        eintrag->setCheckState(Qt::Checked);
+        auto* zeile = new QListWidgetItem(eintrag(text, e, daten), lstErsetzungen);
+        zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        zeile->setCheckState(Qt::Checked);
         if (e.mehrdeutig) {
-            eintrag->setToolTip(QStringLiteral("Dieses Wort kann auch etwas anderes meinen, etwa "
-                                               "mehrere Personen. Entfernen Sie das Häkchen, wenn "
-                                               "es stehen bleiben soll."));
+            zeile->setToolTip(QStringLiteral("Dieses Wort kann auch etwas anderes meinen, etwa "
+                                             "mehrere Personen. Entfernen Sie das Häkchen, wenn "
+                                             "es stehen bleiben soll."));
         }
     }
 
@@ -82,7 +107,7 @@ Bausteindialog::Bausteindialog(const std::string& text, const Zeugnisdaten& date
     raster->addWidget(txtFrau, 5, 1);
     raster->addWidget(knoepfe, 6, 0, 1, 2);
     lstErsetzungen->setVisible(!ersetzungen.empty());
-    resize(640, 480);
+    resize(720, 480);
 
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -41,8 +41,12 @@ void frmzg::alsBausteinSpeichern(int bereich) {
         return;
     }
     Textbausteine bausteine = bausteinablage->bausteine();
-    Textbaustein neu{{},        dialog.name(),   bereich, jetzt.bereich(bereich).note,
-                     jetzt.art, dialog.vorlage()};
+    Textbaustein neu{.id = {},
+                     .name = dialog.name(),
+                     .bereich = bereich,
+                     .note = jetzt.bereich(bereich).note,
+                     .art = jetzt.art,
+                     .text = dialog.vorlage()};
     const auto gleich = std::ranges::find_if(bausteine, [&](const Textbaustein& b) {
         return b.bereich == bereich && b.art == neu.art && b.name == neu.name;
     });
@@ -100,8 +104,17 @@ void frmzg::bausteinVerwenden(int bereich, const Textbaustein& baustein) {
     const std::string text =
         eigenerText(bereich, jetzt.art, bausteinFuellen(baustein.text, jetzt.geschlecht, jetzt));
     bereichstexte[bereich - 1]->eigenerTextSetzen(QString::fromStdString(text), baustein.id);
-    textnoten[bereich - 1] = jetzt.bereich(bereich).note;
+    const int note = jetzt.bereich(bereich).note;
+    textnoten[bereich - 1] = baustein.note > 0 ? baustein.note : note;
     aenderungVermerken(Vorschau::Neu);
+    if (baustein.note > 0 && note > 0 && baustein.note != note) {
+        Textbaustein gewaehlt = baustein;
+        gewaehlt.note = note;
+        hinweisZeigen(QStringLiteral("Der Textbaustein „%1“ wurde für %2 geschrieben; gewählt "
+                                     "ist %3.")
+                          .arg(QString::fromStdString(baustein.name), bausteinnote(baustein),
+                               bausteinnote(gewaehlt)));
+    }
 }
 
 } // namespace velmora

@@ -69,6 +69,16 @@ private slots:
         });
         t->klicken(QString("cmdAlsBaustein(%1)").arg(weiterbildung - 1));
         QCOMPARE(ablage().bausteine().size(), 1u);
+        // The same name again is asked about, and kept when the user cancels.
+        imDialog([](QWidget& dialog) {
+            dialog.findChild<QLineEdit*>("txtName")->setText(" Fortbildung ");
+            static_cast<QDialog&>(dialog).accept();
+        });
+        t->plattform->antworten = {1};
+        t->klicken(QString("cmdAlsBaustein(%1)").arg(weiterbildung - 1));
+        QVERIFY(t->plattform->gefragt.last().contains("schon einen Textbaustein „Fortbildung“"));
+        QCOMPARE(ablage().bausteine().size(), 1u);
+        QVERIFY(ablage().bausteine().front().text.ends_with("schätzten sie."));
         QCOMPARE(zeugnisdateiSchreiben(t->fenster->daten()), zeugnis); // saving changes nothing
 
         // The next window reads the block and offers it to a man's reference.
@@ -88,6 +98,9 @@ private slots:
         // Another grade is marked; renamed and deleted, the reference keeps its words.
         t->fenster->knopfSetzen(weiterbildung, 0, true);
         QCOMPARE(angebot(weiterbildung)[0]->text(), "Fortbildung (Note 2)");
+        angebot(weiterbildung)[0]->trigger();
+        QVERIFY(t->hinweise().contains(
+            "Der Textbaustein „Fortbildung“ wurde für Note 2 geschrieben; gewählt ist Note 1."));
         const Zeugnisdaten vorher = t->fenster->daten();
         imDialog([](QWidget& dialog) {
             auto* liste = dialog.findChild<QTreeWidget*>("lstBausteine");
