@@ -66,13 +66,8 @@ void frmzg::teamordnerAbgleichen() {
     if (!teamhinweis.isEmpty()) {
         hinweisband->zuruecknehmen(std::exchange(teamhinweis, {}));
     }
-    if (ordner.isEmpty()) {
-        if (teamwiederholung) {
-            teamwiederholung->stop();
-        }
-        return;
-    }
-    const Teamabgleich abgleich = velmora::teamordnerAbgleichen(plattform, ordner);
+    const Teamabgleich abgleich =
+        ordner.isEmpty() ? Teamabgleich() : velmora::teamordnerAbgleichen(plattform, ordner);
     if (abgleich.bausteineNeu) {
         bausteinablage->neuLesen();
     }
