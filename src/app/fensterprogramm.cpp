@@ -95,7 +95,10 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform, const Aufruf&
     if (analyse) {
         fenster.analysieren(aufruf.datei);
     }
-    new NachDemErstenBild(fenster, [&instanz] { instanz.dienstStarten(); });
+    new NachDemErstenBild(fenster, [&instanz, &fenster] {
+        instanz.dienstStarten();
+        fenster.teamordnerAbgleichen();
+    });
     // Only now: an end asked for while the start still restores the window would save the
     // window's empty design state over the user's entries.
     Signalwaechter waechter;

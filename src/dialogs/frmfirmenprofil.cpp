@@ -49,7 +49,8 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
       plattform(plattform), txtFirma(feld("txtFirma")), txtBriefkopf(new QPlainTextEdit),
       lblLogo(new QLabel), cmdEntfernen(knopf("cmdEntfernen", QStringLiteral("&Entfernen"))),
       txtOrt(feld("txtOrt")), txtUnterzeichner(feld("txtUnterzeichner")),
-      cmbVollmacht(new Vollmachtfeld), txtFunktion(feld("txtFunktion")) {
+      cmbVollmacht(new Vollmachtfeld), txtFunktion(feld("txtFunktion")),
+      txtTeamordner(feld("txtTeamordner")) {
     setObjectName(QStringLiteral("frmFirmenprofil"));
     setWindowTitle(titel);
     setModal(true);
@@ -94,6 +95,20 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     auto* gruppe = new QGroupBox(QStringLiteral("Unterzeichner"));
     gruppe->setLayout(unterzeichner);
 
+    // Optional: an empty box ends the sharing, and the copies here go on alone.
+    auto* cmdOrdner = knopf("cmdOrdner", QStringLiteral("Ordner wä&hlen…"));
+    txtTeamordner->setPlaceholderText(QStringLiteral("keiner – Profil und Textbausteine nur auf "
+                                                     "diesem Rechner"));
+    auto* ordnerzeile = new QHBoxLayout;
+    ordnerzeile->addWidget(txtTeamordner, 1);
+    ordnerzeile->addWidget(cmdOrdner);
+    auto* team = new QFormLayout;
+    team->addRow(beschriftung(QStringLiteral("&Gemeinsamer Ordner:"), txtTeamordner), ordnerzeile);
+    auto* teamhinweis = new QLabel(QStringLiteral(
+        "Mit einem gemeinsamen Ordner, etwa auf dem Dateiserver der Abteilung, nutzen alle "
+        "Sachbearbeiter dasselbe Firmenprofil, dasselbe Logo und dieselben Textbausteine."));
+    teamhinweis->setWordWrap(true);
+
     auto* knoepfe = new QDialogButtonBox;
     auto* cmdOK = knopf("cmdOK", QStringLiteral("OK"));
     cmdOK->setDefault(true);
@@ -105,6 +120,8 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     spalte->addWidget(hinweis);
     spalte->addLayout(firma);
     spalte->addWidget(gruppe);
+    spalte->addWidget(teamhinweis);
+    spalte->addLayout(team);
     spalte->addWidget(knoepfe);
     setMinimumWidth(520);
 
@@ -112,6 +129,14 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     connect(cmdEntfernen, &QPushButton::clicked, this, [this] {
         logo.reset();
         logoZeigen();
+    });
+    connect(cmdOrdner, &QPushButton::clicked, this, [this, &plattform] {
+        const QString bisher = txtTeamordner->text().trimmed();
+        if (const std::optional<QString> ordner = plattform.ordnerZumWaehlen(
+                this, QStringLiteral("Gemeinsamen Ordner wählen"),
+                bisher.isEmpty() ? plattform.dokumentenordner() : bisher)) {
+            txtTeamordner->setText(*ordner);
+        }
     });
     connect(knoepfe, &QDialogButtonBox::accepted, this, &frmFirmenprofil::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &frmFirmenprofil::reject);
@@ -123,6 +148,7 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
     txtUnterzeichner->setText(QString::fromUtf8(profil.unterzeichner.name));
     txtFunktion->setText(QString::fromUtf8(profil.unterzeichner.funktion));
     cmbVollmacht->wertSetzen(profil.unterzeichner.zusatz);
+    txtTeamordner->setText(QString::fromStdString(profil.teamordner));
     // A logo that cannot be read is not shown, and its file is left alone.
     if (!profil.logo.empty()) {
         QString fehler;
@@ -146,6 +172,7 @@ Firmenprofil frmFirmenprofil::profil() const {
     profil.ort = txtOrt->text().toStdString();
     profil.unterzeichner = {txtUnterzeichner->text().toStdString(),
                             txtFunktion->text().toStdString(), cmbVollmacht->wert()};
+    profil.teamordner = txtTeamordner->text().trimmed().toStdString();
     return profil;
 }
 

@@ -18,9 +18,9 @@ class Plattform;
 class Vollmachtfeld;
 
 // The company profile: the employer, the letterhead's lines and logo, the place and the
-// signatory every new reference starts from. Modal. OK keeps it in the data folder, the logo
-// copied there so that a moved original costs nothing; a save that fails says why and leaves
-// the dialog open with its entries.
+// signatory every new reference starts from, and the folder a team shares them through.
+// Modal. OK keeps it in the data folder, the logo copied there so that a moved original costs
+// nothing; a save that fails says why and leaves the dialog open with its entries.
 class frmFirmenprofil : public QDialog {
     Q_OBJECT
 public:
@@ -52,6 +52,7 @@ private:
     Markierfeld* txtUnterzeichner;
     Vollmachtfeld* cmbVollmacht;
     Markierfeld* txtFunktion;
+    Markierfeld* txtTeamordner;
 };
 
 } // namespace velmora

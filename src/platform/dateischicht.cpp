@@ -5,18 +5,41 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
+#include <QSysInfo>
 
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace velmora::dateischicht {
 
 namespace {
+
+// The program's own files and the team folder's are never reached through a link.
+bool ohneVerknuepfung(Dateiart art) {
+    return art != Dateiart::Dokument;
+}
+
+// The mode a new file is created with.
+mode_t neuerModus(Dateiart art) {
+    switch (art) {
+    case Dateiart::Eigen:
+        return 0600;
+    case Dateiart::Team:
+        return 0660;
+    case Dateiart::Dokument:
+        break;
+    }
+    return 0666;
+}
 
 // What stands in a file's place when it is no ordinary file.
 struct Eintragsart {
@@ -48,7 +71,7 @@ QString keineDatei(mode_t modus, const QByteArray& name, Dateiart art, bool schr
                                          "Programm lässt den Eintrag unverändert.")
                               .arg(was)
                         : QStringLiteral("Dort steht %1 statt einer gewöhnlichen Datei.").arg(was);
-    if (art == Dateiart::Eigen) {
+    if (ohneVerknuepfung(art)) {
         grund += QStringLiteral(" Bitte den Eintrag „%1“ entfernen.").arg(QFile::decodeName(name));
     }
     return grund;
@@ -92,8 +115,8 @@ bool hineinschreiben(const QByteArray& name, const QByteArray& inhalt, QString* 
 // Looks at the entry under the name: the link itself for the program's own files, the file it
 // names for a document.
 bool eintragAnsehen(const QByteArray& name, Dateiart art, struct stat& eintrag) {
-    return (art == Dateiart::Eigen ? ::lstat(name.constData(), &eintrag)
-                                   : ::stat(name.constData(), &eintrag)) == 0;
+    return (ohneVerknuepfung(art) ? ::lstat(name.constData(), &eintrag)
+                                  : ::stat(name.constData(), &eintrag)) == 0;
 }
 
 // The file a document's link leads to, through every link on the way, even when it does not
@@ -134,7 +157,8 @@ void ordnerSynchronisieren(const QString& datei) {
 Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, struct stat& eintrag,
                               QString* fehler) {
     const bool schreibend = (flags & O_ACCMODE) != O_RDONLY;
-    if (!eintragAnsehen(name, art, eintrag)) {
+    const bool neu = !eintragAnsehen(name, art, eintrag);
+    if (neu) {
         if (!(flags & O_CREAT) || errno != ENOENT) {
             systemfehlerMelden(fehler, schreibend);
             return Deskriptor();
@@ -145,9 +169,9 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
     }
     // No link is followed to one of the program's files: else any file the link names could
     // be read into them, and from there into the settings file.
-    const int ohneLink = art == Dateiart::Eigen ? O_NOFOLLOW : 0;
+    const int ohneLink = ohneVerknuepfung(art) ? O_NOFOLLOW : 0;
     Deskriptor datei(::open(name.constData(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | ohneLink,
-                            art == Dateiart::Eigen ? 0600 : 0666));
+                            neuerModus(art)));
     if (datei.fd < 0) {
         if (errno == ELOOP) {
             melden(fehler, keineDatei(S_IFLNK, name, art, schreibend));
@@ -160,6 +184,9 @@ Deskriptor gewoehnlichOeffnen(const QByteArray& name, Dateiart art, int flags, s
     if (::fstat(datei.fd, &eintrag) != 0 || !S_ISREG(eintrag.st_mode)) {
         melden(fehler, keineDatei(eintrag.st_mode, name, art, schreibend));
         return Deskriptor();
+    }
+    if (neu && art == Dateiart::Team) {
+        ::fchmod(datei.fd, neuerModus(art));
     }
     return datei;
 }
@@ -212,7 +239,7 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
     const QByteArray name = QFile::encodeName(ziel);
     struct stat eintrag {};
     // A new file of the program's own holds the user's entries: for the user's eyes alone.
-    mode_t modus = art == Dateiart::Eigen ? 0600 : 0666;
+    mode_t modus = neuerModus(art);
     const bool vorhanden = ::lstat(name.constData(), &eintrag) == 0;
     if (vorhanden && art == Dateiart::Dokument && stromziel(eintrag.st_mode)) {
         return hineinschreiben(name, inhalt, fehler);
@@ -232,10 +259,12 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
     if (datei.fd < 0) {
         return systemfehlerMelden(fehler);
     }
-    // The umask may have narrowed the mode of the new file; the old file's mode is kept whole.
-    const bool geschrieben = allesSchreiben(datei.fd, inhalt) &&
-                             (!vorhanden || ::fchmod(datei.fd, modus) == 0) &&
-                             ::fsync(datei.fd) == 0 && datei.schliessen();
+    // The umask may have narrowed the mode of the new file; the old file's mode is kept whole,
+    // and a new one in a team folder stays open to the group.
+    const bool geschrieben =
+        allesSchreiben(datei.fd, inhalt) &&
+        ((!vorhanden && art != Dateiart::Team) || ::fchmod(datei.fd, modus) == 0) &&
+        ::fsync(datei.fd) == 0 && datei.schliessen();
     // The rename replaces the name itself: were a link put there meanwhile, the link goes,
     // and the file it names stays untouched.
     if (!geschrieben || umbenennen(temporaer.constData(), name.constData()) != 0) {
@@ -251,8 +280,8 @@ bool ersetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QStri
 Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt, QString* fehler) {
     const QByteArray name = QFile::encodeName(pfad);
     // O_EXCL follows no link: any entry of that name, even a link pointing nowhere, is taken.
-    Deskriptor datei(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                            art == Dateiart::Eigen ? 0600 : 0666));
+    Deskriptor datei(
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, neuerModus(art)));
     if (datei.fd < 0) {
         struct stat eintrag {};
         if (errno == EEXIST || ::lstat(name.constData(), &eintrag) == 0) {
@@ -274,7 +303,7 @@ bool vorhanden(const QString& pfad, Dateiart art) {
     struct stat eintrag {};
     return !QFileInfo(pfad).fileName().startsWith(QLatin1Char('.')) &&
            eintragAnsehen(QFile::encodeName(pfad), art, eintrag) &&
-           (art == Dateiart::Eigen || S_ISREG(eintrag.st_mode));
+           (ohneVerknuepfung(art) || S_ISREG(eintrag.st_mode));
 }
 
 bool loeschen(const QString& pfad, QString* fehler) {
@@ -289,10 +318,10 @@ bool loeschen(const QString& pfad, QString* fehler) {
     return ::unlink(name.constData()) == 0 || errno == ENOENT || systemfehlerMelden(fehler);
 }
 
-Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler) {
+Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler, Dateiart art) {
     struct stat eintrag {};
     const QByteArray name = QFile::encodeName(pfad);
-    Deskriptor datei = gewoehnlichOeffnen(name, Dateiart::Eigen, O_RDWR | O_CREAT, eintrag, fehler);
+    Deskriptor datei = gewoehnlichOeffnen(name, art, O_RDWR | O_CREAT, eintrag, fehler);
     if (datei.fd < 0) {
         return ::lstat(name.constData(), &eintrag) == 0 && !S_ISREG(eintrag.st_mode)
                    ? Sperre::Verstellt
@@ -307,6 +336,81 @@ Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler) {
     }
     sperre = std::move(datei);
     return Sperre::Genommen;
+}
+
+namespace {
+
+class Flocksperre : public Teamsperre {
+public:
+    explicit Flocksperre(Deskriptor datei) : datei(std::move(datei)) {}
+
+private:
+    Deskriptor datei;
+};
+
+Sperrvermerk vermerkLesen(const QString& pfad) {
+    const QJsonObject gelesen =
+        QJsonDocument::fromJson(lesen(pfad, Dateiart::Team, 4096).value_or(QByteArray())).object();
+    return {gelesen.value(QStringLiteral("benutzer")).toString(),
+            gelesen.value(QStringLiteral("rechner")).toString(),
+            QDateTime::fromString(gelesen.value(QStringLiteral("seit")).toString(), Qt::ISODate)
+                .toLocalTime()};
+}
+
+// Written under the lock, so that whoever waits for it can be told who holds it; a record
+// that cannot be written costs that notice only.
+void vermerkSchreiben(int fd, const Sperrvermerk& vermerk) {
+    const QByteArray text =
+        QJsonDocument(
+            QJsonObject{{QStringLiteral("benutzer"), vermerk.benutzer},
+                        {QStringLiteral("rechner"), vermerk.rechner},
+                        {QStringLiteral("seit"), vermerk.seit.toUTC().toString(Qt::ISODate)}})
+            .toJson(QJsonDocument::Compact);
+    if (::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0) {
+        allesSchreiben(fd, text + '\n');
+    }
+}
+
+} // namespace
+
+Sperrversuch teamSperren(const QString& ordner, const Sperrvermerk& ich,
+                         std::chrono::milliseconds wartezeit) {
+    const QString pfad = ordner + QLatin1Char('/') + QLatin1String(teamsperrdatei);
+    const auto ende = std::chrono::steady_clock::now() + wartezeit;
+    Sperrversuch versuch;
+    Deskriptor datei;
+    Sperre stand = sperren(pfad, datei, &versuch.fehler, Dateiart::Team);
+    while (stand == Sperre::Besetzt && std::chrono::steady_clock::now() < ende) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        stand = sperren(pfad, datei, &versuch.fehler, Dateiart::Team);
+    }
+    switch (stand) {
+    case Sperre::Genommen:
+        vermerkSchreiben(datei.fd, ich);
+        versuch.sperre = std::make_unique<Flocksperre>(std::move(datei));
+        versuch.vermerk = ich;
+        break;
+    case Sperre::Besetzt:
+        versuch.fehler.clear();
+        versuch.vermerk = vermerkLesen(pfad);
+        break;
+    case Sperre::Verstellt:
+    case Sperre::Fehler:
+        if (versuch.fehler.isEmpty()) {
+            versuch.fehler = systemgrund(EIO, true);
+        }
+        break;
+    }
+    return versuch;
+}
+
+Sperrvermerk arbeitsplatz() {
+    QString benutzer = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    if (benutzer.isEmpty()) {
+        const passwd* eintrag = ::getpwuid(::getuid());
+        benutzer = eintrag ? QString::fromLocal8Bit(eintrag->pw_name) : QString::number(::getuid());
+    }
+    return {benutzer, QSysInfo::machineHostName(), QDateTime::currentDateTime()};
 }
 
 bool ordnerSichern(const QString& pfad) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -46,7 +47,14 @@ enum class Sperre { Genommen, Besetzt, Verstellt, Fehler };
 // Locks one of the program's own files, created empty when missing, for as long as `sperre`
 // stays open: the kernel lets go at any end of the process, a crash included, so no lock
 // outlives its owner.
-Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler);
+Sperre sperren(const QString& pfad, Deskriptor& sperre, QString* fehler,
+               Dateiart art = Dateiart::Eigen);
+// Takes the lock of a team folder (teamsperrdatei), trying again while another holds it for
+// up to `wartezeit`, and records `ich` in the lock file once it is taken.
+Sperrversuch teamSperren(const QString& ordner, const Sperrvermerk& ich,
+                         std::chrono::milliseconds wartezeit);
+// This process's user and computer, now: what a lock records.
+Sperrvermerk arbeitsplatz();
 // Creates the folder (with its parents) unless it exists; false when it cannot.
 bool ordnerSichern(const QString& pfad);
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -24,8 +26,10 @@ enum class Neuanlage { Angelegt, Vorhanden, Fehler };
 // Whose file a path names. The program's own files (settings, handover, state, recovery,
 // company profile, logo) are read and written only when they are ordinary files, never
 // through a symbolic link; one created anew holds the user's entries and is readable by the
-// user alone. The user's documents may be links, which are followed.
-enum class Dateiart { Eigen, Dokument };
+// user alone. The files of a team folder the company profile names are kept the same way, but
+// one created anew is for the folder's group as well (0660), whatever the umask. The user's
+// documents may be links, which are followed.
+enum class Dateiart { Eigen, Team, Dokument };
 
 // A document for the printer: its name in the printer's queue, the paper it is laid out on,
 // its number of pages, and what paints them onto a printer (false: the printer refused).
@@ -37,6 +41,33 @@ struct Druckauftrag {
 };
 
 enum class Druck { Gedruckt, Abgebrochen, Fehler };
+
+// The file in a team folder whose advisory lock (flock) every save into the folder takes; it
+// records who took it last.
+inline constexpr char teamsperrdatei[] = ".velmora-team.lock";
+
+// Who holds a team folder's lock: the login name, the computer and since when.
+struct Sperrvermerk {
+    QString benutzer;
+    QString rechner;
+    QDateTime seit;
+};
+
+// A team folder's lock, held while this lives; the kernel lets go at any end of the process.
+class Teamsperre {
+public:
+    virtual ~Teamsperre() = default;
+};
+
+// What asking for a team folder's lock came to: taken (`sperre` holds it, `vermerk` is this
+// clerk as recorded), held by another (`sperre` empty, `vermerk` the holder as far as the
+// file tells), or neither: the folder cannot be used, `fehler` says why.
+struct Sperrversuch {
+    std::unique_ptr<Teamsperre> sperre;
+    Sperrvermerk vermerk;
+    QString fehler;
+    bool besetzt() const { return !sperre && fehler.isEmpty(); }
+};
 
 // Everything that leaves the process goes through here, so tests can record it instead.
 class Plattform {
@@ -79,6 +110,9 @@ public:
     virtual std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
                                                      const QString& vorschlag,
                                                      const QString& filter) = 0;
+    // The desktop's dialog for a folder, starting in `ordner`; nothing when cancelled.
+    virtual std::optional<QString> ordnerZumWaehlen(QWidget* besitzer, const QString& titel,
+                                                    const QString& ordner) = 0;
     // The print dialog, then the print on the printer chosen there.
     virtual Druck drucken(QWidget* besitzer, const Druckauftrag& auftrag) = 0;
     // The pages as the printer will print them, from where the user may print them as well.
@@ -117,6 +151,8 @@ public:
     // Deletes one of the program's own files: an ordinary file only, never a link or anything
     // else. True when nothing of that name is left.
     virtual bool dateiLoeschen(const QString& pfad, QString* fehler) = 0;
+    // The lock of a team folder, waited for at most two seconds while another holds it.
+    virtual Sperrversuch teamordnerSperren(const QString& ordner) = 0;
 };
 
 // The program's own files and the references hold a few kilobytes; none larger is read, so

@@ -168,6 +168,12 @@ std::optional<QString> QtPlattform::dateiZumSpeichern(QWidget* besitzer, const Q
     return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
 }
 
+std::optional<QString> QtPlattform::ordnerZumWaehlen(QWidget* besitzer, const QString& titel,
+                                                     const QString& ordner) {
+    const QString pfad = QFileDialog::getExistingDirectory(besitzer, titel, ordner);
+    return pfad.isEmpty() ? std::nullopt : std::optional<QString>(pfad);
+}
+
 Druck QtPlattform::drucken(QWidget* besitzer, const Druckauftrag& auftrag) {
     QPrinter drucker(QPrinter::HighResolution);
     einrichten(drucker, auftrag);
@@ -233,6 +239,10 @@ bool QtPlattform::dateiVorhanden(const QString& pfad, Dateiart art) {
 
 bool QtPlattform::dateiLoeschen(const QString& pfad, QString* fehler) {
     return dateischicht::loeschen(pfad, fehler);
+}
+
+Sperrversuch QtPlattform::teamordnerSperren(const QString& ordner) {
+    return dateischicht::teamSperren(ordner, dateischicht::arbeitsplatz(), std::chrono::seconds(2));
 }
 
 QString datenordnerFuer(const QString& programmordner) {

@@ -38,6 +38,8 @@ public:
     std::optional<QString> dateiZumSpeichern(QWidget* besitzer, const QString& titel,
                                              const QString& vorschlag,
                                              const QString& filter) override;
+    std::optional<QString> ordnerZumWaehlen(QWidget* besitzer, const QString& titel,
+                                            const QString& ordner) override;
     Druck drucken(QWidget* besitzer, const Druckauftrag& auftrag) override;
     void druckvorschau(QWidget* besitzer, const Druckauftrag& auftrag) override;
     void protokoll(const QString& text) override;
@@ -55,6 +57,7 @@ public:
                               QString* fehler) override;
     bool dateiVorhanden(const QString& pfad, Dateiart art) override;
     bool dateiLoeschen(const QString& pfad, QString* fehler) override;
+    Sperrversuch teamordnerSperren(const QString& ordner) override;
 
 private:
     Umgebung umgebung;

@@ -32,6 +32,7 @@ Firmenprofil firmenprofilLesen(const QByteArray& inhalt) {
     if (auto unterzeichner = leser.unterobjekt("unterzeichner")) {
         unterzeichnerLesen(*unterzeichner, profil.unterzeichner);
     }
+    leser.text("teamordner", profil.teamordner);
     return profil;
 }
 
@@ -42,6 +43,9 @@ QByteArray firmenprofilSchreiben(const Firmenprofil& profil) {
     objekt[QStringLiteral("logo")] = wortFuer(logos, std::string_view(profil.logo));
     objekt[QStringLiteral("ort")] = QString::fromStdString(profil.ort);
     objekt[QStringLiteral("unterzeichner")] = unterzeichnerObjekt(profil.unterzeichner);
+    if (!profil.teamordner.empty()) {
+        objekt[QStringLiteral("teamordner")] = QString::fromStdString(profil.teamordner);
+    }
     return QJsonDocument(objekt).toJson(QJsonDocument::Indented);
 }
 

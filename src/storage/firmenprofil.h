@@ -38,6 +38,9 @@ struct Firmenprofil {
     std::string logo;                   // one of logodateinamen, empty without a logo
     std::string ort;                    // the place of the reference
     Unterzeichner unterzeichner;
+    // The folder this clerk shares the profile, the logo and the text blocks through with the
+    // team; empty: none. A setting of this installation, kept in its own profile only.
+    std::string teamordner{};
 
     bool operator==(const Firmenprofil&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "ui/hinweisband.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -14,7 +15,7 @@ constexpr qsizetype hoechstensHinweise = 4;
 } // namespace
 
 Hinweisband::Hinweisband(QWidget* eltern)
-    : QStatusBar(eltern), text(new QLabel), schliessen(new QToolButton) {
+    : QStatusBar(eltern), text(new QLabel), aktion(new QPushButton), schliessen(new QToolButton) {
     setObjectName(QStringLiteral("hinweisband"));
     setSizeGripEnabled(false);
     // Set off from the window as a note: the colours of a tooltip.
@@ -30,6 +31,16 @@ Hinweisband::Hinweisband(QWidget* eltern)
     // A path in a notice can be copied from here.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addWidget(text, 1);
+    aktion->setObjectName(QStringLiteral("cmdHinweisAktion"));
+    aktion->setFocusPolicy(Qt::NoFocus);
+    aktion->hide();
+    addPermanentWidget(aktion);
+    connect(aktion, &QPushButton::clicked, this, [this] {
+        // The handling may replace the notice, and with it this button's handling.
+        if (const std::function<void()> jetzt = handlung) {
+            jetzt();
+        }
+    });
     schliessen->setObjectName(QStringLiteral("cmdHinweisSchliessen"));
     schliessen->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     schliessen->setToolTip(QStringLiteral("Hinweis schließen"));
@@ -39,6 +50,7 @@ Hinweisband::Hinweisband(QWidget* eltern)
     addPermanentWidget(schliessen);
     connect(schliessen, &QToolButton::clicked, this, [this] {
         liste.clear();
+        anzeigen();
         hide();
     });
     hide();
@@ -54,6 +66,24 @@ void Hinweisband::hinweisen(const QString& hinweis) {
     show();
 }
 
+void Hinweisband::hinweisen(const QString& hinweis, const QString& knopf,
+                            std::function<void()> neueHandlung) {
+    aktionshinweis = hinweis;
+    handlung = std::move(neueHandlung);
+    aktion->setText(knopf);
+    hinweisen(hinweis);
+}
+
+void Hinweisband::zuruecknehmen(const QString& hinweis) {
+    if (liste.removeAll(hinweis) == 0) {
+        return;
+    }
+    anzeigen();
+    if (liste.isEmpty()) {
+        hide();
+    }
+}
+
 void Hinweisband::resizeEvent(QResizeEvent* ereignis) {
     QStatusBar::resizeEvent(ereignis);
     anzeigen();
@@ -63,7 +93,9 @@ void Hinweisband::resizeEvent(QResizeEvent* ereignis) {
 // the width beside the close button, less the margins and spacing around it.
 void Hinweisband::anzeigen() {
     text->setText(liste.join(QLatin1Char('\n')));
+    aktion->setVisible(!aktionshinweis.isEmpty() && liste.contains(aktionshinweis));
     const int breite = width() - schliessen->sizeHint().width() -
+                       (aktion->isHidden() ? 0 : aktion->sizeHint().width()) -
                        4 * style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
     if (breite > 0) {
         text->setFixedHeight(text->heightForWidth(breite));

@@ -3,7 +3,10 @@
 #include <QStatusBar>
 #include <QStringList>
 
+#include <functional>
+
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace velmora {
@@ -18,6 +21,11 @@ public:
     explicit Hinweisband(QWidget* eltern = nullptr);
 
     void hinweisen(const QString& text);
+    // A notice with a button beside the close button that acts on it; one such at a time, the
+    // button going with its notice.
+    void hinweisen(const QString& text, const QString& knopf, std::function<void()> handlung);
+    // Takes back a notice that no longer holds; the band goes with its last notice.
+    void zuruecknehmen(const QString& text);
     // What the band shows now; empty when it is closed.
     QStringList hinweise() const { return liste; }
 
@@ -28,8 +36,12 @@ private:
     void anzeigen();
 
     QLabel* text;
+    QPushButton* aktion;
     QToolButton* schliessen;
     QStringList liste;
+    // The notice the button belongs to, and what it does.
+    QString aktionshinweis;
+    std::function<void()> handlung;
 };
 
 } // namespace velmora

@@ -27,6 +27,9 @@ public:
 
     // Another place for the blocks; they are read from it when next asked for.
     void zugangSetzen(Leser leser, Schreiber schreiber);
+    // The file changed outside the store (the team's blocks came in): read afresh when next
+    // asked for.
+    void neuLesen() { geladen = false; }
 
     const Textbausteine& bausteine();
     // Takes the blocks and writes them. A failed write is said in the band, and the blocks

@@ -22,6 +22,7 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace velmora {
 
@@ -118,6 +119,11 @@ public:
     bool ungespeichert() const;
     // Tells the user something in the band below the window, without stopping the work.
     void hinweisZeigen(const QString& text);
+    // Brings the company profile, its logo and the text blocks together with the team folder
+    // the profile names, if any (frmzgteamordner.cpp): at the start once the window shows,
+    // around the profile dialog, after each save of a block, and every 30 seconds while the
+    // folder cannot be used. The band says why it cannot, with a button to try again.
+    void teamordnerAbgleichen();
     // Opens a document just written with the desktop's program for it; when none opens it,
     // the band says where the document lies.
     void dokumentZeigen(const QString& pfad);
@@ -164,6 +170,8 @@ private:
     // The user's text blocks (frmzgbausteine.cpp): "&Textbausteine…" after the company
     // profile, the store they are kept in.
     void bausteineEintragen();
+    // A block saved goes to the team folder as well (frmzgteamordner.cpp).
+    void teamordnerEintragen();
     // A section's own words kept as a block, under its grade and the reference's kind.
     void alsBausteinSpeichern(int bereich);
     // The section's blocks of the reference's kind, those of its grade first.
@@ -290,6 +298,9 @@ private:
     Analyseleser analyseleser;
     Analysefenster* analysefenster = nullptr;
     Bausteinablage* bausteinablage = nullptr;
+    // Tries the team folder again while it cannot be used; the band's notice about it.
+    QTimer* teamwiederholung = nullptr;
+    QString teamhinweis;
 };
 
 } // namespace velmora

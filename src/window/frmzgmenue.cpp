@@ -18,6 +18,7 @@ void frmzg::menueAufbauen() {
     ausgabemenueAufbauen();
     firmenprofilEintragen();
     bausteineEintragen();
+    teamordnerEintragen();
     analysemenueAufbauen();
 
     const auto eintrag = [this](const char* name, const char* text) {

@@ -108,6 +108,20 @@ private slots:
         QVERIFY(gespeichert().logo.empty() && inhalt("firmenlogo.jpg").isEmpty());
     }
 
+    // The team folder is chosen in the folder dialog or typed; an emptied box ends the sharing
+    // and leaves no trace in the file.
+    void GemeinsamerOrdner() {
+        plattform->dateiantworten = {QStringLiteral("/srv/personal/velmora")};
+        klicken("cmdOrdner");
+        klicken("cmdOK");
+        QCOMPARE(gespeichert().teamordner, "/srv/personal/velmora");
+        oeffnen();
+        QCOMPARE(element("txtTeamordner")->text(), "/srv/personal/velmora");
+        element("txtTeamordner")->setText("  ");
+        klicken("cmdOK");
+        QVERIFY(!inhalt(firmenprofildateiname).contains("teamordner"));
+    }
+
     // The main window's file menu opens the dialog, modal and owned by the window.
     void AusDemDateimenue() {
         frmzg fenster(*plattform);

@@ -18,11 +18,9 @@ namespace {
 const QByteArray zustand =
     QByteArray::fromStdString(test::dateiinhalt(VELMORA_DATEN "/zustand.json"));
 
-const Firmenprofil firmenprofil = {"Zevuz GmbH",
-                                   {"Königsallee 1", "40212 Düsseldorf"},
-                                   "firmenlogo.png",
-                                   "Düsseldorf",
-                                   {"Petra Schmidt", "Leiterin", "i. V."}};
+const Firmenprofil firmenprofil = {
+    "Zevuz GmbH", {"Königsallee 1", "40212 Düsseldorf"},  "firmenlogo.png",
+    "Düsseldorf", {"Petra Schmidt", "Leiterin", "i. V."}, "/srv/personal/velmora"};
 
 // The object the bytes hold with one member replaced.
 QByteArray mit(const QByteArray& datei, const char* name, const QJsonValue& wert) {

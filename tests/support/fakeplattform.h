@@ -35,6 +35,11 @@ class FakePlattform : public Plattform {
         }
         return grund.has_value();
     }
+    void vermerken(Dateiart art, const QString& was, const QString& pfad) {
+        if (art == Dateiart::Team) {
+            teamzugriffe.append(was + pfad);
+        }
+    }
     // The pages as they were painted, into a PDF.
     static QByteArray druckbild(const Druckauftrag& auftrag) {
         QBuffer puffer;
@@ -75,6 +80,12 @@ public:
     std::optional<QString> neuAnlegenScheitert; // the reason given
     bool loeschenScheitert = false;
     Druck druck = Druck::Gedruckt; // Abgebrochen: the print dialog closed without printing
+    // The clerk a team folder's lock records, and every access to a team folder's files (what
+    // was done, then the path: "lesen …", "ersetzen …", "sperren …").
+    Sperrvermerk arbeitsplatz{QStringLiteral("anna"), QStringLiteral("pc-anna"), {}};
+    QStringList teamzugriffe;
+    // The program waits two seconds; the tests' other holders keep the lock until told.
+    std::chrono::milliseconds sperrwartezeit{100};
 
     // Each lies in the temporary folder and exists; tests may point them elsewhere.
     QString programmordnerPfad = unterordner(QStringLiteral("programm"));
@@ -128,6 +139,11 @@ public:
         gefragt.append(titel + ": " + vorschlag);
         return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
     }
+    std::optional<QString> ordnerZumWaehlen(QWidget*, const QString& titel,
+                                            const QString& ordner) override {
+        gefragt.append(titel + ": " + ordner);
+        return dateiantworten.isEmpty() ? std::nullopt : dateiantworten.takeFirst();
+    }
     Druck drucken(QWidget*, const Druckauftrag& auftrag) override {
         gefragt.append("Drucken: " + auftrag.titel);
         if (druck != Druck::Abgebrochen) {
@@ -145,12 +161,14 @@ public:
 
     std::optional<QByteArray> dateiLesen(const QString& pfad, Dateiart art, qint64 hoechstens,
                                          QString* fehler) override {
+        vermerken(art, QStringLiteral("lesen "), pfad);
         return scheitert(lesenScheitert, fehler)
                    ? std::nullopt
                    : dateischicht::lesen(pfad, art, hoechstens, fehler);
     }
     bool dateiErsetzen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                        QString* fehler) override {
+        vermerken(art, QStringLiteral("ersetzen "), pfad);
         return !scheitert(ersetzenScheitert, fehler) &&
                dateischicht::ersetzen(pfad, art, inhalt, fehler,
                                       umbenennenScheitert ? umbenennenGehtNicht : ::rename);
@@ -166,6 +184,12 @@ public:
     }
     bool dateiLoeschen(const QString& pfad, QString* fehler) override {
         return !loeschenScheitert && dateischicht::loeschen(pfad, fehler);
+    }
+    Sperrversuch teamordnerSperren(const QString& ordner) override {
+        teamzugriffe.append(QStringLiteral("sperren ") + ordner);
+        Sperrvermerk ich = arbeitsplatz;
+        ich.seit = QDateTime::currentDateTime();
+        return dateischicht::teamSperren(ordner, ich, sperrwartezeit);
     }
 };
 
