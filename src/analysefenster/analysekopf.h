@@ -19,13 +19,14 @@ public:
     explicit Analysekopf(QWidget* eltern = nullptr);
 
     void zeigen(const Analyse& analyse);
-    void leeren();
 
     QString gesamtnote() const;
     // The cell of section 1..13.
     const QLabel* zelle(int bereich) const { return zellen[bereich - 1]; }
 
 private:
+    void leeren();
+
     QLabel* note = nullptr;
     QLabel* grund = nullptr;
     std::array<QLabel*, anzahlBereiche> zellen{};

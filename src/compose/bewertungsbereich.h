@@ -14,6 +14,7 @@ inline constexpr std::string_view schulnotenUeberschrift = "Schulnoten von sehr 
 
 // The one section whose group gives a reason instead of a grade: in a final reference who
 // ended the employment, in an interim one why it is issued.
+inline constexpr int fuehrungsfaehigkeit = 9;
 inline constexpr int beendigungsgrund = 12;
 inline constexpr int schlussformel = 13;
 

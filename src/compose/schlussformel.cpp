@@ -109,8 +109,6 @@ constexpr std::array<std::array<Abschluss, anzahlFormulierungen - 1>, 6> weitere
 
 constexpr Phrase nichts("");
 
-constexpr int fuehrungsfaehigkeit = 9;
-
 } // namespace
 
 bool schlussformelAnhaengen(int note, const Anredeformen& formen, const Zeugnisdaten& daten,

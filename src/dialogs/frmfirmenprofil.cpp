@@ -130,11 +130,11 @@ frmFirmenprofil::frmFirmenprofil(Plattform& plattform, QWidget* eltern)
         logo.reset();
         logoZeigen();
     });
-    connect(cmdOrdner, &QPushButton::clicked, this, [this, &plattform] {
+    connect(cmdOrdner, &QPushButton::clicked, this, [this] {
         const QString bisher = txtTeamordner->text().trimmed();
-        if (const std::optional<QString> ordner = plattform.ordnerZumWaehlen(
+        if (const std::optional<QString> ordner = this->plattform.ordnerZumWaehlen(
                 this, QStringLiteral("Gemeinsamen Ordner wählen"),
-                bisher.isEmpty() ? plattform.dokumentenordner() : bisher)) {
+                bisher.isEmpty() ? this->plattform.dokumentenordner() : bisher)) {
             txtTeamordner->setText(*ordner);
         }
     });

@@ -17,6 +17,6 @@ struct Docxteil {
 // The parts of the document as a Word document, the content types first: relationships,
 // document.xml, styles, numbering, settings, core properties, the logo's picture and, for a
 // document of more than one page, the footer with the page numbers.
-std::vector<Docxteil> docxteile(const Dokumentmodell& modell, bool seitenzahlen = false);
+std::vector<Docxteil> docxteile(const Dokumentmodell& modell, bool seitenzahlen);
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include "compose/kopfsaetze.h"
 #include "compose/schlussformel.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velmora {

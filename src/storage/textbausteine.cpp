@@ -2,6 +2,7 @@
 
 #include "compose/bewertungsbereich.h"
 #include "storage/jsonleser.h"
+#include "storage/zeugnisteile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,11 +14,6 @@ namespace {
 
 const QString formatname = QStringLiteral("velmora-textbausteine");
 constexpr int formatversion = 1;
-
-constexpr Woerter<Zeugnisart, 2> arten = {{
-    {"endzeugnis", Zeugnisart::Endzeugnis},
-    {"zwischenzeugnis", Zeugnisart::Zwischenzeugnis},
-}};
 
 // One entry whole, or nothing: a block without id, name, section or text is of no use.
 std::optional<Textbaustein> eintragLesen(const QJsonValue& wert) {
@@ -33,7 +29,7 @@ std::optional<Textbaustein> eintragLesen(const QJsonValue& wert) {
     if (baustein.bereich > 0) {
         leser.ganzzahl("note", 0, bewertungsbereich(baustein.bereich).stufen(), baustein.note);
     }
-    leser.auswahl("art", arten, baustein.art);
+    leser.auswahl("art", zeugnisartnamen, baustein.art);
     leser.text("text", baustein.text);
     if (!fehler.isEmpty() || baustein.id.empty() || leer(baustein.name) || baustein.bereich == 0 ||
         leer(baustein.text)) {
@@ -80,7 +76,7 @@ QByteArray textbausteineSchreiben(const Textbausteine& bausteine) {
             {QStringLiteral("name"), QString::fromStdString(baustein.name)},
             {QStringLiteral("bereich"), baustein.bereich},
             {QStringLiteral("note"), baustein.note},
-            {QStringLiteral("art"), wortFuer(arten, baustein.art)},
+            {QStringLiteral("art"), wortFuer(zeugnisartnamen, baustein.art)},
             {QStringLiteral("text"), QString::fromStdString(baustein.text)},
         });
     }

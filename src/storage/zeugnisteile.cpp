@@ -8,11 +8,6 @@ namespace velmora {
 
 namespace {
 
-constexpr Woerter<Zeugnisart, 2> arten = {{
-    {"endzeugnis", Zeugnisart::Endzeugnis},
-    {"zwischenzeugnis", Zeugnisart::Zwischenzeugnis},
-}};
-
 constexpr Woerter<std::string_view, 3> zusaetze = {
     {{"", ""}, {"i. V.", "i. V."}, {"ppa.", "ppa."}}};
 
@@ -55,7 +50,7 @@ void formulierungenLesen(Jsonleser& leser, std::array<int, anzahlBereiche>& form
 void formulierungenSchreiben(const std::array<int, anzahlBereiche>& formulierungen,
                              QJsonObject& objekt) {
     QJsonArray bereiche = objekt.value(QStringLiteral("bereiche")).toArray();
-    if (bereiche.isEmpty() && std::ranges::count(formulierungen, 1) == anzahlBereiche) {
+    if (bereiche.isEmpty() && std::ranges::all_of(formulierungen, [](int f) { return f == 1; })) {
         return;
     }
     for (int i = 0; i < anzahlBereiche; ++i) {
@@ -77,7 +72,7 @@ void formulierungenSchreiben(const std::array<int, anzahlBereiche>& formulierung
 } // namespace
 
 void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz) {
-    leser.auswahl("art", arten, zusatz.art);
+    leser.auswahl("art", zeugnisartnamen, zusatz.art);
     leser.schalter("geburtsangaben", zusatz.geburtsangaben);
     if (auto aufgaben = leser.unterobjekt("aufgaben")) {
         aufgaben->text("bereich", zusatz.aufgaben.bereich);
@@ -91,7 +86,7 @@ void zusatzLesen(Jsonleser& leser, Zeugniszusatz& zusatz) {
 }
 
 void zusatzSchreiben(const Zeugniszusatz& zusatz, QJsonObject& objekt) {
-    objekt[QStringLiteral("art")] = wortFuer(arten, zusatz.art);
+    objekt[QStringLiteral("art")] = wortFuer(zeugnisartnamen, zusatz.art);
     objekt[QStringLiteral("geburtsangaben")] = zusatz.geburtsangaben;
     QJsonObject aufgaben = objekt.value(QStringLiteral("aufgaben")).toObject();
     aufgaben[QStringLiteral("bereich")] = QString::fromUtf8(zusatz.aufgaben.bereich);
@@ -125,20 +120,25 @@ QJsonArray textliste(const std::vector<std::string>& texte) {
     return liste;
 }
 
-void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich) {
-    if (leer(text)) {
-        bereich.remove(QStringLiteral("text"));
+namespace {
+
+// A member written only when it holds something.
+void wennGesetzt(QJsonObject& bereich, const QString& name, const std::string& wert, bool weg) {
+    if (weg) {
+        bereich.remove(name);
     } else {
-        bereich[QStringLiteral("text")] = QString::fromStdString(text);
+        bereich[name] = QString::fromStdString(wert);
     }
 }
 
+} // namespace
+
+void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich) {
+    wennGesetzt(bereich, QStringLiteral("text"), text, leer(text));
+}
+
 void bausteinSchreiben(const std::string& id, QJsonObject& bereich) {
-    if (id.empty()) {
-        bereich.remove(QStringLiteral("baustein"));
-    } else {
-        bereich[QStringLiteral("baustein")] = QString::fromStdString(id);
-    }
+    wennGesetzt(bereich, QStringLiteral("baustein"), id, id.empty());
 }
 
 } // namespace velmora

@@ -7,6 +7,12 @@
 
 namespace velmora {
 
+// The kinds of reference as the program's files name them.
+inline constexpr Woerter<Zeugnisart, 2> zeugnisartnamen = {{
+    {"endzeugnis", Zeugnisart::Endzeugnis},
+    {"zwischenzeugnis", Zeugnisart::Zwischenzeugnis},
+}};
+
 // The parts of a reference that the settings file's 101 lines cannot hold.
 struct Zeugniszusatz {
     Zeugnisart art = Zeugnisart::Endzeugnis;

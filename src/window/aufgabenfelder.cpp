@@ -99,8 +99,9 @@ bool Aufgabenfelder::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::FocusIn) {
         if (objekt != gelesen) {
             lesen(static_cast<QWidget*>(objekt));
+        } else {
+            anzeigen();
         }
-        anzeigen();
     } else if (ereignis->type() == QEvent::FocusOut &&
                !fokusreihe().contains(QApplication::focusWidget())) {
         lblLesart->hide();

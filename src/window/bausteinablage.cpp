@@ -5,37 +5,37 @@
 
 namespace velmora {
 
-Bausteinablage::Bausteinablage(Plattform& plattform, QObject* eltern) : QObject(eltern) {
-    const auto pfad = [&plattform] { return eigenerPfad(plattform, textbausteindateiname); };
-    leser = [&plattform, pfad] {
-        Eigenlesung lesung = eigeneDateiLesen(plattform, pfad());
-        if (lesung.fehler) {
-            lesung.fehler = dateimeldung(
-                QStringLiteral("Die Textbausteine aus „%1“ können nicht gelesen werden: %2"),
-                pfad(), *lesung.fehler);
-        }
-        return lesung;
-    };
-    schreiber = [&plattform, pfad](const QByteArray& inhalt) -> std::optional<QString> {
-        const QString ziel = pfad();
-        QString fehler;
-        if (ziel.isEmpty()) {
-            return QStringLiteral("Die Textbausteine können nicht gespeichert werden: Es gibt "
-                                  "keinen Ordner, in den das Programm schreiben kann.");
-        }
-        if (plattform.dateiErsetzen(ziel, Dateiart::Eigen, inhalt, &fehler)) {
-            return std::nullopt;
-        }
-        return dateimeldung(
-            QStringLiteral("Die Textbausteine können nicht in „%1“ gespeichert werden: %2"), ziel,
-            fehler);
-    };
+Bausteinablage::Bausteinablage(Plattform& plattform, QObject* eltern)
+    : QObject(eltern), plattform(plattform) {}
+
+QString Bausteinablage::pfad() const {
+    return eigenerPfad(plattform, textbausteindateiname);
 }
 
-void Bausteinablage::zugangSetzen(Leser neuerLeser, Schreiber neuerSchreiber) {
-    leser = std::move(neuerLeser);
-    schreiber = std::move(neuerSchreiber);
-    geladen = false;
+Eigenlesung Bausteinablage::lesen() const {
+    const QString datei = pfad();
+    Eigenlesung lesung = eigeneDateiLesen(plattform, datei);
+    if (lesung.fehler) {
+        lesung.fehler = dateimeldung(
+            QStringLiteral("Die Textbausteine aus „%1“ können nicht gelesen werden: %2"), datei,
+            *lesung.fehler);
+    }
+    return lesung;
+}
+
+std::optional<QString> Bausteinablage::schreiben(const QByteArray& inhalt) const {
+    const QString ziel = pfad();
+    QString fehler;
+    if (ziel.isEmpty()) {
+        return QStringLiteral("Die Textbausteine können nicht gespeichert werden: Es gibt "
+                              "keinen Ordner, in den das Programm schreiben kann.");
+    }
+    if (plattform.dateiErsetzen(ziel, Dateiart::Eigen, inhalt, &fehler)) {
+        return std::nullopt;
+    }
+    return dateimeldung(
+        QStringLiteral("Die Textbausteine können nicht in „%1“ gespeichert werden: %2"), ziel,
+        fehler);
 }
 
 const Textbausteine& Bausteinablage::bausteine() {
@@ -49,7 +49,7 @@ void Bausteinablage::laden() {
     geladen = true;
     lesefehler.clear();
     liste.clear();
-    const Eigenlesung lesung = leser();
+    const Eigenlesung lesung = lesen();
     if (lesung.fehler) {
         lesefehler = *lesung.fehler;
     } else if (lesung.inhalt) {
@@ -73,7 +73,7 @@ bool Bausteinablage::speichern(const Textbausteine& neu) {
     if (!lesefehler.isEmpty()) {
         fehler = lesefehler;
     } else {
-        fehler = schreiber(textbausteineSchreiben(neu));
+        fehler = schreiben(textbausteineSchreiben(neu));
     }
     if (fehler) {
         emit hinweis(*fehler + QStringLiteral(" Die Änderung an den Textbausteinen gilt nur, bis "

@@ -6,27 +6,17 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace velmora {
 
 // The user's text blocks while the window runs: read once when first asked for, written
-// whole at every change. Where their bytes come from and go to is one pair of functions, the
-// data folder's textbausteine.json unless another is set.
+// whole at every change, in the data folder's textbausteine.json.
 class Bausteinablage : public QObject {
     Q_OBJECT
 public:
-    // The bytes, or nothing with the German sentence that says why (`fehler`); neither when
-    // there is no file yet.
-    using Leser = std::function<Eigenlesung()>;
-    // Nothing when written; else the German sentence for the band.
-    using Schreiber = std::function<std::optional<QString>(const QByteArray& inhalt)>;
-
     explicit Bausteinablage(Plattform& plattform, QObject* eltern = nullptr);
 
-    // Another place for the blocks; they are read from it when next asked for.
-    void zugangSetzen(Leser leser, Schreiber schreiber);
     // The file changed outside the store (the team's blocks came in): read afresh when next
     // asked for.
     void neuLesen() { geladen = false; }
@@ -45,9 +35,14 @@ signals:
 
 private:
     void laden();
+    QString pfad() const;
+    // The bytes, or nothing with the German sentence that says why (`fehler`); neither when
+    // there is no file yet.
+    Eigenlesung lesen() const;
+    // Nothing when written; else the German sentence for the band.
+    std::optional<QString> schreiben(const QByteArray& inhalt) const;
 
-    Leser leser;
-    Schreiber schreiber;
+    Plattform& plattform;
     Textbausteine liste;
     bool geladen = false;
     // Why the file could not be read; while set it is not overwritten, so that the blocks it

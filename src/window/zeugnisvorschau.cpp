@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace velmora {
 

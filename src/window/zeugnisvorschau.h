@@ -3,9 +3,10 @@
 #include "render/seitensatz.h"
 
 #include <QScrollArea>
-#include <QTimer>
 
 #include <functional>
+
+class QTimer;
 
 namespace velmora {
 
