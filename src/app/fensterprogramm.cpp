@@ -75,7 +75,6 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform, const Aufruf&
     }
 
     endeMitDemLetztenFenster(anwendung);
-    anwendung.setWindowIcon(programmsymbol());
     // Menus and dialogs speak in the window's font family, at the desktop's size.
     QFont schrift = QApplication::font();
     schrift.setFamily(arial(schrift.pointSizeF()).family());
@@ -96,6 +95,8 @@ int fensterprogramm(QApplication& anwendung, Plattform& plattform, const Aufruf&
         fenster.analysieren(aufruf.datei);
     }
     new NachDemErstenBild(fenster, [&instanz, &fenster] {
+        // Every window's icon: decoding its pictures is not needed for the first one.
+        QApplication::setWindowIcon(programmsymbol());
         instanz.dienstStarten();
         fenster.teamordnerAbgleichen();
     });

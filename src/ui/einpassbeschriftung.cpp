@@ -32,6 +32,10 @@ void Einpassbeschriftung::einpassen() {
 
 // Measured as QLabel lays out a plain text: wrapped at the width of its contents.
 bool Einpassbeschriftung::passt(const QFont& schrift) const {
+    // Nothing to measure: the font is not even loaded for an empty label.
+    if (text().isEmpty()) {
+        return true;
+    }
     const QRect feld = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const QRect noetig =
         QFontMetrics(schrift, this)

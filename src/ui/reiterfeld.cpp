@@ -38,9 +38,8 @@ int Reiterfeld::zugriffstaste(const QString& beschriftung) {
 void Reiterfeld::reiterHinzufuegen(const QString& beschriftung) {
     reiter.append({beschriftung, zugriffstaste(beschriftung)});
     seiten->addWidget(new QWidget);
-    reiterAnordnen();
+    anordnungVeraltet();
     seitenAnordnen();
-    update();
 }
 
 void Reiterfeld::platzieren(int index, QWidget* steuerelement, const QRect& imFeld) {
@@ -74,8 +73,7 @@ void Reiterfeld::beschriftungSetzen(int index, const QString& beschriftung) {
         releaseShortcut(reiter[index].kuerzel);
     }
     reiter[index] = {beschriftung, zugriffstaste(beschriftung)};
-    reiterAnordnen();
-    update();
+    anordnungVeraltet();
 }
 
 int Reiterfeld::zeilen() const {
@@ -87,7 +85,23 @@ int Reiterfeld::kopfhoehe() const {
 }
 
 QRect Reiterfeld::reiterRechteck(int index) const {
-    return rechtecke.value(index);
+    return anordnung().rechtecke.value(index);
+}
+
+const QFont& Reiterfeld::beschriftungsschrift() const {
+    return anordnung().schrift;
+}
+
+void Reiterfeld::anordnungVeraltet() {
+    angeordnet.reset();
+    update();
+}
+
+const Reiterfeld::Anordnung& Reiterfeld::anordnung() const {
+    if (!angeordnet) {
+        angeordnet = reiterAnordnen();
+    }
+    return *angeordnet;
 }
 
 QRect Reiterfeld::beschriftungsfeld(int index) const {
@@ -108,7 +122,7 @@ int Reiterfeld::zeilenbedarf(const QList<int>& breiten, int zeile) const {
     return std::accumulate(anfang, std::min(anfang + proZeile, breiten.end()), 0);
 }
 
-void Reiterfeld::reiterAnordnen() {
+Reiterfeld::Anordnung Reiterfeld::reiterAnordnen() const {
     const auto fasst = [this](const QFont& probe) {
         const QList<int> breiten = bedarf(probe);
         for (int zeile = 0; zeile < zeilen(); ++zeile) {
@@ -118,12 +132,11 @@ void Reiterfeld::reiterAnordnen() {
         }
         return true;
     };
-    schrift = passendeSchrift(font(), fasst);
+    Anordnung neu{passendeSchrift(font(), fasst), {}};
 
     // Each tab's share of the row grows with its caption; since the row holds all captions,
     // no share is smaller than its caption.
-    const QList<int> breiten = bedarf(schrift);
-    rechtecke.clear();
+    const QList<int> breiten = bedarf(neu.schrift);
     for (int zeile = 0; zeile < zeilen(); ++zeile) {
         const int summe = std::max(1, zeilenbedarf(breiten, zeile));
         int bisher = 0;
@@ -131,9 +144,10 @@ void Reiterfeld::reiterAnordnen() {
             const int links = width() * bisher / summe;
             bisher += breiten[i];
             const int rechts = width() * bisher / summe;
-            rechtecke.append({links, zeile * zeilenhoehe, rechts - links, zeilenhoehe});
+            neu.rechtecke.append({links, zeile * zeilenhoehe, rechts - links, zeilenhoehe});
         }
     }
+    return neu;
 }
 
 QStyleOptionTab Reiterfeld::reiterOption(int index) const {
@@ -222,7 +236,7 @@ void Reiterfeld::reiterZeichnen(QStylePainter& maler, int index) {
     // The caption is drawn here rather than by the style, whose padding is made for tabs as
     // wide as their text.
     maler.save();
-    maler.setFont(schrift);
+    maler.setFont(beschriftungsschrift());
     maler.drawItemText(beschriftungsfeld(index), Qt::AlignCenter | Qt::TextShowMnemonic,
                        option.palette, true, option.text, QPalette::WindowText);
     maler.restore();
@@ -273,13 +287,13 @@ void Reiterfeld::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 void Reiterfeld::resizeEvent(QResizeEvent*) {
-    reiterAnordnen();
+    anordnungVeraltet();
     seitenAnordnen();
 }
 
 void Reiterfeld::changeEvent(QEvent* ereignis) {
     if (ereignis->type() == QEvent::FontChange) {
-        reiterAnordnen();
+        anordnungVeraltet();
     }
     QWidget::changeEvent(ereignis);
 }

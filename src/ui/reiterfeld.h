@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 class QStackedWidget;
 class QStyleOptionTab;
 class QStylePainter;
@@ -39,7 +41,7 @@ public:
     QRect reiterRechteck(int index) const;
     // Where its caption is drawn, inside the tab, and the font of every caption.
     QRect beschriftungsfeld(int index) const;
-    const QFont& beschriftungsschrift() const { return schrift; }
+    const QFont& beschriftungsschrift() const;
 
 signals:
     void aktuellerIndexGeaendert(int index);
@@ -62,8 +64,16 @@ private:
     int zugriffstaste(const QString& beschriftung);
     int zeilen() const;
     void seitenAnordnen();
-    // Chooses the captions' font and lays the tabs out in their rows.
-    void reiterAnordnen();
+    // The captions' font and the tabs' places in their rows.
+    struct Anordnung {
+        QFont schrift;
+        QList<QRect> rechtecke; // one per tab
+    };
+    // Chooses the font and lays the tabs out; measuring captions loads fonts, so it is done
+    // when the tabs are next drawn or asked for, once for all changes made until then.
+    Anordnung reiterAnordnen() const;
+    const Anordnung& anordnung() const;
+    void anordnungVeraltet();
     // The width each tab needs for its caption in `probe`, and the sum of a row.
     QList<int> bedarf(const QFont& probe) const;
     int zeilenbedarf(const QList<int>& breiten, int zeile) const;
@@ -73,8 +83,7 @@ private:
     const int proZeile;
     const int zeilenhoehe;
     QList<Reiter> reiter;
-    QList<QRect> rechtecke; // one per tab
-    QFont schrift;
+    mutable std::optional<Anordnung> angeordnet;
     QStackedWidget* seiten;
 };
 

@@ -56,7 +56,6 @@ Bereichstext::Bereichstext(Reiterfeld& leiste, int seite, Einpassbeschriftung& v
     wahlmenueFuellen(*bausteinmenue);
     feld->setParent(vorschau.parentWidget());
     feld->setGeometry(vorschau.geometry());
-    feld->setFont(vorschau.nennschrift());
     feld->setContextMenuPolicy(Qt::CustomContextMenu);
     feld->hide();
     lesart->hide();
@@ -102,6 +101,8 @@ void Bereichstext::bearbeiten() {
     if (offen) {
         return;
     }
+    // The preview's font, taken only now: the window's first picture need not load it.
+    feld->setFont(vorschau.nennschrift());
     feld->setPlainText(vorschau.text());
     offen = true;
     emit lesartGefragt(feld->toPlainText());

@@ -7,7 +7,6 @@
 #include "ui/listenfeld.h"
 #include "ui/markierfeld.h"
 #include "ui/optionsgruppe.h"
-#include "ui/programmsymbol.h"
 #include "ui/reiterfeld.h"
 #include "ui/twips.h"
 #include "window/angabenfelder.h"
@@ -74,7 +73,6 @@ frmzg::frmzg(Plattform& plattform, QWidget* eltern)
       plattform(plattform) {
     setObjectName(QStringLiteral("frmzg"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(programmsymbol());
     // The layout is in twips of fixed boxes: the desktop's own font, often larger, would clip.
     setFont(arial(8.25));
 
