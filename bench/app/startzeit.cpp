@@ -1,14 +1,18 @@
 // How long the program takes from its process start to the window shown, and how much memory
-// it needs for that, beside a bare Qt Widgets window with as many controls. Run without
-// arguments (or with the number of pairs) it starts both kinds in turns, the order switched
-// from pair to pair, so that other load on the machine falls on both alike; it prints the
-// medians with their quartiles, and the ratio of each pair's two starts. Beside the wall time
+// it needs for that, beside a bare Qt Widgets window with as many controls: once with empty
+// controls, once with captions, first texts and fonts like the main window's, since laying out
+// and drawing text is most of what a window does before its first picture. Run without
+// arguments (or with the number of rounds) it starts the three kinds in turns, the order
+// rotated from round to round, so that other load on the machine falls on all alike; it prints
+// the medians with their quartiles, and the ratios of each round's starts. Beside the wall time
 // each start reports its own processor time up to the first picture, which the load of other
 // processes barely moves.
 #include "app/befehlszeile.h"
 #include "app/fensterprogramm.h"
 #include "app/uebersetzung.h"
 #include "bench/benchplattform.h"
+#include "compose/bewertungsbereich.h"
+#include "compose/zeugnisdaten.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,12 +33,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <memory>
+#include <span>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -69,26 +75,106 @@ struct Steuerelemente {
     int knopfmenues = 13; // the section pages' choice of text blocks
 };
 
-template <class Steuerelement> void verteilen(const std::vector<QBoxLayout*>& seiten, int anzahl) {
-    for (int i = 0; i < anzahl; ++i) {
-        seiten[std::size_t(i) % seiten.size()]->addWidget(new Steuerelement);
+// The texts a control of the captioned window shows: the n-th of its kind gets the n-th text,
+// round and round; none for the bare window.
+using Texte = std::vector<QString>;
+
+QString text(const Texte& texte, int i) {
+    return texte[std::size_t(i) % texte.size()];
+}
+
+void beschriften(QWidget* steuerelement, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(steuerelement)) {
+        label->setText(text);
+    } else if (auto* zeile = qobject_cast<QLineEdit*>(steuerelement)) {
+        zeile->setText(text);
+    } else if (auto* knopf = qobject_cast<QAbstractButton*>(steuerelement)) {
+        knopf->setText(text);
     }
 }
 
-std::vector<QBoxLayout*> seitenAnlegen(QTabWidget* leiste, int anzahl) {
+template <class Steuerelement>
+void verteilen(const std::vector<QBoxLayout*>& seiten, int anzahl, const Texte& texte = {}) {
+    for (int i = 0; i < anzahl; ++i) {
+        auto* steuerelement = new Steuerelement;
+        if (!texte.empty()) {
+            beschriften(steuerelement, text(texte, i));
+        }
+        seiten[std::size_t(i) % seiten.size()]->addWidget(steuerelement);
+    }
+}
+
+std::vector<QBoxLayout*> seitenAnlegen(QTabWidget* leiste, int anzahl, const Texte& reiter) {
     std::vector<QBoxLayout*> seiten;
     for (int i = 0; i < anzahl; ++i) {
         auto* blatt = new QWidget;
         seiten.push_back(new QVBoxLayout(blatt));
-        leiste->addTab(blatt, QStringLiteral("Seite %1").arg(i + 1));
+        leiste->addTab(blatt,
+                       reiter.empty() ? QStringLiteral("Seite %1").arg(i + 1) : text(reiter, i));
     }
     return seiten;
 }
 
-// A window with the controls of the main window, built the plain Qt way.
-QMainWindow* nacktesFenster() {
+template <class Tabelle, class Feld> Texte eintraege(const Tabelle& tabelle, Feld feld) {
+    Texte ergebnis;
+    for (const auto& eintrag : tabelle) {
+        ergebnis.push_back(QString::fromUtf8(eintrag.*feld));
+    }
+    return ergebnis;
+}
+
+// What the main window shows on its controls: tab captions, the boxes' labels and first texts,
+// the section pages' headings, grades and buttons; nothing at all on the bare window's.
+struct Beschriftung {
+    Texte obereReiter;
+    Texte untereReiter;
+    Texte zeilen;
+    Texte anfangstexte;
+    Texte ueberschriften;
+    Texte noten;
+    Texte knoepfe;
+};
+
+Beschriftung wieImHauptfenster() {
+    Beschriftung texte{
+        .obereReiter = {},
+        .untereReiter = eintraege(velmora::bewertungsbereiche, &velmora::Bewertungsbereich::reiter),
+        .zeilen = eintraege(velmora::eingabefelder, &velmora::Eingabefeld::beschriftung),
+        .anfangstexte = eintraege(velmora::eingabefelder, &velmora::Eingabefeld::anfangstext),
+        .ueberschriften = {QStringLiteral("Anzeige im Zeugnis"),
+                           QStringLiteral("Schulnoten von sehr gut bis ungenügend")},
+        .noten = {"1", "2", "3", "4", "5", "6"},
+        .knoepfe = {QStringLiteral("Te&xt anpassen"), QStringLiteral("Textbaustein verwenden"),
+                    QStringLiteral("Textbaustein wiederherstellen"),
+                    QStringLiteral("Als Textbaustein speichern")}};
+    for (const std::span<const std::string_view> reihe :
+         {std::span<const std::string_view>(velmora::angabenreiter),
+          std::span<const std::string_view>(velmora::zusatzreiter)}) {
+        for (const std::string_view reiter : reihe) {
+            texte.obereReiter.push_back(QString::fromUtf8(reiter));
+        }
+    }
+    return texte;
+}
+
+QFont arial(double punkte, bool fett = false) {
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSizeF(punkte);
+    schrift.setBold(fett);
+    return schrift;
+}
+
+// A window with the controls of the main window, built the plain Qt way; captioned, with the
+// main window's texts and fonts.
+QMainWindow* nacktesFenster(bool beschriftet) {
     const Steuerelemente anzahl;
+    const Beschriftung texte = beschriftet ? wieImHauptfenster() : Beschriftung{};
     auto* fenster = new QMainWindow;
+    if (beschriftet) {
+        // Menus in the window's family at the desktop's size, the rest in 8.25 points.
+        QApplication::setFont(arial(QApplication::font().pointSizeF()));
+        fenster->setFont(arial(8.25));
+    }
     for (const char* menue : {"&Datei", "Anal&yse", "&Hilfe"}) {
         QMenu* eintraege = fenster->menuBar()->addMenu(QString::fromUtf8(menue));
         for (int i = 0; i < 8; ++i) {
@@ -99,15 +185,23 @@ QMainWindow* nacktesFenster() {
     auto* spalte = new QVBoxLayout(mitte);
     auto* oben = new QTabWidget;
     auto* unten = new QTabWidget;
-    const std::vector<QBoxLayout*> obereSeiten = seitenAnlegen(oben, anzahl.obereSeiten);
-    const std::vector<QBoxLayout*> untereSeiten = seitenAnlegen(unten, anzahl.untereSeiten);
-    verteilen<QLabel>(obereSeiten, anzahl.zeilen);
-    verteilen<QLineEdit>(obereSeiten, anzahl.zeilen);
+    const std::vector<QBoxLayout*> obereSeiten =
+        seitenAnlegen(oben, anzahl.obereSeiten, texte.obereReiter);
+    const std::vector<QBoxLayout*> untereSeiten =
+        seitenAnlegen(unten, anzahl.untereSeiten, texte.untereReiter);
+    verteilen<QLabel>(obereSeiten, anzahl.zeilen, texte.zeilen);
+    verteilen<QLineEdit>(obereSeiten, anzahl.zeilen, texte.anfangstexte);
     verteilen<QComboBox>(obereSeiten, anzahl.auswahlen);
     verteilen<QPlainTextEdit>(untereSeiten, anzahl.absaetze);
-    verteilen<QLabel>(untereSeiten, anzahl.beschriftungen - anzahl.zeilen);
+    // Each section page's two headings are bold, as the main window's are.
+    const int ueberschriften = beschriftet ? 2 * anzahl.untereSeiten : 0;
+    verteilen<QLabel>(untereSeiten, ueberschriften, texte.ueberschriften);
+    for (QLabel* label : unten->findChildren<QLabel*>()) {
+        label->setFont(arial(9, true));
+    }
+    verteilen<QLabel>(untereSeiten, anzahl.beschriftungen - anzahl.zeilen - ueberschriften);
     verteilen<QCheckBox>(untereSeiten, anzahl.markierungen);
-    verteilen<QPushButton>(untereSeiten, anzahl.knoepfe);
+    verteilen<QPushButton>(untereSeiten, anzahl.knoepfe, texte.knoepfe);
     const QList<QPushButton*> knoepfe = unten->findChildren<QPushButton*>();
     for (int i = 0; i < anzahl.knopfmenues; ++i) {
         knoepfe[i]->setMenu(new QMenu(knoepfe[i]));
@@ -119,7 +213,7 @@ QMainWindow* nacktesFenster() {
         rahmen.push_back(new QVBoxLayout(gruppe));
         untereSeiten[std::size_t(i) % untereSeiten.size()]->addWidget(gruppe);
     }
-    verteilen<QRadioButton>(rahmen, anzahl.optionen);
+    verteilen<QRadioButton>(rahmen, anzahl.optionen, texte.noten);
     spalte->addWidget(oben);
     spalte->addWidget(unten);
     fenster->setCentralWidget(mitte);
@@ -130,7 +224,7 @@ QMainWindow* nacktesFenster() {
 
 // One start: builds and shows the window, reports on stdout once it is on the screen. Velmora
 // starts as its main() starts it, the check for a program already running included.
-int kind(int argc, char** argv, bool velmora) {
+int kind(int argc, char** argv, const std::string& art) {
     QApplication anwendung(argc, argv);
     Startplattform plattform;
     // The window is shown before the event loop runs; the loop's second turn comes after the
@@ -147,11 +241,11 @@ int kind(int argc, char** argv, bool velmora) {
             anwendung.quit();
         });
     });
-    if (velmora) {
+    if (art == "velmora") {
         velmora::qtAufDeutsch(anwendung);
         return velmora::fensterprogramm(anwendung, plattform, velmora::Aufruf{});
     }
-    const std::unique_ptr<QMainWindow> fenster(nacktesFenster());
+    const std::unique_ptr<QMainWindow> fenster(nacktesFenster(art == "captioned"));
     fenster->show();
     return anwendung.exec();
 }
@@ -223,22 +317,20 @@ void zeile(const char* name, const Verteilung& v, const char* format) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--kind") == 0) {
-        return kind(argc, argv, std::strcmp(argv[2], "velmora") == 0);
+        return kind(argc, argv, argv[2]);
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const int paare = argc == 2 ? std::max(1, std::atoi(argv[1])) : 25;
+    const int runden = argc == 2 ? std::max(1, std::atoi(argv[1])) : 25;
+    constexpr std::array<const char*, 3> arten = {"bare", "captioned", "velmora"};
     // One start of each first, unmeasured: the disk cache holds the libraries from then on.
-    einmal(argv[0], "bare");
-    einmal(argv[0], "velmora");
-    std::vector<Messung> nackt;
-    std::vector<Messung> velmora;
-    for (int i = 0; i < paare; ++i) {
-        if (i % 2 == 0) {
-            nackt.push_back(einmal(argv[0], "bare"));
-            velmora.push_back(einmal(argv[0], "velmora"));
-        } else {
-            velmora.push_back(einmal(argv[0], "velmora"));
-            nackt.push_back(einmal(argv[0], "bare"));
+    for (const char* art : arten) {
+        einmal(argv[0], art);
+    }
+    std::array<std::vector<Messung>, arten.size()> messungen;
+    for (int i = 0; i < runden; ++i) {
+        for (std::size_t j = 0; j < arten.size(); ++j) {
+            const std::size_t art = (j + std::size_t(i)) % arten.size();
+            messungen[art].push_back(einmal(argv[0], arten[art]));
         }
     }
     const auto reihe = [](const std::vector<Messung>& messungen, double Messung::*wert) {
@@ -248,28 +340,31 @@ int main(int argc, char** argv) {
         }
         return werte;
     };
-    const auto verhaeltnis = [&](double Messung::*wert) {
-        std::vector<double> werte;
-        for (int i = 0; i < paare; ++i) {
-            werte.push_back(velmora[i].*wert / nackt[i].*wert);
-        }
-        return verteilung(werte);
-    };
-    std::printf("%d pairs; median (quartiles)\n", paare);
-    for (const auto& [name, messungen] :
-         {std::pair{"bare", &nackt}, std::pair{"velmora", &velmora}}) {
-        std::printf("%s\n", name);
-        zeile("wall ms", verteilung(reihe(*messungen, &Messung::millisekunden)),
+    std::printf("%d rounds; median (quartiles)\n", runden);
+    for (std::size_t art = 0; art < arten.size(); ++art) {
+        std::printf("%s\n", arten[art]);
+        zeile("wall ms", verteilung(reihe(messungen[art], &Messung::millisekunden)),
               "%8.1f  (%.1f – %.1f)");
-        zeile("processor ms", verteilung(reihe(*messungen, &Messung::rechenzeit)),
+        zeile("processor ms", verteilung(reihe(messungen[art], &Messung::rechenzeit)),
               "%8.1f  (%.1f – %.1f)");
-        zeile("peak RSS MiB", verteilung(reihe(*messungen, &Messung::mebibytes)),
+        zeile("peak RSS MiB", verteilung(reihe(messungen[art], &Messung::mebibytes)),
               "%8.1f  (%.1f – %.1f)");
-        zeile("widgets", verteilung(reihe(*messungen, &Messung::widgets)), "%8.0f  (%.0f – %.0f)");
+        zeile("widgets", verteilung(reihe(messungen[art], &Messung::widgets)),
+              "%8.0f  (%.0f – %.0f)");
     }
-    std::printf("velmora / bare, pair by pair\n");
-    zeile("wall", verhaeltnis(&Messung::millisekunden), "%8.2f  (%.2f – %.2f)");
-    zeile("processor", verhaeltnis(&Messung::rechenzeit), "%8.2f  (%.2f – %.2f)");
-    zeile("peak RSS", verhaeltnis(&Messung::mebibytes), "%8.2f  (%.2f – %.2f)");
+    const std::vector<Messung>& velmora = messungen[2];
+    for (std::size_t art = 0; art < 2; ++art) {
+        const auto verhaeltnis = [&](double Messung::*wert) {
+            std::vector<double> werte;
+            for (int i = 0; i < runden; ++i) {
+                werte.push_back(velmora[i].*wert / messungen[art][i].*wert);
+            }
+            return verteilung(werte);
+        };
+        std::printf("velmora / %s, round by round\n", arten[art]);
+        zeile("wall", verhaeltnis(&Messung::millisekunden), "%8.2f  (%.2f – %.2f)");
+        zeile("processor", verhaeltnis(&Messung::rechenzeit), "%8.2f  (%.2f – %.2f)");
+        zeile("peak RSS", verhaeltnis(&Messung::mebibytes), "%8.2f  (%.2f – %.2f)");
+    }
     return 0;
 }
