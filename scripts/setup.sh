@@ -7,7 +7,7 @@ PACKAGES="
 build-essential cmake pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 libgl-dev qt6-translations-l10n
 libgtest-dev libgmock-dev libbenchmark-dev
-libzip-dev libpoppler-cpp-dev libxml2-utils
+libzip-dev zlib1g-dev libpoppler-cpp-dev libxml2-utils
 fonts-liberation2 xdg-utils
 libreoffice-writer-nogui poppler-utils
 clang-14 libclang-rt-14-dev clang-format

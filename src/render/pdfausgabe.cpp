@@ -1,6 +1,7 @@
 #include "render/pdfausgabe.h"
 
 #include "render/pdfmetadaten.h"
+#include "render/pdfschreiber.h"
 #include "render/seitendruck.h"
 #include "render/seitensatz.h"
 #include "render/zeugnisausgabe.h"
@@ -12,7 +13,8 @@ namespace velmora {
 
 namespace {
 
-QByteArray pdfSchreiben(const Seitensatz& satz, const Seite& seite, const Pdfmetadaten& daten) {
+// Qt's writer, for faces the program's own cannot embed.
+QByteArray qtPdf(const Seitensatz& satz, const Seite& seite, const Pdfmetadaten& daten) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
@@ -33,10 +35,15 @@ QByteArray pdfAusgabe(const Zeugnisausgabe& ausgabe) {
 }
 
 QByteArray dokumentPdf(const Dokumentmodell& modell) {
-    const Pdfmetadaten daten{
-        dokumenttext(modell.titel), dokumenttext(modell.verfasser), QStringLiteral("Velmora"),
-        QStringLiteral("Qt ") + QLatin1String(qVersion()), QDateTime::currentDateTime()};
-    return infoNachtragen(pdfSchreiben(seitensatz(modell), modell.seite, daten), daten);
+    Pdfmetadaten daten{dokumenttext(modell.titel), dokumenttext(modell.verfasser),
+                       QStringLiteral("Velmora"), QStringLiteral("Velmora"),
+                       QDateTime::currentDateTime()};
+    const Seitensatz satz = seitensatz(modell);
+    if (std::optional<QByteArray> pdf = pdfSchreiben(satz, daten)) {
+        return *std::move(pdf);
+    }
+    daten.hersteller = QStringLiteral("Qt ") + QLatin1String(qVersion());
+    return infoNachtragen(qtPdf(satz, modell.seite, daten), daten);
 }
 
 } // namespace velmora

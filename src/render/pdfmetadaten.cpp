@@ -93,6 +93,17 @@ QByteArray xmpPaket(const Pdfmetadaten& daten) {
     return QByteArray::fromStdString(xml);
 }
 
+QByteArray infoWoerterbuch(const Pdfmetadaten& daten) {
+    QByteArray eintraege = "<<\n/Title " + pdfText(daten.titel);
+    if (!daten.verfasser.isEmpty()) {
+        eintraege += "\n/Author " + pdfText(daten.verfasser);
+    }
+    const QByteArray datum = infodatum(daten.erstellt);
+    return eintraege + "\n/Creator " + pdfText(daten.programm) + "\n/Producer " +
+           pdfText(daten.hersteller) + "\n/CreationDate (" + datum + ")\n/ModDate (" + datum +
+           ")\n>>";
+}
+
 QByteArray infoNachtragen(const QByteArray& pdf, const Pdfmetadaten& daten) {
     // Qt ends with: trailer << /Size … /Info n 0 R … >> startxref offset %%EOF
     static const QRegularExpression ende(
@@ -105,13 +116,7 @@ QByteArray infoNachtragen(const QByteArray& pdf, const Pdfmetadaten& daten) {
     }
     QByteArray neu = pdf;
     const qsizetype info = neu.size();
-    neu += treffer.captured(2).toLatin1() + " 0 obj\n<<\n/Title " + pdfText(daten.titel);
-    if (!daten.verfasser.isEmpty()) {
-        neu += "\n/Author " + pdfText(daten.verfasser);
-    }
-    const QByteArray datum = infodatum(daten.erstellt);
-    neu += "\n/Creator " + pdfText(daten.programm) + "\n/Producer " + pdfText(daten.hersteller) +
-           "\n/CreationDate (" + datum + ")\n/ModDate (" + datum + ")\n>>\nendobj\n";
+    neu += treffer.captured(2).toLatin1() + " 0 obj\n" + infoWoerterbuch(daten) + "\nendobj\n";
     const qsizetype verweise = neu.size();
     neu += "xref\n" + treffer.captured(2).toLatin1() + " 1\n" +
            QByteArray::number(info).rightJustified(10, '0') + " 00000 n \ntrailer\n<<\n" +

@@ -17,6 +17,8 @@ struct Pdfmetadaten {
 };
 
 QByteArray xmpPaket(const Pdfmetadaten& daten);
+// The same as the document's info dictionary.
+QByteArray infoWoerterbuch(const Pdfmetadaten& daten);
 
 // Appends to a PDF as Qt writes it an update of its info dictionary: the same metadata as in
 // the XMP packet, with the author, which Qt cannot set. A PDF whose end is not as Qt writes it

@@ -1,6 +1,6 @@
 // The PDF as poppler, a reader that is not the writer, reads it back: the reference's words in
-// their order, every font embedded, A4, title and author, the PDF/A-1b identification and
-// output intent.
+// their order, every font embedded with its characters, A4, title and author, the PDF/A-1b
+// identification and output intent.
 #include "platform/dateischicht.h"
 #include "render/pdfausgabe.h"
 #include "render/seitensatz.h"
@@ -100,7 +100,9 @@ private slots:
         QCOMPARE_GT(schriften.size(), 2);
         for (const QString& schrift : schriften.mid(2)) { // below the table's head
             const QStringList spalten = schrift.split(' ', Qt::SkipEmptyParts);
-            QVERIFY2(spalten.size() > 5 && spalten[spalten.size() - 5] == "yes",
+            // Embedded, and with the characters its glyphs stand for.
+            QVERIFY2(spalten.size() > 5 && spalten[spalten.size() - 5] == "yes" &&
+                         spalten[spalten.size() - 3] == "yes",
                      qPrintable(schrift));
         }
         const auto feld = [info = poppler("pdfinfo", {"-isodates", pfad})](const QString& name) {
