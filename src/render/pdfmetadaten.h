@@ -17,7 +17,7 @@ struct Pdfmetadaten {
 };
 
 QByteArray xmpPaket(const Pdfmetadaten& daten);
-// The same as the document's info dictionary.
+// The metadata as the document's info dictionary writes it, the author only when there is one.
 QByteArray infoWoerterbuch(const Pdfmetadaten& daten);
 
 // Appends to a PDF as Qt writes it an update of its info dictionary: the same metadata as in
