@@ -301,8 +301,7 @@ Neuanlage neuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt
 
 bool vorhanden(const QString& pfad, Dateiart art) {
     struct stat eintrag {};
-    // A team folder may well be a hidden one; other hidden names are passed over.
-    return (art == Dateiart::Team || !QFileInfo(pfad).fileName().startsWith(QLatin1Char('.'))) &&
+    return !QFileInfo(pfad).fileName().startsWith(QLatin1Char('.')) &&
            eintragAnsehen(QFile::encodeName(pfad), art, eintrag) &&
            (ohneVerknuepfung(art) || S_ISREG(eintrag.st_mode));
 }

@@ -144,10 +144,9 @@ public:
     virtual Neuanlage dateiNeuAnlegen(const QString& pfad, Dateiart art, const QByteArray& inhalt,
                                       QString* fehler) = 0;
     // Whether there is something to read under a name that is not hidden (not starting with a
-    // dot; in a team folder, and the folder itself, any name counts); false on any error. A
-    // document must be an ordinary file. For the program's own files any entry counts, so that a
-    // link or a folder in a file's place is read, refused and reported instead of being passed
-    // over.
+    // dot); false on any error. A document must be an ordinary file. For the program's own
+    // files any entry counts, so that a link or a folder in a file's place is read, refused and
+    // reported instead of being passed over.
     virtual bool dateiVorhanden(const QString& pfad, Dateiart art) = 0;
     // Deletes one of the program's own files: an ordinary file only, never a link or anything
     // else. True when nothing of that name is left.

@@ -4,6 +4,7 @@
 #include "window/frmzg.h"
 
 #include <QAction>
+#include <QTimer>
 
 namespace velmora {
 
@@ -13,13 +14,19 @@ void frmzg::firmenprofilEintragen() {
         &QAction::triggered, this, [this] {
             // The dialog starts from what the team holds now.
             teamordnerAbgleichen();
+            // No retry while the dialog is open: a sync then would take in another clerk's
+            // change, and the dialog's own profile, read before it, would write it over.
+            if (teamwiederholung) {
+                teamwiederholung->stop();
+            }
             frmFirmenprofil dialog(plattform, this);
             if (dialog.exec() == QDialog::Accepted) {
                 // The next document and the open preview show the new letterhead.
                 grundlage.reset();
                 emit inhaltGesetzt();
-                teamordnerAbgleichen();
             }
+            // Takes the new profile to the team, and starts the retry again where needed.
+            teamordnerAbgleichen();
         });
 }
 

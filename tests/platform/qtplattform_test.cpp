@@ -57,8 +57,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
     }
 
-    // Read up to the limit; only a plain file that is not hidden counts as there, and a team
-    // folder of any name.
+    // Read up to the limit; only a plain file that is not hidden counts as there.
     void LesenUndVorhanden() {
         for (const auto& [name, hoechstens, gelesen, vorhanden] :
              {std::tuple{"zehn.txt", 100, "0123456789", true},
@@ -71,9 +70,6 @@ private slots:
                      gelesen);
             QCOMPARE(plattform.dateiVorhanden(pfad(name), Dateiart::Dokument), vorhanden);
         }
-        // A team folder may be a hidden one.
-        QVERIFY(QDir(ordner.path()).mkdir(".team"));
-        QVERIFY(plattform.dateiVorhanden(pfad(".team"), Dateiart::Team));
     }
 
     // A link, a FIFO or a folder in the place of one of the program's own files is neither
