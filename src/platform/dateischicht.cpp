@@ -396,7 +396,13 @@ Sperrversuch teamSperren(const QString& ordner, const Sperrvermerk& ich,
         break;
     case Sperre::Verstellt:
     case Sperre::Fehler:
-        if (versuch.fehler.isEmpty()) {
+        // A folder that is not there (or a share not mounted) says more than its lock file that
+        // cannot be made.
+        if (struct stat eintrag{}; ::stat(QFile::encodeName(ordner).constData(), &eintrag) != 0 ||
+                                   !S_ISDIR(eintrag.st_mode)) {
+            versuch.fehler = QStringLiteral(
+                "Den Ordner gibt es nicht, oder das Netzlaufwerk ist nicht verbunden.");
+        } else if (versuch.fehler.isEmpty()) {
             versuch.fehler = systemgrund(EIO, true);
         }
         break;

@@ -82,11 +82,7 @@ Teamabgleich teamordnerAbgleichen(Plattform& plattform, const QString& ordner) {
         abgleich.ergebnis = versuch.besetzt() ? Teamabgleich::Ergebnis::Besetzt
                                               : Teamabgleich::Ergebnis::Gescheitert;
         abgleich.inhaber = versuch.vermerk;
-        // A folder that is not there says more than its lock file that cannot be made.
-        abgleich.fehler = versuch.besetzt() || plattform.dateiVorhanden(ordner, Dateiart::Team)
-                              ? versuch.fehler
-                              : QStringLiteral("Den Ordner gibt es nicht, oder das Netzlaufwerk "
-                                               "ist nicht verbunden.");
+        abgleich.fehler = versuch.fehler;
         return abgleich;
     }
     const QString daten = plattform.datenordner();

@@ -72,6 +72,15 @@ private slots:
         }
     }
 
+    // The lock of a team folder that is not there says so; a hidden folder is like any other.
+    void TeamordnerSperre() {
+        const velmora::Sperrversuch fehlt = plattform.teamordnerSperren(pfad("nirgends"));
+        QVERIFY2(!fehlt.sperre && fehlt.fehler.startsWith("Den Ordner gibt es nicht"),
+                 qPrintable(fehlt.fehler));
+        QVERIFY(QDir(ordner.path()).mkdir(".team"));
+        QVERIFY(plattform.teamordnerSperren(pfad(".team")).sperre);
+    }
+
     // A link, a FIFO or a folder in the place of one of the program's own files is neither
     // read nor written nor deleted, and says what it is; no file it names is touched, none is
     // created. As the name of a new document it counts as taken.
