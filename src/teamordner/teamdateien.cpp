@@ -23,7 +23,13 @@ bool dateiLesen(Plattform& plattform, const Ablage& ablage, std::string_view nam
         return true;
     }
     QString grund;
-    inhalt = plattform.dateiLesen(datei, ablage.art, hoechstens, &grund);
+    // One byte more than allowed tells a file that is too large from one that just fits: a file
+    // cut short would be carried to the other places as it is.
+    inhalt = plattform.dateiLesen(datei, ablage.art, hoechstens + 1, &grund);
+    if (inhalt && inhalt->size() > hoechstens) {
+        inhalt.reset();
+        grund = QStringLiteral("Die Datei ist größer als %1 MB.").arg(hoechstens >> 20);
+    }
     return inhalt || gescheitert(fehler, datei, grund);
 }
 

@@ -167,6 +167,18 @@ private slots:
         QCOMPARE(ablage->bausteine(), beide);
     }
 
+    // A logo larger than allowed is refused, never cut short and carried to the other places.
+    void ZuGrossesLogo() {
+        Profilstand stand = profil("Zevuz");
+        stand.profil.logo = "firmenlogo.png";
+        stand.logo = QByteArray(hoechsteLogogroesse + 1, 'x');
+        ablegen(ordner, stand);
+        std::optional<Profilstand> gelesen;
+        QString fehler;
+        QVERIFY(!lesen(werkzeug, Ablage{ordner, Dateiart::Team, {}}, gelesen, fehler));
+        QVERIFY2(fehler.endsWith("Die Datei ist größer als 4 MB."), qPrintable(fehler));
+    }
+
     // Without a team folder nothing is locked, read, written or said.
     void OhneOrdnerAllesWieBisher() {
         test::Testfenster t;
