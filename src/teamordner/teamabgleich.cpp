@@ -59,18 +59,25 @@ Textbausteine bausteineZusammenfuehren(const std::optional<Textbausteine>& basis
 // Writes each of the three places whose file holds other than `neu`, the team folder first:
 // a change that did not reach it stays here to be written the next time. A copy of the
 // folder is made even when nothing is shared yet, for it records which folder it copies.
-// False with `fehler`.
+// False with `fehler`, and `stelle` the place that failed.
 template <typename Stand>
 bool verteilen(Plattform& plattform, const std::array<Ablage, 3>& ablagen,
-               const std::array<std::optional<Stand>, 3>& bisher, const Stand& neu,
-               QString& fehler) {
-    for (std::size_t i = 0; i < ablagen.size(); ++i) {
-        const bool anders = bisher[i] ? *bisher[i] != neu : i == 2 || neu != Stand();
-        if (anders && !schreiben(plattform, ablagen[i], neu, bisher[i], fehler)) {
+               const std::array<std::optional<Stand>, 3>& bisher, const Stand& neu, QString& fehler,
+               std::size_t& stelle) {
+    for (stelle = 0; stelle < ablagen.size(); ++stelle) {
+        const bool anders = bisher[stelle] ? *bisher[stelle] != neu
+                                           : stelle + 1 == ablagen.size() || neu != Stand();
+        if (anders && !schreiben(plattform, ablagen[stelle], neu, bisher[stelle], fehler)) {
             return false;
         }
     }
     return true;
+}
+
+// A place that failed: the team folder, or the copies in the data folder.
+Teamabgleich::Ergebnis gescheitertIn(std::size_t stelle) {
+    return stelle == 0 ? Teamabgleich::Ergebnis::Gescheitert
+                       : Teamabgleich::Ergebnis::HierGescheitert;
 }
 
 } // namespace
@@ -91,21 +98,22 @@ Teamabgleich teamordnerAbgleichen(Plattform& plattform, const QString& ordner) {
     const std::array<Ablage, 3> ablagen = {Ablage{ordner, Dateiart::Team, {}},
                                            Ablage{daten, Dateiart::Eigen, ordner},
                                            Ablage{stand, Dateiart::Eigen, ordner}};
-    enum { Ordner, Hier, Basis }; // Basis last, as verteilen() knows
+    enum { Ordner, Hier, Basis }; // the folder first, as gescheitertIn() knows; Basis last
     std::array<std::optional<Profilstand>, 3> profile;
     std::array<std::optional<Textbausteine>, 3> bausteine;
     QString fehler;
-    bool gelesen = !daten.isEmpty() && plattform.ordnerAnlegen(stand);
-    for (std::size_t i = 0; gelesen && i < ablagen.size(); ++i) {
-        gelesen = lesen(plattform, ablagen[i], profile[i], fehler) &&
-                  lesen(plattform, ablagen[i], bausteine[i], fehler);
-    }
-    if (!gelesen) {
-        abgleich.ergebnis = Teamabgleich::Ergebnis::Gescheitert;
-        abgleich.fehler = fehler.isEmpty()
-                              ? QStringLiteral("„%1“ kann nicht angelegt werden.").arg(stand)
-                              : fehler;
+    if (daten.isEmpty() || !plattform.ordnerAnlegen(stand)) {
+        abgleich.ergebnis = Teamabgleich::Ergebnis::HierGescheitert;
+        abgleich.fehler = QStringLiteral("„%1“ kann nicht angelegt werden.").arg(stand);
         return abgleich;
+    }
+    for (std::size_t i = 0; i < ablagen.size(); ++i) {
+        if (!lesen(plattform, ablagen[i], profile[i], fehler) ||
+            !lesen(plattform, ablagen[i], bausteine[i], fehler)) {
+            abgleich.ergebnis = gescheitertIn(i);
+            abgleich.fehler = fehler;
+            return abgleich;
+        }
     }
     // The ground of another folder is none for this one.
     if (!profile[Basis] || profile[Basis]->profil.teamordner != ordner.toStdString()) {
@@ -122,12 +130,13 @@ Teamabgleich teamordnerAbgleichen(Plattform& plattform, const QString& ordner) {
         profilZusammenfuehren(profile[Basis], profile[Hier], profile[Ordner]);
     const Textbausteine liste = bausteineZusammenfuehren(
         bausteine[Basis], bausteine[Hier], bausteine[Ordner], versuch.vermerk.benutzer);
-    const bool gelungen = verteilen(plattform, ablagen, profile, profil, fehler) &&
-                          verteilen(plattform, ablagen, bausteine, liste, fehler);
+    std::size_t stelle = 0;
+    const bool gelungen = verteilen(plattform, ablagen, profile, profil, fehler, stelle) &&
+                          verteilen(plattform, ablagen, bausteine, liste, fehler, stelle);
     abgleich.profilNeu = profil != profile[Hier].value_or(Profilstand());
     abgleich.bausteineNeu = liste != bausteine[Hier].value_or(Textbausteine());
     if (!gelungen) {
-        abgleich.ergebnis = Teamabgleich::Ergebnis::Gescheitert;
+        abgleich.ergebnis = gescheitertIn(stelle);
         abgleich.fehler = fehler;
     }
     return abgleich;

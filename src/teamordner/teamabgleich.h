@@ -14,9 +14,10 @@ inline constexpr char teamstandordner[] = "teamstand";
 // What a sync with the team folder came to.
 struct Teamabgleich {
     enum class Ergebnis {
-        Abgeglichen, // the folder and the data folder hold the same now
-        Besetzt,     // another clerk holds the folder's lock; `inhaber` says who
-        Gescheitert, // the folder (or the data folder) cannot be used; `fehler` says why
+        Abgeglichen,     // the folder and the data folder hold the same now
+        Besetzt,         // another clerk holds the folder's lock; `inhaber` says who
+        Gescheitert,     // the folder cannot be used; `fehler` says why
+        HierGescheitert, // the copies in the data folder cannot be used; `fehler` says why
     };
     Ergebnis ergebnis = Ergebnis::Abgeglichen;
     Sperrvermerk inhaber;

@@ -47,6 +47,12 @@ QString teamhinweisText(const QString& ordner, const Teamabgleich& abgleich) {
                               "frei ist.")
             .arg(ordner, inhaberText(abgleich.inhaber));
     }
+    if (abgleich.ergebnis == Teamabgleich::Ergebnis::HierGescheitert) {
+        return QStringLiteral("Firmenprofil und Textbausteine lassen sich auf diesem Rechner "
+                              "nicht lesen oder speichern: %2 Der Abgleich mit dem gemeinsamen "
+                              "Ordner „%1“ wird wiederholt, sobald das behoben ist.")
+            .arg(ordner, abgleich.fehler);
+    }
     return QStringLiteral("Der gemeinsame Ordner „%1“ ist nicht erreichbar: %2 Das Programm "
                           "arbeitet mit den Kopien auf diesem Rechner weiter und überträgt Ihre "
                           "Änderungen, sobald der Ordner wieder erreichbar ist.")

@@ -1,6 +1,7 @@
 // The team folder: clerks in other processes holding its lock and saving into it at once, a
 // deletion against an edit, the folder gone while the window runs, nothing of it without one.
 #include "platform/qtplattform.h"
+#include "storage/textbausteine.h"
 #include "support/testfenster.h"
 #include "teamordner/teamabgleich.h"
 #include "teamordner/teamdateien.h"
@@ -165,6 +166,17 @@ private slots:
         QVERIFY(schreiben(werkzeug, Ablage{ordner, Dateiart::Team, {}}, beide, {}, fehler));
         t.fenster->teamordnerAbgleichen();
         QCOMPARE(ablage->bausteine(), beide);
+    }
+
+    // A copy here that cannot be read is said to be this computer's, not blamed on the folder.
+    void KopieHierUnlesbar() {
+        test::Testfenster t;
+        t.zeigen();
+        ablegen(t.plattform->datenordnerPfad, profil("Zevuz"), ordner);
+        QVERIFY(QDir(t.plattform->datenordnerPfad).mkdir(QString::fromUtf8(textbausteindateiname)));
+        t.fenster->teamordnerAbgleichen();
+        QVERIFY2(teamhinweis(t).contains("auf diesem Rechner nicht lesen oder speichern"),
+                 qPrintable(teamhinweis(t)));
     }
 
     // A logo larger than allowed is refused, never cut short and carried to the other places.
