@@ -11,6 +11,7 @@
 #include <cmath>
 #include <deque>
 #include <map>
+#include <optional>
 #include <vector>
 #include <zlib.h>
 
@@ -37,29 +38,39 @@ QByteArray hex4(quint32 wert) {
     return QByteArray::number(wert, 16).rightJustified(4, '0').toUpper();
 }
 
-// Streams packed as /FlateDecode reads them, by one packer for the whole file: setting one up
-// costs more than packing a small stream.
+// Streams packed as /FlateDecode reads them, by one packer for the whole file: setting up a zlib
+// stream allocates and clears its buffers each time, which costs more than packing a small stream.
 class Packer {
 public:
-    Packer() { deflateInit(&strom, Z_DEFAULT_COMPRESSION); }
-    ~Packer() { deflateEnd(&strom); }
+    Packer() : bereit(deflateInit(&strom, Z_DEFAULT_COMPRESSION) == Z_OK) {}
+    ~Packer() {
+        if (bereit) {
+            deflateEnd(&strom);
+        }
+    }
     Packer(const Packer&) = delete;
     Packer& operator=(const Packer&) = delete;
 
-    QByteArray packen(const QByteArray& daten) {
-        deflateReset(&strom);
+    // Nothing when zlib fails: the stream is then written as it is.
+    std::optional<QByteArray> packen(const QByteArray& daten) {
+        if (!bereit || deflateReset(&strom) != Z_OK) {
+            return std::nullopt;
+        }
         QByteArray gepackt(qsizetype(deflateBound(&strom, uLong(daten.size()))), '\0');
         strom.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(daten.constData()));
         strom.avail_in = uInt(daten.size());
         strom.next_out = reinterpret_cast<Bytef*>(gepackt.data());
         strom.avail_out = uInt(gepackt.size());
-        deflate(&strom, Z_FINISH);
+        if (deflate(&strom, Z_FINISH) != Z_STREAM_END) {
+            return std::nullopt;
+        }
         gepackt.truncate(qsizetype(strom.total_out));
         return gepackt;
     }
 
 private:
     z_stream strom{};
+    bool bereit;
 };
 
 // A PDF name of letters, digits and hyphens only.
@@ -88,8 +99,10 @@ public:
 
     void strom(int nummer, const QByteArray& woerterbuch, const QByteArray& inhalt,
                bool packen = true) {
-        const QByteArray roh = packen ? packer.packen(inhalt) : inhalt;
-        objekt(nummer, "<<" + woerterbuch + (packen ? "/Filter/FlateDecode" : "") + "/Length " +
+        const std::optional<QByteArray> gepackt =
+            packen ? packer.packen(inhalt) : std::optional<QByteArray>();
+        const QByteArray& roh = gepackt ? *gepackt : inhalt;
+        objekt(nummer, "<<" + woerterbuch + (gepackt ? "/Filter/FlateDecode" : "") + "/Length " +
                            QByteArray::number(roh.size()) + ">>\nstream\n" + roh + "\nendstream");
     }
 
