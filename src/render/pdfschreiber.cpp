@@ -143,6 +143,15 @@ public:
                      .sizePoints()) {}
 
     std::optional<QByteArray> schreiben() && {
+        // A face that cannot be embedded leaves the whole file to Qt's writer: found before
+        // anything is packed.
+        for (const GesetzteSeite& seite : satz.seiten) {
+            for (const QGlyphRun& lauf : seite.glyphen) {
+                if (!schriftZu(lauf.rawFont())) {
+                    return std::nullopt;
+                }
+            }
+        }
         const int katalog = datei.reservieren();
         const int seitenbaum = datei.reservieren();
         const int info = datei.reservieren();
@@ -151,12 +160,9 @@ public:
         ressourcen = datei.reservieren();
         std::vector<int> seiten;
         for (const GesetzteSeite& seite : satz.seiten) {
-            const std::optional<QByteArray> inhalt = seiteninhalt(seite);
-            if (!inhalt) {
-                return std::nullopt;
-            }
+            const QByteArray inhalt = seiteninhalt(seite);
             const int strom = datei.reservieren();
-            datei.strom(strom, {}, *inhalt);
+            datei.strom(strom, {}, inhalt);
             seiten.push_back(datei.reservieren());
             datei.objekt(seiten.back(),
                          "<</Type/Page/Parent " + verweis(seitenbaum) + "/MediaBox[0 0 " +
@@ -186,7 +192,7 @@ private:
     double x(double twips) const { return twips / twipsProPunkt; }
     double y(double twips) const { return papier.height() - twips / twipsProPunkt; }
 
-    std::optional<QByteArray> seiteninhalt(const GesetzteSeite& seite) {
+    QByteArray seiteninhalt(const GesetzteSeite& seite) {
         QByteArray inhalt;
         for (const GesetzteSeite::Bildstelle& stelle : seite.bilder) {
             if (stelle.bild.isNull()) {
@@ -200,11 +206,7 @@ private:
         inhalt += "0 g\n";
         breiteGesetzt = 100; // the width of characters is the page's, past ET
         for (const QGlyphRun& lauf : seite.glyphen) {
-            Schrift* schrift = schriftZu(lauf.rawFont());
-            if (!schrift) {
-                return std::nullopt;
-            }
-            laufSchreiben(lauf, *schrift, inhalt);
+            laufSchreiben(lauf, *schriftZu(lauf.rawFont()), inhalt);
         }
         return inhalt;
     }
