@@ -129,7 +129,8 @@ private:
 
 // One face, as many sizes as the pages use of it.
 struct Schrift {
-    QRawFont roh;
+    QString schluessel;   // family and style
+    QByteArray grundname; // of the embedded program, without the subset's mark
     std::shared_ptr<const Schriftprogramm> programm;
     QByteArray name; // in the pages' resources
     std::set<quint32> glyphen;
@@ -262,13 +263,15 @@ private:
     Schrift* schriftZu(const QRawFont& roh) {
         const QString schluessel = roh.familyName() + QLatin1Char('\n') + roh.styleName();
         for (Schrift& schrift : schriften) {
-            if (schrift.roh.familyName() + QLatin1Char('\n') + schrift.roh.styleName() ==
-                schluessel) {
+            if (schrift.schluessel == schluessel) {
                 return &schrift;
             }
         }
-        Schrift neu{
-            roh, Schriftprogramm::von(roh), "F" + QByteArray::number(schriften.size() + 1), {}};
+        Schrift neu{schluessel,
+                    pdfname(roh.familyName()) + '-' + pdfname(roh.styleName()),
+                    Schriftprogramm::von(roh),
+                    "F" + QByteArray::number(schriften.size() + 1),
+                    {}};
         if (!neu.programm->eingebettbar()) {
             return nullptr;
         }
@@ -318,8 +321,7 @@ private:
         for (quint32 rest = quint32(qHash(auszug)); marke.size() < 6; rest /= 26) {
             marke += char('A' + rest % 26);
         }
-        const QByteArray name = marke + '+' + pdfname(schrift.roh.familyName()) + '-' +
-                                pdfname(schrift.roh.styleName());
+        const QByteArray name = marke + '+' + schrift.grundname;
 
         const int programmNr = datei.reservieren();
         datei.strom(programmNr, "/Length1 " + QByteArray::number(auszug.size()), auszug);
