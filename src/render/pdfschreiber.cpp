@@ -1,11 +1,11 @@
 #include "render/pdfschreiber.h"
 
 #include "render/schriftauszug.h"
+#include "render/seitendruck.h"
 #include "render/seitensatz.h"
 
 #include <QColorSpace>
 #include <QCryptographicHash>
-#include <QPageSize>
 #include <QPainter>
 
 #include <cmath>
@@ -139,9 +139,7 @@ struct Schrift {
 class Seitenschreiber {
 public:
     Seitenschreiber(const Seitensatz& satz, const Pdfmetadaten& daten)
-        : satz(satz), daten(daten),
-          papier(QPageSize(satz.papier / 1440, QPageSize::Inch, QString(), QPageSize::FuzzyMatch)
-                     .sizePoints()) {}
+        : satz(satz), daten(daten), papier(papierformat(satz.papier).sizePoints()) {}
 
     std::optional<QByteArray> schreiben() && {
         // A face that cannot be embedded leaves the whole file to Qt's writer: found before
