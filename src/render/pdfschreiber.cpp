@@ -110,7 +110,7 @@ public:
         const qsizetype verzeichnis = daten.size();
         daten += "xref\n0 " + QByteArray::number(stellen.size() + 1) + "\n0000000000 65535 f \n";
         for (const qsizetype stelle : stellen) {
-            daten += QByteArray::number(stelle).rightJustified(10, '0') + " 00000 n \n";
+            daten += verzeichniszeile(stelle);
         }
         const QByteArray kennung =
             QCryptographicHash::hash(daten, QCryptographicHash::Md5).toHex().toUpper();
@@ -373,12 +373,8 @@ private:
             QByteArray block;
             int anzahl = 0;
             for (; eintrag != zeichen.end() && anzahl < 100; ++eintrag, ++anzahl) {
-                const QString text = QString::fromUcs4(&eintrag->second, 1);
-                QByteArray utf16;
-                for (const QChar einheit : text) {
-                    utf16 += hex4(einheit.unicode());
-                }
-                block += '<' + hex4(eintrag->first) + "><" + utf16 + ">\n";
+                block += '<' + hex4(eintrag->first) + "><" +
+                         utf16hex(QString::fromUcs4(&eintrag->second, 1)) + ">\n";
             }
             cmap += QByteArray::number(anzahl) + " beginbfchar\n" + block + "endbfchar\n";
         }
