@@ -62,8 +62,8 @@ public:
 // The main window's controls by kind, as many of each as it has: the upper strip's pages hold
 // the one-line boxes, the lower strip's the sections, each with its frames of option buttons.
 struct Steuerelemente {
-    int obereSeiten = 4;
-    int untereSeiten = 13;
+    int obereSeiten = int(velmora::angabenreiter.size() + velmora::zusatzreiter.size());
+    int untereSeiten = velmora::anzahlBereiche;
     int zeilen = 13;
     int absaetze = 16;
     int auswahlen = 2;
@@ -72,7 +72,7 @@ struct Steuerelemente {
     int rahmen = 26;
     int optionen = 113;
     int knoepfe = 56;
-    int knopfmenues = 13; // the section pages' choice of text blocks
+    int knopfmenues = velmora::anzahlBereiche; // the section pages' choice of text blocks
 };
 
 // The texts a control of the captioned window shows: the n-th of its kind gets the n-th text,
@@ -115,6 +115,14 @@ std::vector<QBoxLayout*> seitenAnlegen(QTabWidget* leiste, int anzahl, const Tex
     return seiten;
 }
 
+template <class Tabelle> Texte eintraege(const Tabelle& tabelle) {
+    Texte ergebnis;
+    for (const std::string_view eintrag : tabelle) {
+        ergebnis.push_back(QString::fromUtf8(eintrag));
+    }
+    return ergebnis;
+}
+
 template <class Tabelle, class Feld> Texte eintraege(const Tabelle& tabelle, Feld feld) {
     Texte ergebnis;
     for (const auto& eintrag : tabelle) {
@@ -142,8 +150,8 @@ Beschriftung wieImHauptfenster() {
         .zeilen = eintraege(velmora::eingabefelder, &velmora::Eingabefeld::beschriftung),
         .anfangstexte = eintraege(velmora::eingabefelder, &velmora::Eingabefeld::anfangstext),
         .ueberschriften = {QStringLiteral("Anzeige im Zeugnis"),
-                           QStringLiteral("Schulnoten von sehr gut bis ungenügend")},
-        .noten = {"1", "2", "3", "4", "5", "6"},
+                           QString::fromUtf8(velmora::schulnotenUeberschrift)},
+        .noten = eintraege(velmora::schulnoten),
         .knoepfe = {QStringLiteral("Te&xt anpassen"), QStringLiteral("Textbaustein verwenden"),
                     QStringLiteral("Textbaustein wiederherstellen"),
                     QStringLiteral("Als Textbaustein speichern")}};

@@ -47,15 +47,24 @@ QByteArray infodatum(const QDateTime& zeitpunkt) {
 // A text string of the info dictionary: UTF-16 with its byte-order mark, in hex digits, so
 // that no character needs escaping.
 QByteArray pdfText(const QString& text) {
-    QByteArray utf16 = "\xFE\xFF";
+    return '<' + utf16hex(QChar(0xFEFF) + text) + '>';
+}
+
+} // namespace
+
+QByteArray utf16hex(QStringView text) {
+    QByteArray utf16;
+    utf16.reserve(2 * text.size());
     for (const QChar zeichen : text) {
         utf16 += char(zeichen.unicode() >> 8);
         utf16 += char(zeichen.unicode() & 0xFF);
     }
-    return '<' + utf16.toHex() + '>';
+    return utf16.toHex().toUpper();
 }
 
-} // namespace
+QByteArray verzeichniszeile(qsizetype stelle) {
+    return QByteArray::number(stelle).rightJustified(10, '0') + " 00000 n \n";
+}
 
 QByteArray xmpPaket(const Pdfmetadaten& daten) {
     std::string xml = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
@@ -118,10 +127,10 @@ QByteArray infoNachtragen(const QByteArray& pdf, const Pdfmetadaten& daten) {
     const qsizetype info = neu.size();
     neu += treffer.captured(2).toLatin1() + " 0 obj\n" + infoWoerterbuch(daten) + "\nendobj\n";
     const qsizetype verweise = neu.size();
-    neu += "xref\n" + treffer.captured(2).toLatin1() + " 1\n" +
-           QByteArray::number(info).rightJustified(10, '0') + " 00000 n \ntrailer\n<<\n" +
-           treffer.captured(1).toLatin1() + "\n/Prev " + treffer.captured(3).toLatin1() +
-           "\n>>\nstartxref\n" + QByteArray::number(verweise) + "\n%%EOF\n";
+    neu += "xref\n" + treffer.captured(2).toLatin1() + " 1\n" + verzeichniszeile(info) +
+           "trailer\n<<\n" + treffer.captured(1).toLatin1() + "\n/Prev " +
+           treffer.captured(3).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(verweise) +
+           "\n%%EOF\n";
     return neu;
 }
 

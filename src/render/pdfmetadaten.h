@@ -16,6 +16,11 @@ struct Pdfmetadaten {
     QDateTime erstellt;
 };
 
+// Text as UTF-16 in hex digits, four to a unit, the high byte first.
+QByteArray utf16hex(QStringView text);
+// The row of a cross-reference table for an object that begins at that offset.
+QByteArray verzeichniszeile(qsizetype stelle);
+
 QByteArray xmpPaket(const Pdfmetadaten& daten);
 // The metadata as the document's info dictionary writes it, the author only when there is one.
 QByteArray infoWoerterbuch(const Pdfmetadaten& daten);

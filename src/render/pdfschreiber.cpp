@@ -1,16 +1,17 @@
 #include "render/pdfschreiber.h"
 
 #include "render/schriftauszug.h"
+#include "render/seitendruck.h"
 #include "render/seitensatz.h"
 
 #include <QColorSpace>
 #include <QCryptographicHash>
-#include <QPageSize>
 #include <QPainter>
 
 #include <cmath>
 #include <deque>
 #include <map>
+#include <optional>
 #include <vector>
 #include <zlib.h>
 
@@ -37,29 +38,39 @@ QByteArray hex4(quint32 wert) {
     return QByteArray::number(wert, 16).rightJustified(4, '0').toUpper();
 }
 
-// Streams packed as /FlateDecode reads them, by one packer for the whole file: setting one up
-// costs more than packing a small stream.
+// Streams packed as /FlateDecode reads them, by one packer for the whole file: setting up a zlib
+// stream allocates and clears its buffers each time, which costs more than packing a small stream.
 class Packer {
 public:
-    Packer() { deflateInit(&strom, Z_DEFAULT_COMPRESSION); }
-    ~Packer() { deflateEnd(&strom); }
+    Packer() : bereit(deflateInit(&strom, Z_DEFAULT_COMPRESSION) == Z_OK) {}
+    ~Packer() {
+        if (bereit) {
+            deflateEnd(&strom);
+        }
+    }
     Packer(const Packer&) = delete;
     Packer& operator=(const Packer&) = delete;
 
-    QByteArray packen(const QByteArray& daten) {
-        deflateReset(&strom);
+    // Nothing when zlib fails: the stream is then written as it is.
+    std::optional<QByteArray> packen(const QByteArray& daten) {
+        if (!bereit || deflateReset(&strom) != Z_OK) {
+            return std::nullopt;
+        }
         QByteArray gepackt(qsizetype(deflateBound(&strom, uLong(daten.size()))), '\0');
         strom.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(daten.constData()));
         strom.avail_in = uInt(daten.size());
         strom.next_out = reinterpret_cast<Bytef*>(gepackt.data());
         strom.avail_out = uInt(gepackt.size());
-        deflate(&strom, Z_FINISH);
+        if (deflate(&strom, Z_FINISH) != Z_STREAM_END) {
+            return std::nullopt;
+        }
         gepackt.truncate(qsizetype(strom.total_out));
         return gepackt;
     }
 
 private:
     z_stream strom{};
+    bool bereit;
 };
 
 // A PDF name of letters, digits and hyphens only.
@@ -88,8 +99,10 @@ public:
 
     void strom(int nummer, const QByteArray& woerterbuch, const QByteArray& inhalt,
                bool packen = true) {
-        const QByteArray roh = packen ? packer.packen(inhalt) : inhalt;
-        objekt(nummer, "<<" + woerterbuch + (packen ? "/Filter/FlateDecode" : "") + "/Length " +
+        const std::optional<QByteArray> gepackt =
+            packen ? packer.packen(inhalt) : std::optional<QByteArray>();
+        const QByteArray& roh = gepackt ? *gepackt : inhalt;
+        objekt(nummer, "<<" + woerterbuch + (gepackt ? "/Filter/FlateDecode" : "") + "/Length " +
                            QByteArray::number(roh.size()) + ">>\nstream\n" + roh + "\nendstream");
     }
 
@@ -97,7 +110,7 @@ public:
         const qsizetype verzeichnis = daten.size();
         daten += "xref\n0 " + QByteArray::number(stellen.size() + 1) + "\n0000000000 65535 f \n";
         for (const qsizetype stelle : stellen) {
-            daten += QByteArray::number(stelle).rightJustified(10, '0') + " 00000 n \n";
+            daten += verzeichniszeile(stelle);
         }
         const QByteArray kennung =
             QCryptographicHash::hash(daten, QCryptographicHash::Md5).toHex().toUpper();
@@ -116,7 +129,8 @@ private:
 
 // One face, as many sizes as the pages use of it.
 struct Schrift {
-    QRawFont roh;
+    QString schluessel;   // family and style
+    QByteArray grundname; // of the embedded program, without the subset's mark
     std::shared_ptr<const Schriftprogramm> programm;
     QByteArray name; // in the pages' resources
     std::set<quint32> glyphen;
@@ -125,11 +139,18 @@ struct Schrift {
 class Seitenschreiber {
 public:
     Seitenschreiber(const Seitensatz& satz, const Pdfmetadaten& daten)
-        : satz(satz), daten(daten),
-          papier(QPageSize(satz.papier / 1440, QPageSize::Inch, QString(), QPageSize::FuzzyMatch)
-                     .sizePoints()) {}
+        : satz(satz), daten(daten), papier(papierformat(satz.papier).sizePoints()) {}
 
     std::optional<QByteArray> schreiben() && {
+        // A face that cannot be embedded leaves the whole file to Qt's writer: found before
+        // anything is packed.
+        for (const GesetzteSeite& seite : satz.seiten) {
+            for (const QGlyphRun& lauf : seite.glyphen) {
+                if (!schriftZu(lauf.rawFont())) {
+                    return std::nullopt;
+                }
+            }
+        }
         const int katalog = datei.reservieren();
         const int seitenbaum = datei.reservieren();
         const int info = datei.reservieren();
@@ -138,12 +159,9 @@ public:
         ressourcen = datei.reservieren();
         std::vector<int> seiten;
         for (const GesetzteSeite& seite : satz.seiten) {
-            const std::optional<QByteArray> inhalt = seiteninhalt(seite);
-            if (!inhalt) {
-                return std::nullopt;
-            }
+            const QByteArray inhalt = seiteninhalt(seite);
             const int strom = datei.reservieren();
-            datei.strom(strom, {}, *inhalt);
+            datei.strom(strom, {}, inhalt);
             seiten.push_back(datei.reservieren());
             datei.objekt(seiten.back(),
                          "<</Type/Page/Parent " + verweis(seitenbaum) + "/MediaBox[0 0 " +
@@ -173,7 +191,7 @@ private:
     double x(double twips) const { return twips / twipsProPunkt; }
     double y(double twips) const { return papier.height() - twips / twipsProPunkt; }
 
-    std::optional<QByteArray> seiteninhalt(const GesetzteSeite& seite) {
+    QByteArray seiteninhalt(const GesetzteSeite& seite) {
         QByteArray inhalt;
         for (const GesetzteSeite::Bildstelle& stelle : seite.bilder) {
             if (stelle.bild.isNull()) {
@@ -187,11 +205,7 @@ private:
         inhalt += "0 g\n";
         breiteGesetzt = 100; // the width of characters is the page's, past ET
         for (const QGlyphRun& lauf : seite.glyphen) {
-            Schrift* schrift = schriftZu(lauf.rawFont());
-            if (!schrift) {
-                return std::nullopt;
-            }
-            laufSchreiben(lauf, *schrift, inhalt);
+            laufSchreiben(lauf, *schriftZu(lauf.rawFont()), inhalt);
         }
         return inhalt;
     }
@@ -247,13 +261,15 @@ private:
     Schrift* schriftZu(const QRawFont& roh) {
         const QString schluessel = roh.familyName() + QLatin1Char('\n') + roh.styleName();
         for (Schrift& schrift : schriften) {
-            if (schrift.roh.familyName() + QLatin1Char('\n') + schrift.roh.styleName() ==
-                schluessel) {
+            if (schrift.schluessel == schluessel) {
                 return &schrift;
             }
         }
-        Schrift neu{
-            roh, Schriftprogramm::von(roh), "F" + QByteArray::number(schriften.size() + 1), {}};
+        Schrift neu{schluessel,
+                    pdfname(roh.familyName()) + '-' + pdfname(roh.styleName()),
+                    Schriftprogramm::von(roh),
+                    "F" + QByteArray::number(schriften.size() + 1),
+                    {}};
         if (!neu.programm->eingebettbar()) {
             return nullptr;
         }
@@ -303,8 +319,7 @@ private:
         for (quint32 rest = quint32(qHash(auszug)); marke.size() < 6; rest /= 26) {
             marke += char('A' + rest % 26);
         }
-        const QByteArray name = marke + '+' + pdfname(schrift.roh.familyName()) + '-' +
-                                pdfname(schrift.roh.styleName());
+        const QByteArray name = marke + '+' + schrift.grundname;
 
         const int programmNr = datei.reservieren();
         datei.strom(programmNr, "/Length1 " + QByteArray::number(auszug.size()), auszug);
@@ -358,12 +373,8 @@ private:
             QByteArray block;
             int anzahl = 0;
             for (; eintrag != zeichen.end() && anzahl < 100; ++eintrag, ++anzahl) {
-                const QString text = QString::fromUcs4(&eintrag->second, 1);
-                QByteArray utf16;
-                for (const QChar einheit : text) {
-                    utf16 += hex4(einheit.unicode());
-                }
-                block += '<' + hex4(eintrag->first) + "><" + utf16 + ">\n";
+                block += '<' + hex4(eintrag->first) + "><" +
+                         utf16hex(QString::fromUcs4(&eintrag->second, 1)) + ">\n";
             }
             cmap += QByteArray::number(anzahl) + " beginbfchar\n" + block + "endbfchar\n";
         }

@@ -166,33 +166,33 @@ QByteArray Schriftprogramm::auszug(std::set<quint32>& glyphen) const {
         {"post", namen},
         {"prep", prep},
     }};
-    int anzahl = 0;
-    for (const auto& [name, inhalt] : tabellen) {
-        anzahl += inhalt.isEmpty() ? 0 : 1;
+    int tabellenzahl = 0;
+    for (const auto& [kennung, inhalt] : tabellen) {
+        tabellenzahl += inhalt.isEmpty() ? 0 : 1;
     }
     int potenz = 1;
     int stufen = 0;
-    while (potenz * 2 <= anzahl) {
+    while (potenz * 2 <= tabellenzahl) {
         potenz *= 2;
         ++stufen;
     }
     QByteArray datei;
     anhaengen32(datei, 0x00010000);
-    anhaengen16(datei, quint16(anzahl));
+    anhaengen16(datei, quint16(tabellenzahl));
     anhaengen16(datei, quint16(potenz * 16));
     anhaengen16(datei, quint16(stufen));
-    anhaengen16(datei, quint16((anzahl - potenz) * 16));
+    anhaengen16(datei, quint16((tabellenzahl - potenz) * 16));
     QByteArray inhalte;
-    const qsizetype kopfgroesse = 12 + 16 * qsizetype(anzahl);
+    const qsizetype kopfgroesse = 12 + 16 * qsizetype(tabellenzahl);
     qsizetype kopfStelle = -1;
-    for (const auto& [name, inhalt] : tabellen) {
+    for (const auto& [kennung, inhalt] : tabellen) {
         if (inhalt.isEmpty()) {
             continue;
         }
-        if (qstrcmp(name, "head") == 0) {
+        if (qstrcmp(kennung, "head") == 0) {
             kopfStelle = kopfgroesse + inhalte.size();
         }
-        datei.append(name, 4);
+        datei.append(kennung, 4);
         anhaengen32(datei, pruefsumme(inhalt));
         anhaengen32(datei, quint32(kopfgroesse + inhalte.size()));
         anhaengen32(datei, quint32(inhalt.size()));

@@ -15,10 +15,13 @@ constexpr double twipsProZoll = 1440;
 
 } // namespace
 
+QPageSize papierformat(QSizeF twips) {
+    return QPageSize(twips / twipsProZoll, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
+}
+
 QPageLayout seitenlayout(const Seite& seite) {
-    return QPageLayout(QPageSize(QSizeF(seite.breite / twipsProZoll, seite.hoehe / twipsProZoll),
-                                 QPageSize::Inch, QString(), QPageSize::FuzzyMatch),
-                       QPageLayout::Portrait, QMarginsF());
+    return QPageLayout(papierformat(QSizeF(seite.breite, seite.hoehe)), QPageLayout::Portrait,
+                       QMarginsF());
 }
 
 void seiteZeichnen(QPainter& maler, const GesetzteSeite& seite) {

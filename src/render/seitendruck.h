@@ -13,8 +13,12 @@ namespace velmora {
 struct GesetzteSeite;
 struct Seitensatz;
 
+// The paper of that size in twips; a known size such as A4 goes by its name, so that printers and
+// readers know the paper.
+QPageSize papierformat(QSizeF twips);
+
 // The paper of a document's page, without margins of its own: the document sets its margins
-// itself. A4 is named A4, so that printers and readers know the paper.
+// itself.
 QPageLayout seitenlayout(const Seite& seite);
 
 // Draws a page with a painter whose units are twips from the paper's corner.

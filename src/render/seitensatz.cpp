@@ -93,7 +93,8 @@ public:
             text += dokumenttext(utf8);
             if (text.size() > anfang) {
                 kleinsteBreite = std::min(kleinsteBreite, format.halbpunkte * format.breite / 10.0);
-                formate.append({int(anfang), int(text.size() - anfang), zeichenformat(format)});
+                formate.append(
+                    {int(anfang), int(text.size() - anfang), aufgeloest(format).zeichen});
             }
         };
         if (absatz.listenpunkt) {
@@ -136,16 +137,24 @@ public:
 private:
     double textbreite() const { return seite.breite - seite.links - seite.rechts; }
 
+    // A format with its font and its character format.
+    struct Aufgeloest {
+        Zeichenformat format;
+        QFont schrift;
+        QTextCharFormat zeichen;
+    };
+
     // A document has a handful of formats but many runs: each format's font is resolved once.
-    const QTextCharFormat& zeichenformat(const Zeichenformat& format) {
-        for (const auto& [bekannt, zeichen] : zeichenformate) {
-            if (bekannt == format) {
-                return zeichen;
+    Aufgeloest aufgeloest(const Zeichenformat& format) {
+        for (const Aufgeloest& bekannt : zeichenformate) {
+            if (bekannt.format == format) {
+                return bekannt;
             }
         }
-        QTextCharFormat zeichen;
-        zeichen.setFont(schrift(format));
-        return zeichenformate.emplace_back(format, zeichen).second;
+        Aufgeloest neu{format, schrift(format), {}};
+        neu.zeichen.setFont(neu.schrift);
+        zeichenformate.push_back(neu);
+        return neu;
     }
 
     void bildSetzen(const Bild& bild, Ausrichtung ausrichtung) {
@@ -159,7 +168,7 @@ private:
     void zeilenSetzen(const QString& text, const QList<QTextLayout::FormatRange>& formate,
                       const Absatz& absatz, bool ueberlang) {
         // The paragraph mark's font sets the height of an empty paragraph.
-        QTextLayout& layout = layouts.emplace_back(text, schrift(absatz.marke));
+        QTextLayout& layout = layouts.emplace_back(text, aufgeloest(absatz.marke).schrift);
         // Shaped once: without the cache, the layout forgets its glyphs when it ends and shapes
         // the whole paragraph again when the lines are drawn.
         layout.setCacheEnabled(true);
@@ -276,7 +285,7 @@ private:
     Seitensatz satz;
     std::deque<QTextLayout> layouts; // the lines' own layouts, alive until they are drawn
     std::vector<Posten> posten;
-    std::deque<std::pair<Zeichenformat, QTextCharFormat>> zeichenformate;
+    std::vector<Aufgeloest> zeichenformate;
     std::size_t absaetze = 0;
 };
 
