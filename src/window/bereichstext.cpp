@@ -163,7 +163,10 @@ void Bereichstext::kontextmenue(const QPoint& ort) {
         schliessen();
         emit wiederherstellen();
     });
-    wahlmenueFuellen(*menue->addMenu(QStringLiteral("Textbaustein verwenden")));
+    // A block chosen replaces the words in the box: the box closes without writing them back.
+    QMenu* untermenue = menue->addMenu(QStringLiteral("Textbaustein verwenden"));
+    wahlmenueFuellen(*untermenue);
+    connect(untermenue, &QMenu::triggered, this, &Bereichstext::schliessen);
     menue->addAction(QStringLiteral("Als Textbaustein speichern"), this, [this] {
         abschliessen();
         if (!eigener.isEmpty()) {

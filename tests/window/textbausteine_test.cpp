@@ -116,6 +116,30 @@ private slots:
         QVERIFY(t->fenster->daten() == vorher);
     }
 
+    // A block chosen from the open box's context menu stays once the box is left.
+    void BausteinAusDemKontextmenue() {
+        angestellte(frau, "Anna");
+        QVERIFY(ablage().speichern({lager}));
+        t->fenster->reiterSetzen(untereLeiste, weiterbildung - 1);
+        t->klicken(QString("cmdText(%1)").arg(weiterbildung - 1));
+        auto* feld = t->element<QPlainTextEdit>(QString("txtEigen(%1)").arg(weiterbildung - 1));
+        feld->setPlainText("Sie lernte.");
+        QTimer::singleShot(0, [] {
+            auto* menue = static_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* eintrag : menue->actions()) {
+                if (eintrag->text() == "Textbaustein verwenden") {
+                    emit eintrag->menu()->aboutToShow();
+                    eintrag->menu()->actions()[0]->trigger();
+                }
+            }
+            menue->close();
+        });
+        emit feld->customContextMenuRequested(feld->rect().center());
+        t->klicken("cmdfertig(1)"); // copying leaves every box
+        QCOMPARE(t->fenster->daten().eigenerText(weiterbildung), "Sie packte an.");
+        QCOMPARE(t->fenster->daten().bausteinIds[weiterbildung - 1], lager.id);
+    }
+
     void ExportUndImport() {
         FakePlattform plattform;
         Bausteinablage ablage(plattform);
