@@ -53,7 +53,7 @@ void Bausteinablage::laden() {
     if (lesung.fehler) {
         lesefehler = *lesung.fehler;
     } else if (lesung.inhalt) {
-        Bausteinlesung gelesen = textbausteineLesen(*lesung.inhalt, QString());
+        Bausteinlesung gelesen = textbausteineLesen(*lesung.inhalt, pfad());
         if (gelesen.bausteine) {
             liste = std::move(*gelesen.bausteine);
         } else {

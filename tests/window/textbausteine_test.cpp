@@ -182,7 +182,10 @@ private slots:
         plattform.ersetzenScheitert.reset();
         const QString pfad = eigenerPfad(plattform, textbausteindateiname);
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Eigen, "{kaputt", nullptr));
-        QVERIFY(!Bausteinablage(plattform).speichern({lager}));
+        Bausteinablage kaputt(plattform);
+        QSignalSpy gelesen(&kaputt, &Bausteinablage::hinweis);
+        QVERIFY(!kaputt.speichern({lager}));
+        QVERIFY(gelesen[0][0].toString().contains("„" + pfad + "“"));
         QCOMPARE(*plattform.dateiLesen(pfad, Dateiart::Eigen, 100, nullptr), "{kaputt");
     }
 };
