@@ -68,7 +68,6 @@ void Bausteinablage::laden() {
 bool Bausteinablage::speichern(const Textbausteine& neu) {
     bausteine();
     liste = neu;
-    emit geaendert();
     std::optional<QString> fehler;
     if (!lesefehler.isEmpty()) {
         fehler = lesefehler;
@@ -78,8 +77,10 @@ bool Bausteinablage::speichern(const Textbausteine& neu) {
     if (fehler) {
         emit hinweis(*fehler + QStringLiteral(" Die Änderung an den Textbausteinen gilt nur, bis "
                                               "Velmora beendet wird."));
+        return false;
     }
-    return !fehler;
+    emit geaendert();
+    return true;
 }
 
 } // namespace velmora

@@ -171,10 +171,12 @@ private slots:
         FakePlattform plattform;
         Bausteinablage ablage(plattform);
         QSignalSpy hinweise(&ablage, &Bausteinablage::hinweis);
+        QSignalSpy geaendert(&ablage, &Bausteinablage::geaendert); // the team's sync
         plattform.ersetzenScheitert = QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
         QVERIFY(!ablage.speichern({lager}));
         QCOMPARE(ablage.bausteine(), Textbausteine{lager}); // for this run
         QCOMPARE(hinweise.size(), 1);
+        QVERIFY(geaendert.isEmpty());
         QVERIFY(hinweise[0][0].toString().contains("kein Platz mehr"));
         QVERIFY(Bausteinablage(plattform).bausteine().empty());
 
