@@ -1,6 +1,7 @@
 #include "bausteine/platzhalter.h"
 
 #include "compose/anredeformen.h"
+#include "compose/phrasen.h"
 #include "encoding/zeichensatz.h"
 
 #include <algorithm>
@@ -197,18 +198,14 @@ namespace {
 // What a slot stands for in a reference of `formen`, or nothing for a name unknown here.
 std::optional<std::string> slotwert(std::string_view slot, const Anredeformen& formen,
                                     const Zeugnisdaten& daten) {
-    for (int i = 0; i < anzahlEingaben; ++i) {
-        if (eingabeSlots[i] == slot) {
-            return daten.texte[i];
-        }
+    if (const int e = detail::slotIndex(eingabeSlots, slot); e >= 0) {
+        return daten.texte[e];
     }
     if (slot == aufgabenbereichSlot) {
         return daten.aufgaben.bereich;
     }
-    for (int i = 0; i < anzahlAnreden; ++i) {
-        if (anredeSlots[i] == slot) {
-            return std::string(formen.woerter[i]);
-        }
+    if (const int a = detail::slotIndex(anredeSlots, slot); a >= 0) {
+        return std::string(formen.woerter[a]);
     }
     if (const auto klein = kleingeschrieben(slot)) {
         if (auto wert = slotwert(*klein, formen, daten)) {
