@@ -125,11 +125,6 @@ void Bereichstext::schliessen() {
     const bool fokus = feld->hasFocus();
     feld->hide();
     vorschau.show();
-    if (eigener.isEmpty()) {
-        lesartZeigen({});
-    } else {
-        emit lesartGefragt(eigener);
-    }
     if (fokus) {
         anpassen->setFocus(Qt::OtherFocusReason);
     }
@@ -186,6 +181,12 @@ bool Bereichstext::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (ereignis->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
             schliessen();
+            // The reading followed the typing; it goes back to the words kept.
+            if (eigener.isEmpty()) {
+                lesartZeigen({});
+            } else {
+                emit lesartGefragt(eigener);
+            }
             return true;
         }
         if (ereignis->type() == QEvent::FocusOut &&
