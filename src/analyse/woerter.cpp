@@ -6,15 +6,6 @@ namespace velmora {
 
 namespace {
 
-bool buchstabe(char32_t cp) {
-    if (cp < 0x80) {
-        return (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9');
-    }
-    // Latin letters and beyond; the typographic marks (dashes, quotes, bullets) separate.
-    return cp >= 0xC0 && cp != 0xD7 && cp != 0xF7 && !(cp >= 0x2000 && cp <= 0x2BFF) &&
-           cp != 0xFFFD;
-}
-
 void kleinAnhaengen(char32_t cp, std::string& ziel) {
     if (cp >= 'A' && cp <= 'Z') {
         ziel += static_cast<char>(cp - 'A' + 'a');
@@ -35,7 +26,7 @@ std::vector<Wort> woerter(std::string_view text) {
     while (pos < text.size()) {
         const std::size_t von = pos;
         const char32_t cp = naechsterCodepunkt(text, pos);
-        if (!buchstabe(cp)) {
+        if (!wortzeichen(cp)) {
             continue;
         }
         if (liste.empty() || liste.back().bis != von) {

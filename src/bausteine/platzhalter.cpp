@@ -1,6 +1,7 @@
 #include "bausteine/platzhalter.h"
 
 #include "compose/anredeformen.h"
+#include "compose/phrasen.h"
 #include "encoding/zeichensatz.h"
 
 #include <algorithm>
@@ -41,21 +42,12 @@ constexpr std::array<std::string_view, 22> nachDativ = {
     "dafür", "herzlich", "beruflich", "persönlich", "gern",      "gerne",
 };
 
-bool buchstabe(char32_t c) {
-    if (c < 0x80) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    }
-    // Latin letters with accents and every script beyond; not the punctuation, quotes and
-    // dashes of U+2000 to U+2BFF, nor × and ÷.
-    return c >= 0xC0 && c != 0xD7 && c != 0xF7 && (c < 0x2000 || c > 0x2BFF);
-}
-
 // Where the word that begins at `anfang` ends.
 std::size_t wortende(std::string_view text, std::size_t anfang) {
     std::size_t pos = anfang;
     while (pos < text.size()) {
         std::size_t weiter = pos;
-        if (!buchstabe(naechsterCodepunkt(text, weiter))) {
+        if (!wortzeichen(naechsterCodepunkt(text, weiter))) {
             break;
         }
         pos = weiter;
@@ -64,7 +56,7 @@ std::size_t wortende(std::string_view text, std::size_t anfang) {
 }
 
 bool wortgrenze(std::string_view text, std::size_t pos) {
-    return pos >= text.size() || !buchstabe(naechsterCodepunkt(text, pos));
+    return pos >= text.size() || !wortzeichen(naechsterCodepunkt(text, pos));
 }
 
 // The word with a small first letter, when it begins with a capital A to Z.
@@ -158,7 +150,7 @@ std::vector<Ersetzung> ersetzungenFinden(std::string_view text, int geschlecht,
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t anfang = pos;
-        if (!buchstabe(naechsterCodepunkt(text, pos))) {
+        if (!wortzeichen(naechsterCodepunkt(text, pos))) {
             continue;
         }
         const auto genannt = std::ranges::find_if(namen, [&](const auto& n) {
@@ -206,18 +198,14 @@ namespace {
 // What a slot stands for in a reference of `formen`, or nothing for a name unknown here.
 std::optional<std::string> slotwert(std::string_view slot, const Anredeformen& formen,
                                     const Zeugnisdaten& daten) {
-    for (int i = 0; i < anzahlEingaben; ++i) {
-        if (eingabeSlots[i] == slot) {
-            return daten.texte[i];
-        }
+    if (const int e = detail::slotIndex(eingabeSlots, slot); e >= 0) {
+        return daten.texte[e];
     }
     if (slot == aufgabenbereichSlot) {
         return daten.aufgaben.bereich;
     }
-    for (int i = 0; i < anzahlAnreden; ++i) {
-        if (anredeSlots[i] == slot) {
-            return std::string(formen.woerter[i]);
-        }
+    if (const int a = detail::slotIndex(anredeSlots, slot); a >= 0) {
+        return std::string(formen.woerter[a]);
     }
     if (const auto klein = kleingeschrieben(slot)) {
         if (auto wert = slotwert(*klein, formen, daten)) {

@@ -17,8 +17,6 @@ struct Ersetzung {
     // The word may well mean something else ("sie" for several people, "ihr" as "their"), so
     // the user should look at it.
     bool mehrdeutig = false;
-
-    bool operator==(const Ersetzung&) const = default;
 };
 
 // The employee's name and the gendered words of `geschlecht` in `text`, in the order they

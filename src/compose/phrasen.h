@@ -39,7 +39,7 @@ private:
 namespace detail {
 
 template <std::size_t N>
-consteval int slotIndex(const std::array<std::string_view, N>& namen, std::string_view name) {
+constexpr int slotIndex(const std::array<std::string_view, N>& namen, std::string_view name) {
     for (std::size_t i = 0; i < N; ++i) {
         if (namen[i] == name) {
             return static_cast<int>(i);

@@ -56,6 +56,14 @@ char32_t naechsterCodepunkt(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
+bool wortzeichen(char32_t cp) {
+    if (cp < 0x80) {
+        return (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9');
+    }
+    return cp >= 0xC0 && cp != 0xD7 && cp != 0xF7 && !(cp >= 0x2000 && cp <= 0x2BFF) &&
+           cp != 0xFFFD;
+}
+
 void utf8Anhaengen(char32_t cp, std::string& ziel) {
     if (cp < 0x80) {
         ziel += static_cast<char>(cp);

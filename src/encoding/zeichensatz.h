@@ -12,6 +12,10 @@ char32_t naechsterCodepunkt(std::string_view utf8, std::size_t& pos);
 
 void utf8Anhaengen(char32_t codepunkt, std::string& ziel);
 
+// A character that belongs to a word: a letter or digit of any script. The typographic marks
+// (dashes, quotes, bullets), × and ÷ and the replacement character for broken bytes separate.
+bool wortzeichen(char32_t codepunkt);
+
 // True when the text is well-formed UTF-8 (no overlong forms, no surrogates).
 bool istUtf8(std::string_view text);
 

@@ -37,8 +37,8 @@ void bereicheLesen(Jsonleser& leser, Zeugnisdaten& daten) {
             Bereichsangaben& angaben = daten.bereich(bereich.nummer);
             eintrag->ganzzahl("note", 0, bereich.stufen(), angaben.note);
             eintrag->ganzzahl("anzeige", anzeigeAus, anzeigeGrau, angaben.anzeige);
-            eintrag->text("text", daten.eigenerText(bereich.nummer));
-            eintrag->text("baustein", daten.bausteinIds[bereich.nummer - 1]);
+            eigenenTextLesen(*eintrag, daten.eigenerText(bereich.nummer),
+                             daten.bausteinIds[bereich.nummer - 1]);
         }
     }
 }
@@ -108,8 +108,7 @@ QJsonObject zeugnisobjekt(const Zeugnisdaten& daten, QJsonObject objekt) {
         QJsonObject bereich = vorher.at(i).toObject();
         bereich[QStringLiteral("note")] = daten.bereiche[i].note;
         bereich[QStringLiteral("anzeige")] = daten.bereiche[i].anzeige;
-        eigenenTextSchreiben(daten.eigeneTexte[i], bereich);
-        bausteinSchreiben(daten.bausteinIds[i], bereich);
+        eigenenTextSchreiben(daten.eigeneTexte[i], daten.bausteinIds[i], bereich);
         bereiche.append(bereich);
     }
     objekt[QStringLiteral("bereiche")] = bereiche;

@@ -133,12 +133,15 @@ void wennGesetzt(QJsonObject& bereich, const QString& name, const std::string& w
 
 } // namespace
 
-void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich) {
-    wennGesetzt(bereich, QStringLiteral("text"), text, leer(text));
+void eigenenTextLesen(Jsonleser& bereich, std::string& text, std::string& baustein) {
+    bereich.text("text", text);
+    bereich.text("baustein", baustein);
 }
 
-void bausteinSchreiben(const std::string& id, QJsonObject& bereich) {
-    wennGesetzt(bereich, QStringLiteral("baustein"), id, id.empty());
+void eigenenTextSchreiben(const std::string& text, const std::string& baustein,
+                          QJsonObject& bereich) {
+    wennGesetzt(bereich, QStringLiteral("text"), text, leer(text));
+    wennGesetzt(bereich, QStringLiteral("baustein"), baustein, baustein.empty());
 }
 
 } // namespace velmora

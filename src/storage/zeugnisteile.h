@@ -44,11 +44,11 @@ QJsonObject unterzeichnerObjekt(const Unterzeichner& unterzeichner, QJsonObject 
 
 QJsonArray textliste(const std::vector<std::string>& texte);
 
-// A section's own text as the member "text" of its entry in "bereiche": there only when the
-// user wrote one.
-void eigenenTextSchreiben(const std::string& text, QJsonObject& bereich);
-// The id of the text block those words came from, as the member "baustein": there only when
-// they came from one.
-void bausteinSchreiben(const std::string& id, QJsonObject& bereich);
+// A section's own words as the member "text" of its entry in "bereiche", there only when the
+// user wrote some, and the id of the text block they came from as "baustein", there only
+// when they came from one.
+void eigenenTextLesen(Jsonleser& bereich, std::string& text, std::string& baustein);
+void eigenenTextSchreiben(const std::string& text, const std::string& baustein,
+                          QJsonObject& bereich);
 
 } // namespace velmora

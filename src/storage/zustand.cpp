@@ -17,8 +17,7 @@ Zustand zustandLesen(const QByteArray& inhalt) {
     if (const auto bereiche = leser.liste("bereiche", anzahlBereiche)) {
         for (int i = 0; i < anzahlBereiche; ++i) {
             if (auto eintrag = leser.eintrag("bereiche", *bereiche, i)) {
-                eintrag->text("text", zustand.eigeneTexte[i]);
-                eintrag->text("baustein", zustand.bausteinIds[i]);
+                eigenenTextLesen(*eintrag, zustand.eigeneTexte[i], zustand.bausteinIds[i]);
             }
         }
     }
@@ -49,8 +48,7 @@ QByteArray zustandSchreiben(const Zustand& zustand) {
         QJsonArray bereiche;
         for (int i = 0; i < anzahlBereiche; ++i) {
             QJsonObject bereich;
-            eigenenTextSchreiben(zustand.eigeneTexte[i], bereich);
-            bausteinSchreiben(zustand.bausteinIds[i], bereich);
+            eigenenTextSchreiben(zustand.eigeneTexte[i], zustand.bausteinIds[i], bereich);
             bereiche.append(bereich);
         }
         objekt[QStringLiteral("bereiche")] = bereiche;

@@ -53,7 +53,7 @@ void Bausteinablage::laden() {
     if (lesung.fehler) {
         lesefehler = *lesung.fehler;
     } else if (lesung.inhalt) {
-        Bausteinlesung gelesen = textbausteineLesen(*lesung.inhalt, QString());
+        Bausteinlesung gelesen = textbausteineLesen(*lesung.inhalt, pfad());
         if (gelesen.bausteine) {
             liste = std::move(*gelesen.bausteine);
         } else {
@@ -68,7 +68,6 @@ void Bausteinablage::laden() {
 bool Bausteinablage::speichern(const Textbausteine& neu) {
     bausteine();
     liste = neu;
-    emit geaendert();
     std::optional<QString> fehler;
     if (!lesefehler.isEmpty()) {
         fehler = lesefehler;
@@ -78,8 +77,10 @@ bool Bausteinablage::speichern(const Textbausteine& neu) {
     if (fehler) {
         emit hinweis(*fehler + QStringLiteral(" Die Änderung an den Textbausteinen gilt nur, bis "
                                               "Velmora beendet wird."));
+        return false;
     }
-    return !fehler;
+    emit geaendert();
+    return true;
 }
 
 } // namespace velmora

@@ -28,7 +28,7 @@ public:
     bool speichern(const Textbausteine& neu);
 
 signals:
-    // The blocks are others now.
+    // The file holds other blocks now.
     void geaendert();
     // A read or write failed: the sentence for the band.
     void hinweis(const QString& text);

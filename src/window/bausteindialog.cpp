@@ -16,8 +16,11 @@ namespace {
 
 // What a slot becomes: the name it stands for, or the word for a man and for a woman.
 QString slotbedeutung(const Ersetzung& e, const Zeugnisdaten& daten) {
-    if (e.slot == "Name" || e.slot == "Vorname") {
-        return e.slot == "Name" ? QStringLiteral("Nachname") : QStringLiteral("Vorname");
+    if (e.slot == eingabeSlots[int(Eingabe::Name)]) {
+        return QStringLiteral("Nachname");
+    }
+    if (e.slot == eingabeSlots[int(Eingabe::Vorname)]) {
+        return QStringLiteral("Vorname");
     }
     const std::string slot = '{' + e.slot + '}';
     return QString::fromStdString(bausteinFuellen(slot, herr, daten)) + QStringLiteral(" / ") +
@@ -111,7 +114,10 @@ Bausteindialog::Bausteindialog(const std::string& text, const Zeugnisdaten& date
 
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(txtName, &QLineEdit::textChanged, this, &Bausteindialog::zeigen);
+    // The name changes neither text: it only allows saving.
+    cmdSpeichern->setEnabled(false);
+    connect(txtName, &QLineEdit::textChanged, this,
+            [this] { cmdSpeichern->setEnabled(!this->name().empty()); });
     connect(lstErsetzungen, &QListWidget::itemChanged, this, &Bausteindialog::zeigen);
     zeigen();
 }
@@ -132,7 +138,6 @@ void Bausteindialog::zeigen() {
     const std::string baustein = vorlage();
     txtHerr->setPlainText(QString::fromStdString(bausteinFuellen(baustein, herr, daten)));
     txtFrau->setPlainText(QString::fromStdString(bausteinFuellen(baustein, frau, daten)));
-    cmdSpeichern->setEnabled(!name().empty());
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "storage/textbausteine.h"
 #include "ui/dialogschrift.h"
 #include "window/bausteinablage.h"
+#include "window/notenname.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -23,15 +24,6 @@ const QString titel = QStringLiteral("Textbausteine");
 const QString filter = QStringLiteral("Textbausteine (*.json)");
 
 } // namespace
-
-QString bausteinnote(const Textbaustein& b) {
-    const Bewertungsbereich& bereich = bewertungsbereich(b.bereich);
-    if (b.note < 1) {
-        return QStringLiteral("ohne Note");
-    }
-    return bereich.istBeendigungsgrund() ? QString::fromUtf8(bereich.knopf(b.note - 1, b.art))
-                                         : QStringLiteral("Note %1").arg(b.note);
-}
 
 Bausteinverwaltung::Bausteinverwaltung(Bausteinablage& ablage, Plattform& plattform,
                                        QWidget* eltern)
@@ -83,7 +75,8 @@ void Bausteinverwaltung::fuellen() {
     liste->clear();
     for (const Textbaustein& b : ablage.bausteine()) {
         auto* zeile = new QTreeWidgetItem(
-            liste, {QString::fromUtf8(bewertungsbereich(b.bereich).name), bausteinnote(b),
+            liste, {QString::fromUtf8(bewertungsbereich(b.bereich).name),
+                    notenname(b.bereich, b.note, b.art),
                     b.art == Zeugnisart::Endzeugnis ? QStringLiteral("Endzeugnis")
                                                     : QStringLiteral("Zwischenzeugnis"),
                     QString::fromStdString(b.name)});

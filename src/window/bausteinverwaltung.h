@@ -13,10 +13,6 @@ namespace velmora {
 class Bausteinablage;
 class Plattform;
 
-// The grade a block was written for as the section's buttons name it: "Note 2", or the reason
-// ("Arbeitnehmer").
-QString bausteinnote(const Textbaustein& baustein);
-
 // „Textbausteine…“: the user's blocks as a list (section, grade, kind, name) to rename in
 // place, to delete, to import from a file another installation exported and to export, all or
 // the ones selected. Every change is saved at once; the references keep their words.

@@ -125,11 +125,6 @@ void Bereichstext::schliessen() {
     const bool fokus = feld->hasFocus();
     feld->hide();
     vorschau.show();
-    if (eigener.isEmpty()) {
-        lesartZeigen({});
-    } else {
-        emit lesartGefragt(eigener);
-    }
     if (fokus) {
         anpassen->setFocus(Qt::OtherFocusReason);
     }
@@ -163,7 +158,10 @@ void Bereichstext::kontextmenue(const QPoint& ort) {
         schliessen();
         emit wiederherstellen();
     });
-    wahlmenueFuellen(*menue->addMenu(QStringLiteral("Textbaustein verwenden")));
+    // A block chosen replaces the words in the box: the box closes without writing them back.
+    QMenu* untermenue = menue->addMenu(QStringLiteral("Textbaustein verwenden"));
+    wahlmenueFuellen(*untermenue);
+    connect(untermenue, &QMenu::triggered, this, &Bereichstext::schliessen);
     menue->addAction(QStringLiteral("Als Textbaustein speichern"), this, [this] {
         abschliessen();
         if (!eigener.isEmpty()) {
@@ -183,6 +181,12 @@ bool Bereichstext::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (ereignis->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
             schliessen();
+            // The reading followed the typing; it goes back to the words kept.
+            if (eigener.isEmpty()) {
+                lesartZeigen({});
+            } else {
+                emit lesartGefragt(eigener);
+            }
             return true;
         }
         if (ereignis->type() == QEvent::FocusOut &&

@@ -2,6 +2,7 @@
 
 #include "compose/anredeformen.h"
 #include "compose/bewertungsbereich.h"
+#include "window/notenname.h"
 
 namespace velmora {
 
@@ -20,11 +21,11 @@ QString aufzaehlung(const QStringList& namen) {
            namen.last();
 }
 
-// A grade as the band names it: "Note 2", for the reason of section 12 its button.
+// A grade as the band names it: a reason in quotes.
 QString wahl(int bereich, int note, Zeugnisart art) {
-    const Bewertungsbereich& b = bewertungsbereich(bereich);
-    return b.istBeendigungsgrund() ? inAnfuehrung(b.knopf(note - 1, art))
-                                   : QStringLiteral("Note %1").arg(note);
+    const QString name = notenname(bereich, note, art);
+    return bewertungsbereich(bereich).istBeendigungsgrund() ? QStringLiteral("„%1“").arg(name)
+                                                            : name;
 }
 
 // The sections whose own words the change left as they were, where `betroffen` holds for

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "analysefenster/analyseleser.h"
-#include "bausteine/textbaustein.h"
 #include "compose/zeugnisdaten.h"
 #include "files/einstellungszeilen.h"
 #include "render/zeugnisausgabe.h"
@@ -36,6 +35,7 @@ class Einpassbeschriftung;
 class Hinweisband;
 class Plattform;
 class Reiterfeld;
+struct Textbaustein;
 class Unterschriftfelder;
 class Zeugnisvorschau;
 

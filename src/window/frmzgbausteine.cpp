@@ -9,6 +9,7 @@
 #include "window/bausteinverwaltung.h"
 #include "window/bereichstext.h"
 #include "window/frmzg.h"
+#include "window/notenname.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -91,7 +92,7 @@ void frmzg::bausteinwahlFuellen(int bereich, QMenu& menue) {
     for (const Textbaustein* b : passende) {
         QString text = QString::fromStdString(b->name).replace('&', QStringLiteral("&&"));
         if (b->note != note) {
-            text += QStringLiteral(" (%1)").arg(bausteinnote(*b));
+            text += QStringLiteral(" (%1)").arg(notenname(b->bereich, b->note, b->art));
         }
         const Textbaustein baustein = *b;
         menue.addAction(text, this,
@@ -108,12 +109,11 @@ void frmzg::bausteinVerwenden(int bereich, const Textbaustein& baustein) {
     textnoten[bereich - 1] = baustein.note > 0 ? baustein.note : note;
     aenderungVermerken(Vorschau::Neu);
     if (baustein.note > 0 && note > 0 && baustein.note != note) {
-        Textbaustein gewaehlt = baustein;
-        gewaehlt.note = note;
         hinweisZeigen(QStringLiteral("Der Textbaustein „%1“ wurde für %2 geschrieben; gewählt "
                                      "ist %3.")
-                          .arg(QString::fromStdString(baustein.name), bausteinnote(baustein),
-                               bausteinnote(gewaehlt)));
+                          .arg(QString::fromStdString(baustein.name),
+                               notenname(bereich, baustein.note, baustein.art),
+                               notenname(bereich, note, baustein.art)));
     }
 }
 

@@ -116,6 +116,30 @@ private slots:
         QVERIFY(t->fenster->daten() == vorher);
     }
 
+    // A block chosen from the open box's context menu stays once the box is left.
+    void BausteinAusDemKontextmenue() {
+        angestellte(frau, "Anna");
+        QVERIFY(ablage().speichern({lager}));
+        t->fenster->reiterSetzen(untereLeiste, weiterbildung - 1);
+        t->klicken(QString("cmdText(%1)").arg(weiterbildung - 1));
+        auto* feld = t->element<QPlainTextEdit>(QString("txtEigen(%1)").arg(weiterbildung - 1));
+        feld->setPlainText("Sie lernte.");
+        QTimer::singleShot(0, [] {
+            auto* menue = static_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* eintrag : menue->actions()) {
+                if (eintrag->text() == "Textbaustein verwenden") {
+                    emit eintrag->menu()->aboutToShow();
+                    eintrag->menu()->actions()[0]->trigger();
+                }
+            }
+            menue->close();
+        });
+        emit feld->customContextMenuRequested(feld->rect().center());
+        t->klicken("cmdfertig(1)"); // copying leaves every box
+        QCOMPARE(t->fenster->daten().eigenerText(weiterbildung), "Sie packte an.");
+        QCOMPARE(t->fenster->daten().bausteinIds[weiterbildung - 1], lager.id);
+    }
+
     void ExportUndImport() {
         FakePlattform plattform;
         Bausteinablage ablage(plattform);
@@ -147,10 +171,12 @@ private slots:
         FakePlattform plattform;
         Bausteinablage ablage(plattform);
         QSignalSpy hinweise(&ablage, &Bausteinablage::hinweis);
+        QSignalSpy geaendert(&ablage, &Bausteinablage::geaendert); // the team's sync
         plattform.ersetzenScheitert = QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
         QVERIFY(!ablage.speichern({lager}));
         QCOMPARE(ablage.bausteine(), Textbausteine{lager}); // for this run
         QCOMPARE(hinweise.size(), 1);
+        QVERIFY(geaendert.isEmpty());
         QVERIFY(hinweise[0][0].toString().contains("kein Platz mehr"));
         QVERIFY(Bausteinablage(plattform).bausteine().empty());
 
@@ -158,7 +184,10 @@ private slots:
         plattform.ersetzenScheitert.reset();
         const QString pfad = eigenerPfad(plattform, textbausteindateiname);
         QVERIFY(dateischicht::ersetzen(pfad, Dateiart::Eigen, "{kaputt", nullptr));
-        QVERIFY(!Bausteinablage(plattform).speichern({lager}));
+        Bausteinablage kaputt(plattform);
+        QSignalSpy gelesen(&kaputt, &Bausteinablage::hinweis);
+        QVERIFY(!kaputt.speichern({lager}));
+        QVERIFY(gelesen[0][0].toString().contains("„" + pfad + "“"));
         QCOMPARE(*plattform.dateiLesen(pfad, Dateiart::Eigen, 100, nullptr), "{kaputt");
     }
 };
